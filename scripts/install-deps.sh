@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs, on Debian 12, whatever the build, the program and its tests need and is missing.
+# Runs as root (or through sudo). Does nothing when everything is already there.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+    # running: the platform plugins and the font the window is drawn in
+    qt6-qpa-plugins fonts-dejavu-core
+    # tests that need a real X server, another clipboard client, or a print server
+    xvfb xauth x11-utils xclip xdotool imagemagick
+    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils tesseract-ocr tesseract-ocr-eng
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    SUDO=""
+    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

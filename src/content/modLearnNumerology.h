@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace corvella {
+
+constexpr int SubjectCount = 15;
+constexpr int SubjectSlots = 16; // slot 15 is never filled
+constexpr int InterpretationEntryCount = 171;
+
+// The whole body of teaching material: fifteen subjects, each with a name, a significance
+// paragraph, a calculation text (lines joined by CR LF) and a run of interpretation entries,
+// one per value the number can take. Readers index the tables directly.
+struct ContentTables
+{
+    std::array<QString, SubjectSlots> SubjectName;
+    std::array<QString, SubjectSlots> SubjectSignificance;
+    std::array<QString, SubjectSlots> SubjectCalculation;
+    std::array<qint16, SubjectSlots> FirstInterpretation{};
+    std::array<qint16, SubjectSlots> LastInterpretation{};
+    std::array<qint16, InterpretationEntryCount> InterpretationValue{};
+    std::array<QString, InterpretationEntryCount> InterpretationText;
+};
+
+// Fills every table from the program's built-in constants, overwriting what they held.
+void LoadContent(ContentTables& tables);
+
+// The first subject (in subject order) whose run of entries contains the entry; -1 when no
+// run does.
+int SubjectOfEntry(const ContentTables& tables, int entry);
+
+// "Birthday Number 14": the subject's name, one blank and the entry's value. Empty for an
+// entry that no subject owns.
+QString EntryHeading(const ContentTables& tables, int entry);
+
+} // namespace corvella

@@ -1,0 +1,51 @@
+#include "platform/datetext.h"
+
+namespace corvella {
+
+namespace {
+
+QString shortFormat(const QLocale& locale)
+{
+    return FourDigitYearFormat(locale.dateFormat(QLocale::ShortFormat));
+}
+
+} // namespace
+
+QString FourDigitYearFormat(const QString& format)
+{
+    QString result;
+    result.reserve(format.size() + 2);
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar ch = format.at(i);
+        if (ch == QLatin1Char('\'')) {
+            // '' is a literal quote both inside and outside quoted text, so toggling on
+            // each quote keeps the state right.
+            quoted = !quoted;
+            result.append(ch);
+            ++i;
+        } else if (!quoted && ch == QLatin1Char('y')) {
+            while (i < format.size() && format.at(i) == QLatin1Char('y'))
+                ++i;
+            result.append(QStringLiteral("yyyy"));
+        } else {
+            result.append(ch);
+            ++i;
+        }
+    }
+    return result;
+}
+
+QString DateToText(QDate date, const QLocale& locale)
+{
+    return locale.toString(date, shortFormat(locale));
+}
+
+QDate TextToDate(const QString& text, const QLocale& locale)
+{
+    if (text.isEmpty())
+        return {};
+    return locale.toDate(text, shortFormat(locale));
+}
+
+} // namespace corvella

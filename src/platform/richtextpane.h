@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QTextCharFormat>
+#include <QTextEdit>
+
+class QPagedPaintDevice;
+
+namespace corvella {
+
+// The rich text pane of the learn and result screens, and the hidden print buffer: a small
+// adapter over QTextEdit that speaks in the terms the views use. Text goes in and comes out
+// with CR LF line breaks; inside, the document keeps ordinary paragraphs.
+//
+// The user may select text but not type. Text cannot be dragged out of the pane.
+class RichTextPane : public QTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit RichTextPane(QWidget* parent = nullptr);
+
+    // Replaces the whole content. The empty text clears the pane and puts the caret at the
+    // start; the emphasis is switched off.
+    void setWholeText(const QString& text);
+    // The characters of the content without formatting, line breaks as CR LF.
+    QString wholeText() const;
+    // Inserts at the caret, replacing the selection, and leaves the caret after the text.
+    void insertAtCaret(const QString& text);
+    // Switches the heading emphasis (bold) on or off for text inserted from now on.
+    void setEmphasis(bool on);
+    bool emphasis() const { return m_emphasis; }
+    void clearSelection();
+    // Shows the top of the content without moving the caret.
+    void scrollToTop();
+
+    static QString toCrLf(QString text);
+    static QString fromCrLf(QString text);
+
+Q_SIGNALS:
+    void Change();
+    void Click();
+    void MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint position);
+    void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint position);
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QTextCharFormat insertFormat() const;
+
+    bool m_emphasis = false;
+    bool m_pressedInside = false;
+    // QTextEdit scrolls to the caret the first time it is shown; a pane filled while hidden
+    // and asked to show its top keeps showing its top.
+    bool m_topWhenShown = false;
+};
+
+} // namespace corvella

@@ -1,0 +1,58 @@
+#include "platform/weblauncher.h"
+
+#include <iterator>
+
+// Scheme and host of the maker's site. A build for another site passes its own root, e.g.
+// -DCORVELLA_SITE_ROOT="https://www.example.org", without a trailing slash.
+#ifndef CORVELLA_SITE_ROOT
+#define CORVELLA_SITE_ROOT "https://www.corvella-software.example"
+#endif
+
+// Whole addresses are joined by the compiler, so no address is ever put together while
+// the program runs.
+#define CORVELLA_PAGE(key) CORVELLA_SITE_ROOT "/corvella-free-learn-numerology/ssd.php?page=" key
+
+namespace corvella {
+
+namespace {
+
+struct PageEntry
+{
+    const char* key;
+    const char* address;
+};
+
+#define CORVELLA_ENTRY(key) {key, CORVELLA_PAGE(key)}
+
+constexpr PageEntry kPages[] = {
+    CORVELLA_ENTRY("home-page"),    CORVELLA_ENTRY("help-web-page"),
+    CORVELLA_ENTRY("download-web-page"), CORVELLA_ENTRY("fully-branded"),
+    CORVELLA_ENTRY("co-brand"),
+};
+
+#undef CORVELLA_ENTRY
+
+const PageEntry& entry(WebPage page)
+{
+    static_assert(std::size(kPages) == int(WebPage::CoBrand) + 1, "one address per page");
+    return kPages[int(page)];
+}
+
+} // namespace
+
+QString WebPageKey(WebPage page)
+{
+    return QLatin1String(entry(page).key);
+}
+
+QUrl WebPageAddress(WebPage page)
+{
+    return QUrl(QLatin1String(entry(page).address), QUrl::StrictMode);
+}
+
+void OpenWebPage(WebLauncher& web, WebPage page)
+{
+    web.open(WebPageAddress(page));
+}
+
+} // namespace corvella

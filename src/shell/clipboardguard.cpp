@@ -1,0 +1,30 @@
+#include "shell/clipboardguard.h"
+
+#include "platform/richtextpane.h"
+#include "platform/services.h"
+
+namespace corvella {
+
+ClipboardGuard::ClipboardGuard(Clipboard& clipboard, QObject* parent)
+    : QObject(parent), m_clipboard(clipboard)
+{
+}
+
+void ClipboardGuard::watch(RichTextPane* pane)
+{
+    connect(pane, &RichTextPane::Change, this, &ClipboardGuard::guard);
+    connect(pane, &RichTextPane::Click, this, &ClipboardGuard::guard);
+    connect(pane, &RichTextPane::MouseDown, this, &ClipboardGuard::guard);
+    connect(pane, &RichTextPane::MouseMove, this, &ClipboardGuard::guard);
+    connect(pane, &RichTextPane::MouseUp, this, &ClipboardGuard::guard);
+}
+
+void ClipboardGuard::guard()
+{
+    if (m_clipboard.ownsClipboard())
+        m_clipboard.clearClipboard();
+    if (m_clipboard.ownsSelection())
+        m_clipboard.clearSelection();
+}
+
+} // namespace corvella

@@ -1,0 +1,425 @@
+#include "shell/frmMain.h"
+#include "ui_frmMain.h"
+
+#include "learn/learnviews.h"
+#include "platform/richtextpane.h"
+#include "platform/weblauncher.h"
+#include "shell/clipboardguard.h"
+#include "shell/frmAbout.h"
+#include "test/printcopy.h"
+#include "test/resultreport.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace corvella {
+
+namespace {
+
+const char* const kSelectAnOption = "Please select an option";
+
+QString text(const char* latin1)
+{
+    return QString::fromLatin1(latin1);
+}
+
+// Labels whose width follows their text. A label anchored on the right grows to the left, so
+// that a longer counter stays inside its screen.
+void setGrowingCaption(QLabel* label, const QString& caption, bool anchorRight = false)
+{
+    const QRect before = label->geometry();
+    label->setText(caption);
+    label->setAccessibleName(caption);
+    const int width = label->sizeHint().width();
+    if (anchorRight)
+        label->setGeometry(before.right() + 1 - width, before.y(), width, before.height());
+    else
+        label->setGeometry(before.x(), before.y(), width, before.height());
+}
+
+} // namespace
+
+int CoBrandNumber(double r)
+{
+    const float value = 6.0f * static_cast<float>(r) + 1.0f;
+    return static_cast<int>(std::nearbyint(value));
+}
+
+void clearOption(QRadioButton* button)
+{
+    const bool exclusive = button->autoExclusive();
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(exclusive);
+}
+
+// The question screen as the quiz engine sees it.
+class frmMain::QuestionWidgets : public QuestionScreen
+{
+public:
+    explicit QuestionWidgets(frmMain& window) : m_window(window) {}
+
+    void setAnswerText(int box, const QString& answer) override
+    {
+        RichTextPane* pane = m_window.txtOption[box];
+        pane->setWholeText(answer);
+        pane->scrollToTop();
+    }
+    QString answerText(int box) const override { return m_window.txtOption[box]->wholeText(); }
+    void setSubjectName(const QString& caption) override
+    {
+        setGrowingCaption(m_window.ui->lblSubjectName, caption);
+    }
+    void setQuestionNo(const QString& caption) override
+    {
+        setGrowingCaption(m_window.ui->lblQuestionNo, caption, true);
+    }
+    int selectedChoice() const override
+    {
+        for (int i = 0; i < 5; ++i) {
+            if (m_window.optChoice[i]->isChecked())
+                return i;
+        }
+        return -1;
+    }
+    void clearChoices() override
+    {
+        for (QRadioButton* option : m_window.optChoice)
+            clearOption(option);
+    }
+
+private:
+    frmMain& m_window;
+};
+
+frmMain::frmMain(const Services& services, QWidget* parent)
+    : QMainWindow(parent),
+      ui(std::make_unique<Ui::frmMain>()),
+      m_services(services),
+      m_draw(*services.random, *services.clock),
+      m_engine(m_nav, m_test, m_content, m_draw),
+      m_questionWidgets(std::make_unique<QuestionWidgets>(*this)),
+      m_clipboardGuard(std::make_unique<ClipboardGuard>(*services.clipboard))
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    QFont windowFont(QStringLiteral("Verdana"));
+    windowFont.setPointSizeF(8.25);
+    setFont(windowFont);
+
+    fraOption = {ui->fraOption0, ui->fraOption1, ui->fraOption2,
+                 ui->fraOption3, ui->fraOption4, ui->fraOption5};
+    chkSubject = {ui->chkSubject0,  ui->chkSubject1,  ui->chkSubject2,  ui->chkSubject3,
+                  ui->chkSubject4,  ui->chkSubject5,  ui->chkSubject6,  ui->chkSubject7,
+                  ui->chkSubject8,  ui->chkSubject9,  ui->chkSubject10, ui->chkSubject11,
+                  ui->chkSubject12, ui->chkSubject13, ui->chkSubject14};
+    optChoice = {ui->optChoice0, ui->optChoice1, ui->optChoice2, ui->optChoice3, ui->optChoice4};
+    txtOption = {ui->txtOption0, ui->txtOption1, ui->txtOption2, ui->txtOption3, ui->txtOption4};
+
+    // The hidden print buffer is never shown; it only composes the printed copy. Its font is
+    // given in points so that it prints at a readable size on any printer resolution.
+    ui->RTB1->hide();
+    QFont printFont(QStringLiteral("DejaVu Sans"));
+    printFont.setPointSizeF(10);
+    ui->RTB1->document()->setDefaultFont(printFont);
+
+    m_clipboardGuard->watch(ui->RTBLearn);
+    m_clipboardGuard->watch(ui->RTBTestResult);
+    for (RichTextPane* box : txtOption)
+        m_clipboardGuard->watch(box);
+
+    // The client area is fixed; the window cannot be resized or maximized.
+    setFixedSize(sizeHint());
+    connectHandlers();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::connectHandlers()
+{
+    connect(ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(ui->cmdBack2, &QPushButton::clicked, this, &frmMain::cmdBack2_Click);
+    connect(ui->cmdNext2, &QPushButton::clicked, this, &frmMain::cmdNext2_Click);
+    connect(ui->cmdBack3, &QPushButton::clicked, this, &frmMain::cmdBack3_Click);
+    connect(ui->cmdNext3, &QPushButton::clicked, this, &frmMain::cmdNext3_Click);
+    connect(ui->cmdBackToMain, &QPushButton::clicked, this, &frmMain::cmdBackToMain_Click);
+    connect(ui->cmdGoToMain, &QPushButton::clicked, this, &frmMain::cmdGoToMain_Click);
+    connect(ui->cmdNextLearn, &QPushButton::clicked, this, &frmMain::cmdNextLearn_Click);
+    connect(ui->cmdBackLearn, &QPushButton::clicked, this, &frmMain::cmdBackLearn_Click);
+    connect(ui->cmdNextQuestion, &QPushButton::clicked, this, &frmMain::cmdNextQuestion_Click);
+    connect(ui->cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
+    for (int i = 0; i < 5; ++i) {
+        connect(txtOption[i], &RichTextPane::MouseDown, this, [this, i] { txtOption_MouseDown(i); });
+        txtOption[i]->setTabChangesFocus(true);
+    }
+
+    connect(ui->mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(ui->mnuOnline, &QAction::triggered, this, [this] { openPage(WebPage::HelpWebPage); });
+    connect(ui->mnuVisit, &QAction::triggered, this, [this] { openPage(WebPage::HomePage); });
+    connect(ui->mnuUpdate, &QAction::triggered, this, [this] { openPage(WebPage::DownloadWebPage); });
+    connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(ui->mnuMakeMoney, &QAction::triggered, this, [this] { openPage(WebPage::FullyBranded); });
+    connect(ui->Label14, &LinkLabel::clicked, this, [this] { openPage(WebPage::HomePage); });
+    connect(ui->lblFullBrand, &LinkLabel::clicked, this, [this] { openPage(WebPage::FullyBranded); });
+    connect(ui->lblCobrand, &LinkLabel::clicked, this, [this] { openPage(WebPage::CoBrand); });
+}
+
+void frmMain::openPage(WebPage page)
+{
+    OpenWebPage(*m_services.web, page);
+}
+
+void frmMain::Form_Load()
+{
+    clearOption(ui->optMain0);
+    clearOption(ui->optMain1);
+    ShowScreen(StartScreen);
+}
+
+void frmMain::ShowScreen(int index)
+{
+    for (int i = 0; i < static_cast<int>(fraOption.size()); ++i)
+        fraOption[i]->setVisible(i == index);
+    fraOption[index]->raise();
+    // Keyboard users continue on the screen in front.
+    static const char* const firstControl[] = {"optMain0", "optOption0", "RTBLearn",
+                                               "chkSubject0", "optChoice0", "RTBTestResult"};
+    if (auto* first = fraOption[index]->findChild<QWidget*>(text(firstControl[index])))
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+int frmMain::currentScreen() const
+{
+    for (int i = 0; i < static_cast<int>(fraOption.size()); ++i) {
+        if (!fraOption[i]->isHidden())
+            return i;
+    }
+    return -1;
+}
+
+void frmMain::CoBrand_Randomize(double r)
+{
+    m_coBrandRandomNumber = CoBrandNumber(r);
+    switch (m_coBrandRandomNumber) {
+    case 1:
+    case 3:
+    case 5:
+        ui->lblCobrand->raise();
+        break;
+    case 2:
+    case 4:
+    case 6:
+        ui->lblFullBrand->raise();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::cmdNext_Click()
+{
+    m_nav.LearnSelected = false;
+    if (ui->optMain0->isChecked()) {
+        m_nav.LearnSelected = true;
+        ui->optOption0->setText(text("Learn By Significance of Numbers"));
+        ui->optOption1->setText(text("Learn By Interpretation of Numbers"));
+        ui->fraOption1->setTitle(text("Learn Options"));
+        ShowScreen(MethodScreen);
+    } else if (ui->optMain1->isChecked()) {
+        ui->optOption0->setText(text("Test By Significance of Numbers"));
+        ui->optOption1->setText(text("Test By Interpretation of Numbers"));
+        ui->fraOption1->setTitle(text("Test Options"));
+        ShowScreen(MethodScreen);
+    } else {
+        m_services.messages->error(text(kSelectAnOption));
+    }
+    ui->optOption0->setAccessibleName(ui->optOption0->text());
+    ui->optOption1->setAccessibleName(ui->optOption1->text());
+}
+
+void frmMain::cmdBack2_Click()
+{
+    clearOption(ui->optMain0);
+    clearOption(ui->optMain1);
+    clearOption(ui->optOption0);
+    clearOption(ui->optOption1);
+    ShowScreen(StartScreen);
+}
+
+void frmMain::cmdNext2_Click()
+{
+    m_nav.BySignificance = false;
+    const bool first = ui->optOption0->isChecked();
+    const bool second = ui->optOption1->isChecked();
+    if (m_nav.LearnSelected && first) {
+        m_nav.BySignificance = true;
+        m_nav.CurrentRecord = 0;
+        ui->fraOption2->setTitle(text("Learn By Significance"));
+        ShowScreen(LearnScreen);
+        ShowSignificanceRecord();
+    } else if (m_nav.LearnSelected && second) {
+        m_nav.CurrentRecord = 0;
+        ui->lblCaption5->setText(text("Select the options which you would like to memorize."));
+        ui->fraOption3->setTitle(text("Learn By Interpretation"));
+        ShowScreen(SubjectScreen);
+    } else if (!m_nav.LearnSelected && first) {
+        m_nav.BySignificance = true;
+        m_nav.CurrentRecord = 0;
+        setGrowingCaption(ui->lblCaption6, text("Select one option from the given choices below."));
+        ui->fraOption4->setTitle(text("Test By Significance"));
+        ShowScreen(QuestionScreenIndex);
+        ShowSignificanceQuestion();
+    } else if (!m_nav.LearnSelected && second) {
+        m_nav.CurrentRecord = 0;
+        setGrowingCaption(ui->lblCaption6, text("Select the correct interpretation for the number "
+                                                "displayed at the bottom."));
+        ui->lblCaption5->setText(text("Select the options which you would like to take the test in."));
+        ui->fraOption3->setTitle(text("Test By Interpretation"));
+        ShowScreen(SubjectScreen);
+    } else {
+        m_services.messages->error(text(kSelectAnOption));
+    }
+    ui->lblCaption5->setAccessibleName(ui->lblCaption5->text());
+}
+
+void frmMain::cmdBack3_Click()
+{
+    ShowScreen(MethodScreen);
+}
+
+void frmMain::cmdNext3_Click()
+{
+    const bool anyTicked = std::any_of(chkSubject.begin(), chkSubject.end(),
+                                       [](const QCheckBox* box) { return box->isChecked(); });
+    if (!anyTicked) {
+        m_services.messages->error(text("Please select at least one option"));
+        return;
+    }
+    for (int i = 0; i < SubjectCount; ++i)
+        m_nav.SubjectTicked[i] = chkSubject[i]->isChecked();
+    for (QCheckBox* box : chkSubject)
+        box->setChecked(false);
+    m_nav.CurrentRecord = 0;
+
+    if (m_nav.LearnSelected) {
+        for (int i = 0; i < SubjectCount; ++i) {
+            if (m_nav.SubjectTicked[i]) {
+                m_nav.CurrentRecord = static_cast<qint16>(i);
+                break;
+            }
+        }
+        ShowInterpretationRecord();
+        ui->fraOption2->setTitle(text("Learn By Interpretation"));
+        ShowScreen(LearnScreen);
+    } else {
+        ShowInterpretationQuestion();
+        ui->fraOption4->setTitle(text("Test By Interpretation"));
+        ShowScreen(QuestionScreenIndex);
+    }
+}
+
+void frmMain::cmdBackToMain_Click()
+{
+    ShowScreen(StartScreen);
+}
+
+void frmMain::cmdGoToMain_Click()
+{
+    ShowScreen(StartScreen);
+}
+
+void frmMain::ShowSignificanceRecord()
+{
+    setGrowingCaption(ui->lblLearnSubject, learn::ShowSignificanceRecord(m_content, m_nav, *ui->RTBLearn));
+    ui->RTBLearn->scrollToTop();
+}
+
+void frmMain::ShowInterpretationRecord()
+{
+    setGrowingCaption(ui->lblLearnSubject, learn::ShowInterpretationRecord(m_content, m_nav, *ui->RTBLearn));
+    ui->RTBLearn->scrollToTop();
+}
+
+void frmMain::cmdNextLearn_Click()
+{
+    if (!learn::MoveToNextRecord(m_nav)) {
+        m_services.messages->error(text("You are at the last record"));
+        return;
+    }
+    if (m_nav.BySignificance)
+        ShowSignificanceRecord();
+    else
+        ShowInterpretationRecord();
+}
+
+void frmMain::cmdBackLearn_Click()
+{
+    if (!learn::MoveToPreviousRecord(m_nav)) {
+        m_services.messages->error(text("You are at the first record"));
+        return;
+    }
+    if (m_nav.BySignificance)
+        ShowSignificanceRecord();
+    else
+        ShowInterpretationRecord();
+}
+
+void frmMain::ShowSignificanceQuestion()
+{
+    m_engine.ShowSignificanceQuestion(*m_questionWidgets);
+}
+
+void frmMain::ShowInterpretationQuestion()
+{
+    m_engine.ShowInterpretationQuestion(*m_questionWidgets);
+}
+
+void frmMain::txtOption_MouseDown(int index)
+{
+    optChoice[index]->setChecked(true);
+}
+
+void frmMain::cmdNextQuestion_Click()
+{
+    switch (m_engine.takeAnswer(*m_questionWidgets)) {
+    case QuizEngine::AnswerResult::NothingSelected:
+        m_services.messages->error(text(kSelectAnOption));
+        break;
+    case QuizEngine::AnswerResult::NextQuestionShown:
+        break;
+    case QuizEngine::AnswerResult::TestFinished:
+        ShowTestResult();
+        break;
+    }
+}
+
+void frmMain::ShowTestResult()
+{
+    ShowScreen(ResultScreen);
+    ui->RTBTestResult->setWholeText(QString());
+    ui->fraOption5->setTitle(ResultFrameCaption(m_nav.BySignificance));
+    WriteTestReport(m_nav, m_test, m_content, *ui->RTBTestResult);
+    ui->RTBTestResult->scrollToTop();
+    Q_EMIT testFinished();
+}
+
+void frmMain::cmdPrint_Click()
+{
+    ComposePrintedCopy(*ui->RTB1, ui->RTBTestResult->wholeText());
+    // A missing printer or a refused job is not reported: the button then does nothing visible.
+    m_services.printer->print(*ui->RTB1->document());
+}
+
+void frmMain::mnuAbout_Click()
+{
+    frmAbout about(*m_services.web, this);
+    about.exec();
+}
+
+} // namespace corvella

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "content/modLearnNumerology.h"
+#include "platform/randomdraw.h"
+#include "platform/services.h"
+#include "platform/weblauncher.h"
+#include "shell/navigationstate.h"
+#include "test/quizengine.h"
+#include "test/teststate.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+
+namespace Ui {
+class frmMain;
+}
+
+namespace corvella {
+
+class ClipboardGuard;
+class RichTextPane;
+
+// The one working window: a menu bar, a link line, six screens on top of one another and a
+// promotional strip. The screens are a wizard; the handlers below move between them.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    enum Screen { StartScreen, MethodScreen, LearnScreen, SubjectScreen, QuestionScreenIndex, ResultScreen };
+
+    explicit frmMain(const Services& services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Brings one screen to the front. The others are hidden, not cleared: they keep every value.
+    void ShowScreen(int index);
+    // The screen in front.
+    int currentScreen() const;
+
+    // Chooses which promotional banner lies in front from a uniform r in [0, 1).
+    void CoBrand_Randomize(double r);
+    int coBrandRandomNumber() const { return m_coBrandRandomNumber; }
+
+    const NavigationState& navigation() const { return m_nav; }
+    const TestState& testState() const { return m_test; }
+    const ContentTables& content() const { return m_content; }
+
+    // The handlers of the wizard's buttons, public so that tests can call them directly.
+    void cmdNext_Click();
+    void cmdBack2_Click();
+    void cmdNext2_Click();
+    void cmdBack3_Click();
+    void cmdNext3_Click();
+    void cmdBackToMain_Click();
+    void cmdGoToMain_Click();
+    void cmdNextLearn_Click();
+    void cmdBackLearn_Click();
+    void cmdNextQuestion_Click();
+    void cmdPrint_Click();
+    void txtOption_MouseDown(int index);
+    void mnuAbout_Click();
+
+Q_SIGNALS:
+    // Emitted when a test's report is on screen; the soak test and the benchmarks listen.
+    void testFinished();
+
+private:
+    class QuestionWidgets;
+
+    void Form_Load();
+    void connectHandlers();
+    void ShowSignificanceRecord();
+    void ShowInterpretationRecord();
+    void ShowSignificanceQuestion();
+    void ShowInterpretationQuestion();
+    void ShowTestResult();
+    void openPage(WebPage page);
+
+    std::unique_ptr<Ui::frmMain> ui;
+    Services m_services;
+    NavigationState m_nav;
+    TestState m_test;
+    ContentTables m_content;
+    RandomDraw m_draw;
+    QuizEngine m_engine;
+    std::unique_ptr<QuestionWidgets> m_questionWidgets;
+    std::unique_ptr<ClipboardGuard> m_clipboardGuard;
+    int m_coBrandRandomNumber = 0;
+
+    std::array<QGroupBox*, 6> fraOption{};
+    std::array<QCheckBox*, 15> chkSubject{};
+    std::array<QRadioButton*, 5> optChoice{};
+    std::array<RichTextPane*, 5> txtOption{};
+};
+
+// The banner draw: 6r + 1 in single precision, rounded half to even, giving 1 to 7.
+int CoBrandNumber(double r);
+
+// Unchecks a radio button even when it is the checked one of its exclusive group.
+void clearOption(QRadioButton* button);
+
+} // namespace corvella

@@ -1,0 +1,56 @@
+#include "shell/startup.h"
+
+#include "platform/qtservices.h"
+#include "platform/settingsstore.h"
+#include "shell/frmMain.h"
+#include "shell/singleinstance.h"
+#include "shell/updatereminder.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QFont>
+#include <QIcon>
+
+namespace corvella {
+
+namespace {
+
+// The program's name on disk, which also names its settings and its lock.
+QString programName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+} // namespace
+
+int runApplication(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/corvella.png")));
+    // The window's layout was drawn for Verdana; DejaVu Sans has the same generous metrics.
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+
+    QtServices qt;
+    const Services services = qt.services();
+
+    SingleInstance instance(programName());
+    if (!instance.acquire()) {
+        // The copy already running is left as it is; this one ends after the notice.
+        services.messages->information(QStringLiteral("Application is already running"));
+        return 0;
+    }
+
+    qt.random.reseed(static_cast<quint64>(services.clock->timeOfDayMs()));
+
+    SettingsStore settings;
+    RemindOfUpdate(*services.messages, *services.clock, *services.web, settings);
+
+    frmMain window(services);
+    qt.messages.setParentWindow(&window);
+    window.show();
+    window.CoBrand_Randomize(services.random->next());
+
+    return app.exec();
+}
+
+} // namespace corvella

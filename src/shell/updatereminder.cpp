@@ -1,0 +1,74 @@
+#include "shell/updatereminder.h"
+
+#include "platform/datetext.h"
+#include "platform/settingsstore.h"
+#include "platform/weblauncher.h"
+
+#include <QDate>
+
+namespace corvella {
+
+namespace {
+
+const QString kDurationKey = QStringLiteral("Duration");
+constexpr qint64 kIntervalDays = 14;
+
+bool survivesStore(const QString& text)
+{
+    return DecodeSettingText(EncodeSettingText(text)) == text;
+}
+
+// Some locales write dates with digits or marks the settings store cannot keep (Persian
+// and Arabic digits, right-to-left marks); stored as is, such a date would come back
+// unreadable and the reminder would never ask again. Those dates are kept in ISO form.
+QString storableDateText(QDate date, const QLocale& locale)
+{
+    const QString text = DateToText(date, locale);
+    return survivesStore(text) ? text : date.toString(Qt::ISODate);
+}
+
+QDate readStoredDate(const QString& text, const QLocale& locale)
+{
+    const QDate date = TextToDate(text, locale);
+    return date.isValid() ? date : QDate::fromString(text, Qt::ISODate);
+}
+
+} // namespace
+
+QString UpdateReminderText()
+{
+    return QStringLiteral("There maybe an update to this software available") + QChar(u'\r')
+           + QStringLiteral("Do you want to check for an update?");
+}
+
+void RemindOfUpdate(MessageBoxes& messages, const Clock& clock, WebLauncher& web,
+                    SettingsStore& store, const QLocale& locale)
+{
+    const std::optional<QString> stored = store.ReadSetting(kDurationKey);
+    if (!stored)
+        return;
+
+    const QDate today = clock.today();
+    const QString todayText = storableDateText(today, locale);
+    if (stored->isEmpty()) {
+        store.WriteSetting(kDurationKey, todayText);
+        return;
+    }
+
+    const QDate last = readStoredDate(*stored, locale);
+    if (!last.isValid())
+        return;
+    const qint64 days = today.daysTo(last);
+    if (days >= -kIntervalDays && days <= kIntervalDays)
+        return;
+
+    const bool check = messages.askYesNo(UpdateReminderText());
+    // The date is written before the page opens; if it cannot be written, the reminder
+    // ends here like any other failing step of startup.
+    if (!store.WriteSetting(kDurationKey, todayText))
+        return;
+    if (check)
+        OpenWebPage(web, WebPage::DownloadWebPage);
+}
+
+} // namespace corvella

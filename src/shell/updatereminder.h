@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace corvella {
+
+class SettingsStore;
+
+// The question of the update reminder: two sentences joined by a lone carriage return.
+QString UpdateReminderText();
+
+// Asks, at most once a fortnight, whether to look for a newer version, and opens the
+// download page on Yes. The date of the last reminder, or of the first start, is kept in
+// the "Duration" setting as a date in the user's short format.
+//
+// Never fails where the user could see it: a store that cannot be read or written, or a
+// stored date that cannot be read, ends the reminder quietly at that point.
+void RemindOfUpdate(MessageBoxes& messages, const Clock& clock, WebLauncher& web,
+                    SettingsStore& store, const QLocale& locale = QLocale());
+
+} // namespace corvella

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "content/modLearnNumerology.h"
+#include "platform/randomdraw.h"
+#include "shell/navigationstate.h"
+#include "test/questionscreen.h"
+#include "test/teststate.h"
+
+#include <functional>
+
+namespace corvella {
+
+// Rounds to the nearest whole number, a half going to the even neighbour (2.5 -> 2,
+// 3.5 -> 4). Written out rather than left to the floating-point rounding mode.
+int RoundHalfToEven(double value);
+
+// Draws the questions of a test, puts them on the question screen and takes the answers.
+// All state lives in the navigation and test state it is given, so the report can score
+// and empty it afterwards; the engine itself keeps nothing between calls.
+class QuizEngine
+{
+public:
+    // Fills the content tables; called once for every question prepared. Tests pass their
+    // own tables here so that they can tell the texts apart.
+    using ContentLoader = std::function<void(ContentTables&)>;
+
+    QuizEngine(NavigationState& nav, TestState& test, ContentTables& content, RandomDraw& draw,
+               ContentLoader loadContent = LoadContent);
+
+    // Shows question CurrentRecord + 1 of a significance test; the first call of a test
+    // also draws the ten subjects asked.
+    void ShowSignificanceQuestion(QuestionScreen& screen);
+    // Shows question CurrentRecord + 1 of an interpretation test; the first call of a test
+    // also draws five entries per ticked subject.
+    void ShowInterpretationQuestion(QuestionScreen& screen);
+
+    enum class AnswerResult { NothingSelected, NextQuestionShown, TestFinished };
+    // Takes the answer chosen on screen. NothingSelected: nothing changed, the caller tells
+    // the user to pick an option. NextQuestionShown: the next question is on screen.
+    // TestFinished: the last answer is stored and the caller shows the result.
+    AnswerResult takeAnswer(QuestionScreen& screen);
+
+    // 10 for a significance test, else the length of the drawn question list.
+    int questionCount() const;
+
+private:
+    void drawSignificanceOrder();
+    void drawInterpretationQuestions();
+    int drawEntryOf(int subject);
+
+    NavigationState& m_nav;
+    TestState& m_test;
+    ContentTables& m_content;
+    RandomDraw& m_draw;
+    ContentLoader m_loadContent;
+};
+
+} // namespace corvella

@@ -1,0 +1,149 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QList>
+#include <QStringList>
+#include <QTextDocument>
+
+#include <random>
+
+namespace corvella::testing {
+
+// Records every box it is asked to show and answers yes/no questions from a script.
+class FakeMessageBoxes : public MessageBoxes
+{
+public:
+    struct Shown
+    {
+        QString kind; // "error", "information" or "yesno"
+        QString text;
+    };
+
+    void error(const QString& text) override { shown.append({QStringLiteral("error"), text}); }
+    void information(const QString& text) override { shown.append({QStringLiteral("information"), text}); }
+    bool askYesNo(const QString& text) override
+    {
+        shown.append({QStringLiteral("yesno"), text});
+        return answers.isEmpty() ? false : answers.takeFirst();
+    }
+
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const Shown& s : shown)
+            result << s.text;
+        return result;
+    }
+
+    QList<Shown> shown;
+    QList<bool> answers;
+};
+
+class FakeClock : public Clock
+{
+public:
+    QDate today() const override { return date; }
+    qint64 timeOfDayMs() const override { return ms; }
+
+    QDate date = QDate(2026, 12, 7);
+    qint64 ms = 0;
+};
+
+// Deterministic uniform source: either a scripted list of values (then wrapping around)
+// or a seeded Mersenne Twister. Re-seeding is recorded but does not disturb the sequence.
+class ScriptedRandom : public RandomSource
+{
+public:
+    explicit ScriptedRandom(quint32 seed = 1) : m_engine(seed) {}
+    explicit ScriptedRandom(QList<double> values) : script(std::move(values)) {}
+
+    void reseed(quint64) override { ++reseeds; }
+    double next() override
+    {
+        ++draws;
+        if (!script.isEmpty()) {
+            const double value = script.at(m_position % script.size());
+            ++m_position;
+            return value;
+        }
+        return std::uniform_real_distribution<double>(0.0, 1.0)(m_engine);
+    }
+
+    QList<double> script;
+    int reseeds = 0;
+    int draws = 0;
+
+private:
+    std::mt19937 m_engine;
+    int m_position = 0;
+};
+
+class FakeClipboard : public Clipboard
+{
+public:
+    bool ownsClipboard() const override { return ownClipboard && hasClipboard; }
+    bool ownsSelection() const override { return ownSelection && hasSelection; }
+    void clearClipboard() override
+    {
+        ++clipboardClears;
+        hasClipboard = false;
+    }
+    void clearSelection() override
+    {
+        ++selectionClears;
+        hasSelection = false;
+    }
+
+    // Content present, and whether this program put it there.
+    bool hasClipboard = false;
+    bool ownClipboard = false;
+    bool hasSelection = false;
+    bool ownSelection = false;
+    int clipboardClears = 0;
+    int selectionClears = 0;
+};
+
+class FakeWebLauncher : public WebLauncher
+{
+public:
+    void open(const QUrl& url) override { opened.append(url); }
+    QList<QUrl> opened;
+};
+
+class FakePrinter : public Printer
+{
+public:
+    bool print(const QTextDocument& document) override
+    {
+        jobs.append(document.toPlainText());
+        return accept;
+    }
+    QStringList jobs;
+    bool accept = true;
+};
+
+// One of each fake, wired into a Services value.
+struct FakeServices
+{
+    FakeMessageBoxes messages;
+    FakeClock clock;
+    ScriptedRandom random;
+    FakeClipboard clipboard;
+    FakeWebLauncher web;
+    FakePrinter printer;
+
+    Services services()
+    {
+        Services s;
+        s.messages = &messages;
+        s.clock = &clock;
+        s.random = &random;
+        s.clipboard = &clipboard;
+        s.web = &web;
+        s.printer = &printer;
+        return s;
+    }
+};
+
+} // namespace corvella::testing

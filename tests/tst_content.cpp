@@ -1,0 +1,895 @@
+#include "content/modLearnNumerology.h"
+#include "content/workedexamples.h"
+
+#include <QDate>
+#include <QHash>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSet>
+#include <QtTest>
+
+#include <algorithm>
+
+using namespace corvella;
+
+namespace {
+
+// The tests' own numerology, written apart from the texts so that it can disagree with them.
+
+int letterValue(QChar letter)
+{
+    return (letter.toUpper().unicode() - 'A') % 9 + 1;
+}
+
+int digitSum(int n)
+{
+    int sum = 0;
+    for (; n > 0; n /= 10)
+        sum += n % 10;
+    return sum;
+}
+
+bool stopsAt(int n, bool keepMasters)
+{
+    return n <= 9 || (keepMasters && (n == 11 || n == 22));
+}
+
+int reduced(int n, bool keepMasters)
+{
+    while (!stopsAt(n, keepMasters))
+        n = digitSum(n);
+    return n;
+}
+
+QString plusJoined(const QList<int>& numbers)
+{
+    QStringList parts;
+    for (int n : numbers)
+        parts << QString::number(n);
+    return parts.join(QLatin1String(" + "));
+}
+
+QList<int> digitsOf(const QList<int>& numbers)
+{
+    QList<int> digits;
+    for (int n : numbers) {
+        for (QChar c : QString::number(n))
+            digits << c.digitValue();
+    }
+    return digits;
+}
+
+int sumOf(const QList<int>& numbers)
+{
+    int sum = 0;
+    for (int n : numbers)
+        sum += n;
+    return sum;
+}
+
+// "6 + 6 = 12", "1 + 2 = 3": each digit addition on the way from n to its reduced form.
+QStringList reductionSteps(int n, bool keepMasters)
+{
+    QStringList steps;
+    while (!stopsAt(n, keepMasters)) {
+        const QList<int> digits = digitsOf({n});
+        steps << plusJoined(digits) + QLatin1String(" = ") + QString::number(sumOf(digits));
+        n = sumOf(digits);
+    }
+    return steps;
+}
+
+QString sumLine(const QList<int>& numbers)
+{
+    return plusJoined(numbers) + QLatin1String(" = ") + QString::number(sumOf(numbers));
+}
+
+QString differenceLine(int a, int b)
+{
+    return QStringLiteral("%1 - %2 = %3").arg(qMax(a, b)).arg(qMin(a, b)).arg(qAbs(a - b));
+}
+
+bool isPlainVowel(QChar c)
+{
+    return QStringLiteral("AEIOU").contains(c);
+}
+
+// Y is a vowel when neither neighbour is a vowel; W is a vowel right after a vowel.
+bool countsAsVowel(const QString& word, int i)
+{
+    const QChar c = word.at(i);
+    if (isPlainVowel(c))
+        return true;
+    const bool vowelBefore = i > 0 && isPlainVowel(word.at(i - 1));
+    const bool vowelAfter = i + 1 < word.size() && isPlainVowel(word.at(i + 1));
+    if (c == QLatin1Char('Y'))
+        return !vowelBefore && !vowelAfter;
+    if (c == QLatin1Char('W'))
+        return vowelBefore;
+    return false;
+}
+
+enum class Letters { All, Vowels, Consonants };
+
+QList<int> letterValues(const QString& word, Letters which)
+{
+    QList<int> values;
+    for (int i = 0; i < word.size(); ++i) {
+        const bool vowel = countsAsVowel(word, i);
+        if (which == Letters::All || (which == Letters::Vowels) == vowel)
+            values << letterValue(word.at(i));
+    }
+    return values;
+}
+
+QList<int> letterValues(const QStringList& words, Letters which)
+{
+    QList<int> values;
+    for (const QString& word : words)
+        values << letterValues(word, which);
+    return values;
+}
+
+// Everything the worked examples should arrive at, computed from their inputs.
+struct Person
+{
+    QStringList nameParts;
+    examples::CalendarDate birth;
+    examples::CalendarDate today;
+
+    QList<int> birthDateDigits() const { return digitsOf({birth.month, birth.day, birth.year}); }
+    int lifePathSum() const { return sumOf(birthDateDigits()); }
+    int lifePath() const { return reduced(lifePathSum(), true); }
+    // The other common way: month, day and year reduced first.
+    int lifePathByParts() const
+    {
+        return reduced(reduced(birth.month, true) + reduced(birth.day, true) +
+                           reduced(digitSum(birth.year), true),
+                       true);
+    }
+    int expressionSum() const { return sumOf(letterValues(nameParts, Letters::All)); }
+    int expression() const { return reduced(expressionSum(), true); }
+    int soulsUrgeSum() const { return sumOf(letterValues(nameParts, Letters::Vowels)); }
+    int soulsUrge() const { return reduced(soulsUrgeSum(), true); }
+    QList<int> personalityParts() const
+    {
+        QList<int> parts;
+        for (const QString& word : nameParts)
+            parts << reduced(sumOf(letterValues(word, Letters::Consonants)), true);
+        return parts;
+    }
+    int personality() const { return reduced(sumOf(personalityParts()), true); }
+    int personalityFromWholeName() const
+    {
+        return reduced(sumOf(letterValues(nameParts, Letters::Consonants)), true);
+    }
+    int month() const { return reduced(birth.month, false); }
+    int day() const { return reduced(birth.day, false); }
+    int year() const { return reduced(birth.year, false); }
+    QList<int> initials() const
+    {
+        QList<int> values;
+        for (const QString& word : nameParts)
+            values << letterValue(word.at(0));
+        return values;
+    }
+    QList<int> pinnacleSums() const
+    {
+        const int first = reduced(month() + day(), true);
+        const int second = reduced(day() + year(), true);
+        return {month() + day(), day() + year(), first + second, month() + year()};
+    }
+    QList<int> challenges() const
+    {
+        const int first = qAbs(month() - day());
+        const int second = qAbs(day() - year());
+        return {first, second, qAbs(first - second), qAbs(month() - year())};
+    }
+    QList<int> personalYearDigits() const { return digitsOf({birth.day, birth.month, today.year}); }
+    QList<int> personalMonthDigits() const
+    {
+        return digitsOf({birth.day, birth.month, today.month, today.year});
+    }
+    QList<int> personalDayDigits() const
+    {
+        return digitsOf({birth.day, birth.month, today.day, today.month, today.year});
+    }
+
+    // The results in the order the calculation texts state them, subject by subject.
+    QList<QList<int>> statedResults() const
+    {
+        QList<int> pinnacles;
+        for (int sum : pinnacleSums())
+            pinnacles << reduced(sum, true);
+        return {
+            {lifePath()},
+            {expression()},
+            {soulsUrge()},
+            {personality()},
+            {birth.day},
+            {qAbs(reduced(lifePath(), false) - reduced(expression(), false))},
+            {qAbs(reduced(personality(), false) - reduced(soulsUrge(), false))},
+            {reduced(sumOf(initials()), false)},
+            {lifePath(), expression(), reduced(lifePath() + expression(), true)},
+            pinnacles,
+            challenges(),
+            {reduced(birth.month, true), reduced(birth.day, true),
+             reduced(digitSum(birth.year), true)},
+            {reduced(sumOf(personalDayDigits()), false)},
+            {reduced(sumOf(personalMonthDigits()), false)},
+            {reduced(sumOf(personalYearDigits()), false)},
+        };
+    }
+};
+
+Person examplePerson()
+{
+    return {QString::fromLatin1(examples::FullBirthName).split(QLatin1Char(' ')),
+            examples::BirthDate, examples::CurrentDate};
+}
+
+QString spelledDate(const examples::CalendarDate& date)
+{
+    return QLocale::c().toString(QDate(date.year, date.month, date.day),
+                                 QStringLiteral("MMMM d, yyyy"));
+}
+
+QStringList labelledSteps(const QString& label, int n, bool keepMasters)
+{
+    QStringList steps = reductionSteps(n, keepMasters);
+    if (!steps.isEmpty())
+        steps.first().prepend(label);
+    return steps;
+}
+
+const ContentTables& loaded()
+{
+    static ContentTables tables = [] {
+        ContentTables t;
+        LoadContent(t);
+        return t;
+    }();
+    return tables;
+}
+
+QStringList calculationLines(int subject)
+{
+    return loaded().SubjectCalculation[subject].split(QStringLiteral("\r\n"));
+}
+
+bool isPrintableAscii(const QString& text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e)
+            return false;
+    }
+    return true;
+}
+
+QString lastNumberOf(const QString& line)
+{
+    static const QRegularExpression number(QStringLiteral("\\d+"));
+    QString last;
+    for (const auto& match : number.globalMatch(line))
+        last = match.captured();
+    return last;
+}
+
+bool sameTables(const ContentTables& a, const ContentTables& b)
+{
+    return a.SubjectName == b.SubjectName && a.SubjectSignificance == b.SubjectSignificance &&
+           a.SubjectCalculation == b.SubjectCalculation &&
+           a.FirstInterpretation == b.FirstInterpretation &&
+           a.LastInterpretation == b.LastInterpretation &&
+           a.InterpretationValue == b.InterpretationValue &&
+           a.InterpretationText == b.InterpretationText;
+}
+
+enum class ChartKind { Full, SingleSpaced, Vowels, Consonants };
+
+struct Token
+{
+    int start;
+    QString text;
+};
+
+QList<Token> tokensOf(const QString& row, QChar filler)
+{
+    QList<Token> tokens;
+    for (int i = 0; i < row.size();) {
+        if (row.at(i) == filler) {
+            ++i;
+            continue;
+        }
+        const int start = i;
+        while (i < row.size() && row.at(i) != filler)
+            ++i;
+        tokens.append({start, row.mid(start, i - start)});
+    }
+    return tokens;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ChartKind)
+
+class TestContent : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void subjectNamesInCatalogueOrder();
+    void slot15StaysEmpty();
+    void runsAreContiguousAndCoverAllEntries();
+    void valuePatterns_data();
+    void valuePatterns();
+    void onlyTheBirthdayRunHoldsTen();
+    void calculationLineCounts_data();
+    void calculationLineCounts();
+    void paragraphs_data();
+    void paragraphs();
+    void bridgeTextsSharedAndOthersUnique();
+    void loadingAgainChangesNothing();
+    void entryHeadings_data();
+    void entryHeadings();
+    void charts_data();
+    void charts();
+    void vowelRuleExamples_data();
+    void vowelRuleExamples();
+    void examplesAvoidAmbiguity();
+    void statedResultsMatchRecomputation();
+    void workedExampleLines_data();
+    void workedExampleLines();
+    void everySumInTheTextsIsRight();
+};
+
+void TestContent::subjectNamesInCatalogueOrder()
+{
+    const QStringList expected = {
+        QStringLiteral("Life Path Number"),
+        QStringLiteral("Destiny / Expression Number"),
+        QStringLiteral("Soul's Urge/ Heart's Desire Number"),
+        QStringLiteral("Inner Dreams / Personality Number"),
+        QStringLiteral("Birthday Number"),
+        QStringLiteral("Life Path / Expression Bridge Number"),
+        QStringLiteral("Heart Desire / Personality Bridge Number"),
+        QStringLiteral("Balance Number"),
+        QStringLiteral("Maturity / Realization Number"),
+        QStringLiteral("Pinnacle Number"),
+        QStringLiteral("Challenge Number"),
+        QStringLiteral("Life Path Period Number"),
+        QStringLiteral("Personal Day Number"),
+        QStringLiteral("Personal Month Number"),
+        QStringLiteral("Personal Year Number"),
+    };
+    QStringList names;
+    for (int s = 0; s < SubjectCount; ++s)
+        names << loaded().SubjectName[s];
+    QCOMPARE(names, expected);
+}
+
+void TestContent::slot15StaysEmpty()
+{
+    const ContentTables& t = loaded();
+    QVERIFY(t.SubjectName[15].isNull());
+    QVERIFY(t.SubjectSignificance[15].isNull());
+    QVERIFY(t.SubjectCalculation[15].isNull());
+    QCOMPARE(t.FirstInterpretation[15], qint16(0));
+    QCOMPARE(t.LastInterpretation[15], qint16(0));
+}
+
+void TestContent::runsAreContiguousAndCoverAllEntries()
+{
+    const ContentTables& t = loaded();
+    QCOMPARE(t.FirstInterpretation[0], qint16(0));
+    QCOMPARE(t.LastInterpretation[SubjectCount - 1], qint16(InterpretationEntryCount - 1));
+    for (int s = 0; s < SubjectCount; ++s) {
+        QVERIFY2(t.LastInterpretation[s] - t.FirstInterpretation[s] + 1 >= 9,
+                 qPrintable(t.SubjectName[s]));
+        if (s + 1 < SubjectCount)
+            QCOMPARE(t.FirstInterpretation[s + 1], qint16(t.LastInterpretation[s] + 1));
+    }
+}
+
+void TestContent::valuePatterns_data()
+{
+    QTest::addColumn<int>("subject");
+    QTest::addColumn<QList<int>>("values");
+
+    QList<int> withMasters = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22};
+    QList<int> days;
+    for (int d = 1; d <= 31; ++d)
+        days << d;
+    QList<int> differences = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+    QList<int> digits = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    const QList<QList<int>> bySubject = {withMasters, withMasters, withMasters, withMasters,
+                                         days,        differences, differences, digits,
+                                         withMasters, withMasters, differences, withMasters,
+                                         digits,      digits,      digits};
+    for (int s = 0; s < SubjectCount; ++s)
+        QTest::addRow("subject %d", s) << s << bySubject[s];
+}
+
+void TestContent::valuePatterns()
+{
+    QFETCH(int, subject);
+    QFETCH(QList<int>, values);
+    const ContentTables& t = loaded();
+    QList<int> run;
+    for (int i = t.FirstInterpretation[subject]; i <= t.LastInterpretation[subject]; ++i)
+        run << t.InterpretationValue[i];
+    QCOMPARE(run, values);
+}
+
+void TestContent::onlyTheBirthdayRunHoldsTen()
+{
+    const ContentTables& t = loaded();
+    for (int i = 0; i < InterpretationEntryCount; ++i) {
+        if (t.InterpretationValue[i] == 10)
+            QCOMPARE(SubjectOfEntry(t, i), 4);
+    }
+}
+
+void TestContent::calculationLineCounts_data()
+{
+    QTest::addColumn<int>("subject");
+    QTest::addColumn<int>("lines");
+    const int counts[SubjectCount] = {3, 7, 7, 7, 1, 3, 3, 11, 6, 6, 5, 8, 9, 3, 3};
+    for (int s = 0; s < SubjectCount; ++s)
+        QTest::addRow("subject %d", s) << s << counts[s];
+}
+
+void TestContent::calculationLineCounts()
+{
+    QFETCH(int, subject);
+    QFETCH(int, lines);
+    const QString text = loaded().SubjectCalculation[subject];
+    const QStringList split = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(split.size(), lines);
+    for (const QString& line : split) {
+        // A stray CR or LF, a break at either end or a doubled break would all show here.
+        QVERIFY2(!line.trimmed().isEmpty(), qPrintable(text));
+        QVERIFY2(isPrintableAscii(line), qPrintable(line));
+    }
+}
+
+void TestContent::paragraphs_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("shortest");
+    QTest::addColumn<int>("longest");
+    const ContentTables& t = loaded();
+    for (int s = 0; s < SubjectCount; ++s) {
+        QTest::addRow("name %d", s) << t.SubjectName[s] << 1 << 100;
+        QTest::addRow("significance %d", s) << t.SubjectSignificance[s] << 97 << 339;
+    }
+    for (int i = 0; i < InterpretationEntryCount; ++i)
+        QTest::addRow("interpretation %d", i) << t.InterpretationText[i] << 140 << 588;
+}
+
+void TestContent::paragraphs()
+{
+    QFETCH(QString, text);
+    QFETCH(int, shortest);
+    QFETCH(int, longest);
+    QVERIFY2(isPrintableAscii(text), qPrintable(text)); // also rules out CR and LF
+    QVERIFY2(text.size() >= shortest && text.size() <= longest,
+             qPrintable(QString::number(text.size())));
+    QCOMPARE(text.trimmed(), text);
+    QVERIFY2(!text.contains(QLatin1String("  ")), qPrintable(text));
+}
+
+void TestContent::bridgeTextsSharedAndOthersUnique()
+{
+    const ContentTables& t = loaded();
+    for (int i = 81; i <= 83; ++i) {
+        QCOMPARE(t.InterpretationValue[i], t.InterpretationValue[i + 9]);
+        QCOMPARE(t.InterpretationText[i + 9], t.InterpretationText[i]);
+    }
+    QHash<QString, int> firstEntryOf;
+    for (int i = 0; i < InterpretationEntryCount; ++i) {
+        const auto found = firstEntryOf.constFind(t.InterpretationText[i]);
+        if (found == firstEntryOf.constEnd()) {
+            firstEntryOf.insert(t.InterpretationText[i], i);
+            continue;
+        }
+        const bool shared = i >= 90 && i <= 92 && found.value() == i - 9;
+        QVERIFY2(shared,
+                 qPrintable(QStringLiteral("entry %1 repeats entry %2").arg(i).arg(found.value())));
+    }
+    QCOMPARE(firstEntryOf.size(), InterpretationEntryCount - 3);
+}
+
+void TestContent::loadingAgainChangesNothing()
+{
+    ContentTables once;
+    LoadContent(once);
+    ContentTables twice = once;
+    LoadContent(twice);
+    QVERIFY(sameTables(once, twice));
+
+    // Whatever the tables held before is overwritten.
+    ContentTables scribbled;
+    scribbled.SubjectName.fill(QStringLiteral("x"));
+    scribbled.InterpretationText.fill(QStringLiteral("x"));
+    scribbled.InterpretationValue.fill(99);
+    scribbled.FirstInterpretation.fill(7);
+    LoadContent(scribbled);
+    scribbled.SubjectName[15].clear();
+    scribbled.FirstInterpretation[15] = 0;
+    QVERIFY(sameTables(once, scribbled));
+}
+
+void TestContent::entryHeadings_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("subject");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("first entry") << 0 << 0 << QStringLiteral("Life Path Number 1");
+    QTest::newRow("master 22") << 10 << 0 << QStringLiteral("Life Path Number 22");
+    QTest::newRow("next run") << 11 << 1 << QStringLiteral("Destiny / Expression Number 1");
+    QTest::newRow("birthday 14") << 57 << 4 << QStringLiteral("Birthday Number 14");
+    QTest::newRow("birthday 31") << 74 << 4 << QStringLiteral("Birthday Number 31");
+    QTest::newRow("bridge 0") << 75 << 5
+                              << QStringLiteral("Life Path / Expression Bridge Number 0");
+    QTest::newRow("shared text") << 90 << 6
+                                 << QStringLiteral("Heart Desire / Personality Bridge Number 6");
+    QTest::newRow("last entry") << 170 << 14 << QStringLiteral("Personal Year Number 9");
+    QTest::newRow("below") << -1 << -1 << QString();
+    QTest::newRow("beyond") << 171 << -1 << QString();
+}
+
+void TestContent::entryHeadings()
+{
+    QFETCH(int, entry);
+    QFETCH(int, subject);
+    QFETCH(QString, heading);
+    QCOMPARE(SubjectOfEntry(loaded(), entry), subject);
+    QCOMPARE(EntryHeading(loaded(), entry), heading);
+}
+
+void TestContent::charts_data()
+{
+    QTest::addColumn<int>("subject");
+    QTest::addColumn<int>("firstLine");
+    QTest::addColumn<ChartKind>("kind");
+    QTest::newRow("full chart") << 1 << 3 << ChartKind::Full;
+    QTest::newRow("vowel chart") << 2 << 1 << ChartKind::Vowels;
+    QTest::newRow("consonant chart") << 3 << 1 << ChartKind::Consonants;
+    QTest::newRow("single-spaced chart") << 7 << 2 << ChartKind::SingleSpaced;
+}
+
+// Every letter, starred letter or "--" must start in the character column of a digit of the
+// first row, and a letter must stand under its own value in its own row (A..I, J..R, S..Z).
+void TestContent::charts()
+{
+    QFETCH(int, subject);
+    QFETCH(int, firstLine);
+    QFETCH(ChartKind, kind);
+    const QStringList rows = calculationLines(subject).mid(firstLine, 4);
+    QCOMPARE(rows.size(), 4);
+    const QChar filler = kind == ChartKind::Vowels ? QLatin1Char('-') : QLatin1Char(' ');
+
+    const QList<Token> digits = tokensOf(rows[0], filler);
+    QCOMPARE(digits.size(), 9);
+    QHash<int, int> valueAtColumn;
+    for (int k = 0; k < 9; ++k) {
+        QCOMPARE(digits[k].text, QString::number(k + 1));
+        valueAtColumn.insert(digits[k].start, k + 1);
+    }
+    if (kind == ChartKind::Vowels)
+        QCOMPARE(rows[0], QStringLiteral("1---2---3---4---5---6---7---8---9"));
+    if (kind == ChartKind::Full) {
+        QList<int> gaps;
+        for (int k = 1; k < 9; ++k)
+            gaps << digits[k].start - digits[k - 1].start - 1;
+        QVERIFY(std::is_sorted(gaps.begin(), gaps.end()));
+        QVERIFY(gaps.first() < gaps.last());
+    }
+
+    QString letters;
+    QString starred;
+    for (int r = 1; r <= 3; ++r) {
+        const QString& row = rows[r];
+        if (kind == ChartKind::Vowels)
+            QVERIFY2(row.size() == rows[0].size(), qPrintable(row));
+        QVERIFY2(!row.endsWith(QLatin1Char(' ')), qPrintable(row));
+        QSet<int> columnsUsed;
+        const QList<Token> tokens = tokensOf(row, filler);
+        QStringList texts;
+        for (const Token& token : tokens) {
+            texts << token.text;
+            QVERIFY2(valueAtColumn.contains(token.start), qPrintable(row));
+            const int value = valueAtColumn.value(token.start);
+            QVERIFY2(!columnsUsed.contains(value), qPrintable(row));
+            columnsUsed.insert(value);
+            if (token.text == QLatin1String("--")) {
+                QCOMPARE(kind, ChartKind::Consonants);
+                const int letterIndex = (r - 1) * 9 + value - 1;
+                const bool emptyPlace = letterIndex >= 26;
+                QVERIFY2(emptyPlace || isPlainVowel(QChar('A' + letterIndex)), qPrintable(row));
+                continue;
+            }
+            QVERIFY2(token.text.size() == 1 ||
+                         (token.text.size() == 2 && token.text.at(1) == QLatin1Char('*')),
+                     qPrintable(token.text));
+            const QChar letter = token.text.at(0);
+            QVERIFY2(letter >= QLatin1Char('A') && letter <= QLatin1Char('Z'),
+                     qPrintable(token.text));
+            QCOMPARE(letterValue(letter), value);
+            QCOMPARE((letter.unicode() - 'A') / 9, r - 1);
+            letters += letter;
+            if (token.text.size() == 2)
+                starred += letter;
+        }
+        if (kind == ChartKind::SingleSpaced)
+            QCOMPARE(row, texts.join(QLatin1Char(' ')));
+        if (kind == ChartKind::Consonants)
+            QCOMPARE(columnsUsed.size(), 9);
+    }
+    if (kind == ChartKind::SingleSpaced)
+        QCOMPARE(rows[0], QStringLiteral("1 2 3 4 5 6 7 8 9"));
+
+    std::sort(letters.begin(), letters.end());
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    switch (kind) {
+    case ChartKind::Full:
+    case ChartKind::SingleSpaced:
+        QCOMPARE(letters, alphabet);
+        QCOMPARE(starred, QString());
+        break;
+    case ChartKind::Vowels:
+        QCOMPARE(letters, QStringLiteral("AEIOUWY"));
+        QCOMPARE(starred, QStringLiteral("WY"));
+        break;
+    case ChartKind::Consonants:
+        QCOMPARE(letters, QStringLiteral("BCDFGHJKLMNPQRSTVWXYZ"));
+        QCOMPARE(starred, QStringLiteral("WY"));
+        break;
+    }
+}
+
+void TestContent::vowelRuleExamples_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("vowels");
+    QTest::addColumn<bool>("namedInRule");
+    // The names the rule line gives as examples, then cases on the other side of the rule.
+    QTest::newRow("Lynn") << QStringLiteral("LYNN") << QStringLiteral("Y") << true;
+    QTest::newRow("Holly") << QStringLiteral("HOLLY") << QStringLiteral("OY") << true;
+    QTest::newRow("Dawn") << QStringLiteral("DAWN") << QStringLiteral("AW") << true;
+    QTest::newRow("Lowell") << QStringLiteral("LOWELL") << QStringLiteral("OWE") << true;
+    QTest::newRow("Maya") << QStringLiteral("MAYA") << QStringLiteral("AA") << false;
+    QTest::newRow("Wendy") << QStringLiteral("WENDY") << QStringLiteral("EY") << false;
+    QTest::newRow("Yolanda") << QStringLiteral("YOLANDA") << QStringLiteral("OAA") << false;
+}
+
+// The test's vowel rule is the one the Soul's Urge text states, checked on the text's own
+// example names.
+void TestContent::vowelRuleExamples()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, vowels);
+    QFETCH(bool, namedInRule);
+    QString found;
+    for (int i = 0; i < word.size(); ++i) {
+        if (countsAsVowel(word, i))
+            found += word.at(i);
+    }
+    QCOMPARE(found, vowels);
+
+    const QString ruleLine = calculationLines(2).value(5);
+    QVERIFY(ruleLine.contains(QLatin1String("Y*")) && ruleLine.contains(QLatin1String("W*")));
+    const QString asWritten = word.at(0) + word.mid(1).toLower();
+    QCOMPARE(ruleLine.contains(asWritten), namedInRule);
+}
+
+// The examples are chosen so that no other common way of working gives a different answer.
+void TestContent::examplesAvoidAmbiguity()
+{
+    const Person p = examplePerson();
+    QCOMPARE(p.nameParts.size(), 2);
+    QCOMPARE(p.lifePathByParts(), p.lifePath());
+    QCOMPARE(p.personalityFromWholeName(), p.personality());
+    QCOMPARE(p.personality(), 11);
+    QVERIFY(p.lifePath() != 11 && p.lifePath() != 22);
+    QVERIFY(p.birth.day > 9); // so that "not reduced" shows
+    QVERIFY(QDate(p.birth.year, p.birth.month, p.birth.day).isValid());
+    QVERIFY(QDate(p.today.year, p.today.month, p.today.day).isValid());
+    // The Personal Year, Month and Day agree with each other as a learner would chain them.
+    const QList<QList<int>> results = p.statedResults();
+    QCOMPARE(reduced(results[14][0] + p.today.month, false), results[13][0]);
+    QCOMPARE(reduced(results[13][0] + p.today.day, false), results[12][0]);
+}
+
+void TestContent::statedResultsMatchRecomputation()
+{
+    const QList<QList<int>> expected = examplePerson().statedResults();
+    QList<QList<int>> stated(SubjectCount);
+    int previousSubject = 0;
+    for (int k = 0; k < examples::StatedResultCount; ++k) {
+        const examples::StatedResult& r = examples::StatedResults[k];
+        QVERIFY(r.subject >= previousSubject && r.subject < SubjectCount);
+        previousSubject = r.subject;
+        stated[r.subject] << r.value;
+        const QString line = calculationLines(r.subject).value(r.line);
+        QVERIFY2(
+            lastNumberOf(line) == QString::number(r.value),
+            qPrintable(
+                QStringLiteral("subject %1 line %2: %3").arg(r.subject).arg(r.line).arg(line)));
+    }
+    for (int s = 0; s < SubjectCount; ++s)
+        QVERIFY2(stated[s] == expected[s], qPrintable(loaded().SubjectName[s]));
+}
+
+void TestContent::workedExampleLines_data()
+{
+    QTest::addColumn<int>("subject");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QStringList>("fragments");
+
+    const Person p = examplePerson();
+    const QString name = p.nameParts.join(QLatin1Char(' '));
+    const QString born = spelledDate(p.birth);
+    const QString birthSum = sumLine(p.birthDateDigits());
+    const auto num = [](int n) { return QString::number(n); };
+
+    QTest::newRow("life path digits") << 0 << 1 << QStringList{born, birthSum};
+    QTest::newRow("life path result") << 0 << 2 << reductionSteps(p.lifePathSum(), true);
+
+    QTest::newRow("expression") << 1 << 1
+                                << (QStringList{name,
+                                                sumLine(letterValues(p.nameParts, Letters::All))} +
+                                    reductionSteps(p.expressionSum(), true));
+
+    QTest::newRow("soul's urge") << 2 << 6
+                                 << (QStringList{name, sumLine(letterValues(p.nameParts,
+                                                                            Letters::Vowels))} +
+                                     reductionSteps(p.soulsUrgeSum(), true));
+
+    QStringList personality;
+    for (const QString& part : p.nameParts) {
+        const QList<int> values = letterValues(part, Letters::Consonants);
+        personality << part + QLatin1String(": ") + sumLine(values)
+                    << reductionSteps(sumOf(values), true);
+    }
+    personality << sumLine(p.personalityParts());
+    QTest::newRow("personality name") << 3 << 5 << QStringList{name};
+    QTest::newRow("personality result") << 3 << 6 << personality;
+
+    QTest::newRow("birthday") << 4 << 0
+                              << QStringList{QLocale::c().monthName(p.birth.month) +
+                                             QLatin1Char(' ') + num(p.birth.day)};
+
+    const int singleLifePath = reduced(p.lifePath(), false);
+    const int singleExpression = reduced(p.expression(), false);
+    QTest::newRow("first bridge inputs")
+        << 5 << 1
+        << QStringList{born, QLatin1String("Life Path ") + num(p.lifePath()),
+                       QLatin1String("Expression ") + num(p.expression())};
+    QTest::newRow("first bridge result")
+        << 5 << 2 << QStringList{differenceLine(singleLifePath, singleExpression)};
+
+    QTest::newRow("second bridge inputs")
+        << 6 << 1
+        << (QStringList{QLatin1String("Personality ") + num(p.personality())} +
+            reductionSteps(p.personality(), false) +
+            QStringList{QLatin1String("Heart's Desire ") + num(p.soulsUrge())});
+    QTest::newRow("second bridge result")
+        << 6 << 2
+        << QStringList{
+               differenceLine(reduced(p.personality(), false), reduced(p.soulsUrge(), false))};
+
+    QTest::newRow("balance name") << 7 << 0 << QStringList{name};
+    QTest::newRow("balance initials")
+        << 7 << 6
+        << QStringList{p.nameParts[0].left(1) + QLatin1String(" and ") + p.nameParts[1].left(1)};
+    for (int k = 0; k < 2; ++k)
+        QTest::addRow("balance initial %d", k)
+            << 7 << 7 + k
+            << QStringList{p.nameParts[k].left(1) + QLatin1String(" = ") + num(p.initials()[k])};
+    QTest::newRow("balance sum") << 7 << 9 << QStringList{sumLine(p.initials())};
+    QTest::newRow("balance result") << 7 << 10 << reductionSteps(sumOf(p.initials()), false);
+
+    QTest::newRow("maturity date") << 8 << 2 << QStringList{born};
+    QTest::newRow("maturity life path")
+        << 8 << 3 << (QStringList{birthSum} + reductionSteps(p.lifePathSum(), true));
+    QTest::newRow("maturity destiny")
+        << 8 << 4
+        << (QStringList{name, num(p.expressionSum())} + reductionSteps(p.expressionSum(), true));
+    QTest::newRow("maturity result") << 8 << 5
+                                     << (QStringList{sumLine({p.lifePath(), p.expression()})} +
+                                         reductionSteps(p.lifePath() + p.expression(), true));
+
+    const QStringList reducedDate = QStringList{born} +
+                                    labelledSteps(QStringLiteral("month "), p.birth.month, false) +
+                                    labelledSteps(QStringLiteral("day "), p.birth.day, false) +
+                                    labelledSteps(QStringLiteral("year "), p.birth.year, false);
+    const QList<int> sums = p.pinnacleSums();
+    QTest::newRow("pinnacle method") << 9 << 0 << reducedDate;
+    QTest::newRow("first pinnacle")
+        << 9 << 1 << (QStringList{sumLine({p.month(), p.day()})} + reductionSteps(sums[0], true));
+    QTest::newRow("second pinnacle")
+        << 9 << 2 << (QStringList{sumLine({p.day(), p.year()})} + reductionSteps(sums[1], true));
+    QTest::newRow("third pinnacle")
+        << 9 << 3 << QStringList{sumLine({reduced(sums[0], true), reduced(sums[1], true)})};
+    QTest::newRow("third pinnacle continued") << 9 << 4 << reductionSteps(sums[2], true);
+    QTest::newRow("fourth pinnacle")
+        << 9 << 5 << (QStringList{sumLine({p.month(), p.year()})} + reductionSteps(sums[3], true));
+
+    const QList<int> challenges = p.challenges();
+    QTest::newRow("challenge date") << 10 << 0 << reducedDate;
+    QTest::newRow("first challenge") << 10 << 1 << QStringList{differenceLine(p.month(), p.day())};
+    QTest::newRow("second challenge") << 10 << 2 << QStringList{differenceLine(p.day(), p.year())};
+    QTest::newRow("third challenge")
+        << 10 << 3 << QStringList{differenceLine(challenges[0], challenges[1])};
+    QTest::newRow("fourth challenge")
+        << 10 << 4 << QStringList{differenceLine(p.month(), p.year())};
+
+    QTest::newRow("period date") << 11 << 4 << QStringList{born};
+    QTest::newRow("first period") << 11 << 5
+                                  << (QStringList{QLatin1String("month ") + num(p.birth.month)} +
+                                      reductionSteps(p.birth.month, true));
+    QTest::newRow("second period") << 11 << 6
+                                   << (QStringList{QLatin1String("day ") + num(p.birth.day)} +
+                                       reductionSteps(p.birth.day, true));
+    QTest::newRow("third period") << 11 << 7
+                                  << (QStringList{QLatin1String("year ") + num(p.birth.year)} +
+                                      reductionSteps(p.birth.year, true));
+
+    const int data[5] = {p.birth.day, p.birth.month, p.today.day, p.today.month, p.today.year};
+    for (int k = 0; k < 5; ++k)
+        QTest::addRow("personal day data %d", k) << 12 << 1 + k << QStringList{num(data[k])};
+    QTest::newRow("personal day sum") << 12 << 6 << QStringList{sumLine(p.personalDayDigits())};
+    QTest::newRow("personal day reduction")
+        << 12 << 7 << reductionSteps(sumOf(p.personalDayDigits()), false);
+
+    QTest::newRow("personal month sum") << 13 << 1 << QStringList{sumLine(p.personalMonthDigits())};
+    QTest::newRow("personal month result")
+        << 13 << 2 << reductionSteps(sumOf(p.personalMonthDigits()), false);
+
+    QTest::newRow("personal year sum")
+        << 14 << 1 << QStringList{num(p.today.year), sumLine(p.personalYearDigits())};
+    QTest::newRow("personal year result")
+        << 14 << 2 << reductionSteps(sumOf(p.personalYearDigits()), false);
+}
+
+// Each fragment the recomputation expects must appear on the line, in this order.
+void TestContent::workedExampleLines()
+{
+    QFETCH(int, subject);
+    QFETCH(int, line);
+    QFETCH(QStringList, fragments);
+    const QString text = calculationLines(subject).value(line);
+    int from = 0;
+    for (const QString& fragment : fragments) {
+        const int at = text.indexOf(fragment, from);
+        QVERIFY2(at >= 0,
+                 qPrintable(QStringLiteral("\"%1\" not found in: %2").arg(fragment, text)));
+        from = at + fragment.size();
+    }
+}
+
+// Whatever the wording, every "a + b - c = d" written anywhere in the calculation texts holds.
+void TestContent::everySumInTheTextsIsRight()
+{
+    static const QRegularExpression equation(
+        QStringLiteral("(\\d+(?:\\s*[-+]\\s*\\d+)+)\\s*=\\s*(\\d+)"));
+    static const QRegularExpression term(QStringLiteral("([-+]?)\\s*(\\d+)"));
+    int checked = 0;
+    for (int s = 0; s < SubjectCount; ++s) {
+        for (const auto& match : equation.globalMatch(loaded().SubjectCalculation[s])) {
+            int total = 0;
+            for (const auto& t : term.globalMatch(match.captured(1))) {
+                const int n = t.captured(2).toInt();
+                total += t.captured(1) == QLatin1String("-") ? -n : n;
+            }
+            QVERIFY2(total == match.captured(2).toInt(), qPrintable(match.captured()));
+            ++checked;
+        }
+    }
+    QVERIFY(checked >= 40);
+}
+
+QTEST_GUILESS_MAIN(TestContent)
+#include "tst_content.moc"

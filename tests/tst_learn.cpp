@@ -1,0 +1,203 @@
+#include "support/mainwindowfixture.h"
+
+#include "learn/learnviews.h"
+#include "platform/richtextpane.h"
+
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+
+using namespace corvella;
+using namespace corvella::testing;
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+RichTextPane* learnPane(const MainWindowFixture& f)
+{
+    return f.find<RichTextPane>(QStringLiteral("RTBLearn"));
+}
+
+// The headings of an interpretation record: every line that is followed by a paragraph.
+QStringList headings(const QString& record)
+{
+    QStringList result;
+    const QStringList blocks = record.split(CrLf + CrLf, Qt::SkipEmptyParts);
+    for (const QString& block : blocks)
+        result << block.section(CrLf, 0, 0);
+    return result;
+}
+
+} // namespace
+
+class TestLearn : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")); }
+
+    void significanceRecordIsExact()
+    {
+        MainWindowFixture f;
+        f.chooseActivity(true);
+        f.chooseMethod(true);
+        const ContentTables& c = f.window->content();
+        QCOMPARE(f.label("lblLearnSubject")->text(), QStringLiteral("Life Path Number"));
+        const QString expected = QStringLiteral("Significance") + CrLf + c.SubjectSignificance[0] + CrLf + CrLf
+                                 + QStringLiteral("Calculation") + CrLf + c.SubjectCalculation[0];
+        QCOMPARE(learnPane(f)->wholeText(), expected);
+        // No formatting anywhere in a learn record.
+        for (QTextBlock b = learnPane(f)->document()->begin(); b.isValid(); b = b.next()) {
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                QVERIFY(it.fragment().charFormat().fontWeight() <= QFont::Normal);
+        }
+        // The caret stays at the end, the view opens at the top.
+        QCOMPARE(learnPane(f)->textCursor().position(), learnPane(f)->document()->characterCount() - 1);
+    }
+
+    void walkingBySignificance()
+    {
+        MainWindowFixture f;
+        f.chooseActivity(true);
+        f.chooseMethod(true);
+        const ContentTables& c = f.window->content();
+        f.click("cmdBackLearn");
+        QCOMPARE(f.messages(), QStringList{QStringLiteral("You are at the first record")});
+        QCOMPARE(f.label("lblLearnSubject")->text(), c.SubjectName[0]);
+        for (int s = 1; s < 15; ++s) {
+            f.click("cmdNextLearn");
+            QCOMPARE(f.label("lblLearnSubject")->text(), c.SubjectName[s]);
+            QCOMPARE(learnPane(f)->wholeText(), learn::SignificanceRecordText(c, s));
+        }
+        QCOMPARE(f.messages().size(), 1);
+        f.click("cmdNextLearn");
+        QCOMPARE(f.messages().last(), QStringLiteral("You are at the last record"));
+        QCOMPARE(f.window->navigation().CurrentRecord, qint16(14));
+        QCOMPARE(f.label("lblLearnSubject")->text(), QStringLiteral("Personal Year Number"));
+        QCOMPARE(learnPane(f)->wholeText(), learn::SignificanceRecordText(c, 14));
+        // No text accumulates after any sequence of Next and Back.
+        for (int i = 0; i < 20; ++i)
+            f.click(i % 3 == 0 ? "cmdNextLearn" : "cmdBackLearn");
+        const int s = f.window->navigation().CurrentRecord;
+        QCOMPARE(learnPane(f)->wholeText(), learn::SignificanceRecordText(c, s));
+        QCOMPARE(learnPane(f)->wholeText().count(QStringLiteral("Significance")), 1);
+    }
+
+    void walkingByInterpretation_data()
+    {
+        QTest::addColumn<QList<int>>("ticked");
+        QTest::newRow("2, 7, 12") << QList<int>{2, 7, 12};
+        QTest::newRow("only 0") << QList<int>{0};
+        QTest::newRow("only 14") << QList<int>{14};
+        QTest::newRow("0 and 14") << QList<int>{0, 14};
+    }
+    void walkingByInterpretation()
+    {
+        QFETCH(QList<int>, ticked);
+        MainWindowFixture f;
+        f.chooseActivity(true);
+        f.chooseMethod(false);
+        for (int s : ticked)
+            f.subject(s)->setChecked(true);
+        f.click("cmdNext3");
+        const ContentTables& c = f.window->content();
+        QCOMPARE(int(f.window->navigation().CurrentRecord), ticked.first());
+
+        f.click("cmdBackLearn");
+        QCOMPARE(f.messages(), QStringList{QStringLiteral("You are at the first record")});
+        QCOMPARE(int(f.window->navigation().CurrentRecord), ticked.first());
+        for (int k = 1; k < ticked.size(); ++k) {
+            f.click("cmdNextLearn");
+            QCOMPARE(int(f.window->navigation().CurrentRecord), ticked.at(k));
+            QCOMPARE(f.label("lblLearnSubject")->text(), c.SubjectName[ticked.at(k)]);
+        }
+        const QString last = learnPane(f)->wholeText();
+        f.click("cmdNextLearn");
+        QCOMPARE(f.messages().last(), QStringLiteral("You are at the last record"));
+        QCOMPARE(learnPane(f)->wholeText(), last);
+        QCOMPARE(int(f.window->navigation().CurrentRecord), ticked.last());
+        QCOMPARE(f.messages().size(), 2);
+        // And back again, down to the first.
+        for (int k = ticked.size() - 2; k >= 0; --k) {
+            f.click("cmdBackLearn");
+            QCOMPARE(int(f.window->navigation().CurrentRecord), ticked.at(k));
+        }
+    }
+
+    void interpretationRecordText_data()
+    {
+        QTest::addColumn<int>("subject");
+        QTest::addColumn<QStringList>("values");
+        QStringList birthday, bridge, master;
+        for (int v = 1; v <= 31; ++v)
+            birthday << QString::number(v);
+        for (int v = 0; v <= 8; ++v)
+            bridge << QString::number(v);
+        for (int v = 1; v <= 9; ++v)
+            master << QString::number(v);
+        master << QStringLiteral("11") << QStringLiteral("22");
+        QTest::newRow("birthday") << 4 << birthday;
+        QTest::newRow("life path / expression bridge") << 5 << bridge;
+        QTest::newRow("heart desire / personality bridge") << 6 << bridge;
+        QTest::newRow("challenge") << 10 << bridge;
+        for (int s : {0, 1, 2, 3, 8, 9, 11})
+            QTest::addRow("master numbers, subject %d", s) << s << master;
+    }
+    void interpretationRecordText()
+    {
+        QFETCH(int, subject);
+        QFETCH(QStringList, values);
+        MainWindowFixture f;
+        f.chooseActivity(true);
+        f.chooseMethod(false);
+        f.tickAndGo({subject});
+        const ContentTables& c = f.window->content();
+        const QString record = learnPane(f)->wholeText();
+
+        QString expected;
+        for (int i = c.FirstInterpretation[subject]; i <= c.LastInterpretation[subject]; ++i)
+            expected += c.SubjectName[subject] + QLatin1Char(' ') + QString::number(c.InterpretationValue[i])
+                        + CrLf + c.InterpretationText[i] + CrLf + CrLf;
+        QCOMPARE(record, expected);
+
+        QStringList expectedHeadings;
+        for (const QString& v : values)
+            expectedHeadings << c.SubjectName[subject] + QLatin1Char(' ') + v;
+        QCOMPARE(headings(record), expectedHeadings);
+        QVERIFY(!record.contains(QStringLiteral("Significance")));
+        QVERIFY(!record.contains(QStringLiteral("Calculation") + CrLf));
+    }
+
+    void bridgesShareTheirLastThreeParagraphs()
+    {
+        MainWindowFixture f;
+        f.chooseActivity(true);
+        f.chooseMethod(false);
+        f.tickAndGo({5, 6});
+        const QStringList first = learnPane(f)->wholeText().split(CrLf + CrLf);
+        f.click("cmdNextLearn");
+        const QStringList second = learnPane(f)->wholeText().split(CrLf + CrLf);
+        for (int v = 6; v <= 8; ++v)
+            QCOMPARE(first.at(v).section(CrLf, 1), second.at(v).section(CrLf, 1));
+        QVERIFY(first.at(5).section(CrLf, 1) != second.at(5).section(CrLf, 1));
+    }
+
+    void longRecordOpensAtTheTop()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        f.chooseActivity(true);
+        f.chooseMethod(false);
+        f.tickAndGo({4});
+        QCoreApplication::processEvents();
+        auto* bar = learnPane(f)->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), 0);
+    }
+};
+
+QTEST_MAIN(TestLearn)
+#include "tst_learn.moc"

@@ -1,0 +1,750 @@
+#include "support/fakes.h"
+#include "test/quizengine.h"
+
+#include <QSet>
+#include <QtTest>
+
+#include <array>
+#include <memory>
+#include <random>
+
+using namespace corvella;
+using corvella::testing::FakeClock;
+using corvella::testing::ScriptedRandom;
+
+namespace {
+
+constexpr std::array<qint16, SubjectCount> RunFirst = {0,   11,  22,  33,  44,  75,  84, 93,
+                                                       102, 113, 124, 133, 144, 153, 162};
+constexpr std::array<qint16, SubjectCount> RunLast = {10,  21,  32,  43,  74,  83,  92, 101,
+                                                      112, 123, 132, 143, 152, 161, 170};
+
+// Tables with the real runs and value patterns but texts that name their own index ("S3",
+// "G3", "T57"), so a text on screen tells exactly which subject or entry put it there.
+void fillSyntheticContent(ContentTables& tables)
+{
+    for (int s = 0; s < SubjectCount; ++s) {
+        tables.SubjectName[s] = QStringLiteral("S%1").arg(s);
+        tables.SubjectSignificance[s] = QStringLiteral("G%1").arg(s);
+        tables.SubjectCalculation[s] = QStringLiteral("C%1").arg(s);
+        tables.FirstInterpretation[s] = RunFirst[s];
+        tables.LastInterpretation[s] = RunLast[s];
+        const int length = RunLast[s] - RunFirst[s] + 1;
+        const bool fromZero = s == 5 || s == 6 || s == 10;
+        for (int i = 0; i < length; ++i) {
+            int value = fromZero ? i : i + 1;
+            if (length == 11 && i == 9)
+                value = 11;
+            if (length == 11 && i == 10)
+                value = 22;
+            tables.InterpretationValue[RunFirst[s] + i] = static_cast<qint16>(value);
+        }
+    }
+    for (int e = 0; e < InterpretationEntryCount; ++e)
+        tables.InterpretationText[e] = QStringLiteral("T%1").arg(e);
+}
+
+int subjectOf(int entry)
+{
+    for (int s = 0; s < SubjectCount; ++s) {
+        if (entry >= RunFirst[s] && entry <= RunLast[s])
+            return s;
+    }
+    return -1;
+}
+
+QString expectedHeading(const ContentTables& tables, int entry)
+{
+    return tables.SubjectName[subjectOf(entry)] + QLatin1Char(' ') +
+           QString::number(tables.InterpretationValue[entry]);
+}
+
+// Script values: a draw below n that yields `value`, and a range draw that rounds to `entry`.
+double rBelow(int value, int n)
+{
+    return (value + 0.5) / n;
+}
+
+double rEntry(int entry)
+{
+    const int s = subjectOf(entry);
+    const int offset = entry - RunFirst[s];
+    return offset == 0 ? 0.0 : (offset - 0.25) / (RunLast[s] - RunFirst[s]);
+}
+
+QList<double> subjectDraws(const QList<int>& subjects)
+{
+    QList<double> values;
+    for (int s : subjects)
+        values << rBelow(s, SubjectCount);
+    return values;
+}
+
+QList<double> entryDraws(const QList<int>& entries)
+{
+    QList<double> values;
+    for (int e : entries)
+        values << rEntry(e);
+    return values;
+}
+
+QList<double> distractorEntryDraws(const QList<int>& entries)
+{
+    QList<double> values;
+    for (int e : entries)
+        values << rBelow(e, 170);
+    return values;
+}
+
+class FakeQuestionScreen : public QuestionScreen
+{
+public:
+    void setAnswerText(int box, const QString& text) override
+    {
+        answers.at(box) = text;
+        events << QStringLiteral("answer%1").arg(box);
+    }
+    QString answerText(int box) const override { return answers.at(box); }
+    void setSubjectName(const QString& caption) override
+    {
+        subjectName = caption;
+        events << QStringLiteral("subject");
+    }
+    void setQuestionNo(const QString& caption) override
+    {
+        questionNo = caption;
+        events << QStringLiteral("counter");
+    }
+    int selectedChoice() const override { return selected; }
+    void clearChoices() override
+    {
+        selected = -1;
+        events << QStringLiteral("clear");
+    }
+
+    std::array<QString, 5> answers;
+    QString subjectName;
+    QString questionNo;
+    int selected = -1;
+    QStringList events;
+};
+
+// One engine over synthetic tables, a fixed clock and a scripted or seeded source. Records
+// how many values had been drawn each time the tables were loaded.
+struct Rig
+{
+    explicit Rig(quint32 seed) : random(seed) {}
+    explicit Rig(QList<double> script) : random(std::move(script)) {}
+
+    void startSignificance()
+    {
+        nav.BySignificance = true;
+        nav.CurrentRecord = 0;
+        engine.ShowSignificanceQuestion(screen);
+    }
+
+    void startInterpretation(const QList<int>& ticked)
+    {
+        nav.BySignificance = false;
+        nav.SubjectTicked.fill(false);
+        for (int s : ticked)
+            nav.SubjectTicked[s] = true;
+        nav.CurrentRecord = 0;
+        engine.ShowInterpretationQuestion(screen);
+    }
+
+    // What the report leaves behind when it ends a test.
+    void endTest()
+    {
+        test.clear();
+        nav.SubjectTicked.fill(false);
+    }
+
+    NavigationState nav;
+    TestState test;
+    ContentTables content;
+    FakeClock clock;
+    ScriptedRandom random;
+    RandomDraw draw{random, clock};
+    QList<int> drawsAtLoad;
+    FakeQuestionScreen screen;
+    QuizEngine engine{nav, test, content, draw, [this](ContentTables& tables) {
+                          drawsAtLoad << random.draws;
+                          fillSyntheticContent(tables);
+                      }};
+};
+
+QList<int> toIntList(const QList<qint16>& values)
+{
+    return QList<int>(values.begin(), values.end());
+}
+
+QStringList strs(std::initializer_list<const char*> items)
+{
+    QStringList result;
+    for (const char* item : items)
+        result << QString::fromLatin1(item);
+    return result;
+}
+
+QStringList boxTexts(const FakeQuestionScreen& screen)
+{
+    return QStringList(screen.answers.begin(), screen.answers.end());
+}
+
+} // namespace
+
+class TestQuizEngine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundHalfToEven_data();
+    void roundHalfToEven();
+    void significancePlacement_data();
+    void significancePlacement();
+    void significanceLaterQuestionKeepsOrder();
+    void interpretationPlacement_data();
+    void interpretationPlacement();
+    void interpretationRounding_data();
+    void interpretationRounding();
+    void significanceManyRuns();
+    void interpretationManyRuns();
+    void rangeEndsComeUpHalfAsOften();
+    void realContent();
+    void nothingSelectedChangesNothing_data();
+    void nothingSelectedChangesNothing();
+    void acceptedAnswer_data();
+    void acceptedAnswer();
+    void counters_data();
+    void counters();
+};
+
+void TestQuizEngine::roundHalfToEven_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("0.5 down to even 0") << 0.5 << 0;
+    QTest::newRow("1.5 up to even 2") << 1.5 << 2;
+    QTest::newRow("2.5 down to even 2") << 2.5 << 2;
+    QTest::newRow("144.5") << 144.5 << 144;
+    QTest::newRow("75.5") << 75.5 << 76;
+    QTest::newRow("just below a half") << 2.4999999 << 2;
+    QTest::newRow("just above a half") << 2.5000001 << 3;
+    QTest::newRow("whole number") << 7.0 << 7;
+    QTest::newRow("zero") << 0.0 << 0;
+    QTest::newRow("close to the top") << 169.9999 << 170;
+}
+
+void TestQuizEngine::roundHalfToEven()
+{
+    QFETCH(double, value);
+    QFETCH(int, expected);
+    QCOMPARE(RoundHalfToEven(value), expected);
+}
+
+void TestQuizEngine::significancePlacement_data()
+{
+    QTest::addColumn<QList<double>>("script");
+    QTest::addColumn<QList<int>>("order");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<int>("drawsBeforeLoad");
+
+    // Order draws (with repeats that must be drawn again), distractor draws (likewise),
+    // then the correct position.
+    QTest::newRow("repeats redrawn, correct in box 2")
+        << (subjectDraws({3, 3, 7, 0, 14, 7, 1, 2, 4, 5, 6, 8}) +
+            subjectDraws({9, 9, 10, 3, 11, 12}) + QList<double>{rBelow(2, 4)})
+        << QList<int>{3, 7, 0, 14, 1, 2, 4, 5, 6, 8}
+        << strs({"G9", "G10", "G3", "G11", "G12"}) << 18;
+    QTest::newRow("asked subject is the fifth distractor")
+        << (subjectDraws({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}) + subjectDraws({5, 6, 7, 8, 0}) +
+            QList<double>{rBelow(0, 4)})
+        << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}
+        << strs({"G0", "G6", "G7", "G8", "G0"}) << 15;
+    QTest::newRow("correct in box 3, distractor of box 3 hidden")
+        << (subjectDraws({14, 13, 12, 11, 10, 9, 8, 7, 6, 5}) +
+            subjectDraws({0, 0, 0, 1, 2, 3, 4}) + QList<double>{rBelow(3, 4)})
+        << QList<int>{14, 13, 12, 11, 10, 9, 8, 7, 6, 5}
+        << strs({"G0", "G1", "G2", "G14", "G4"}) << 17;
+}
+
+void TestQuizEngine::significancePlacement()
+{
+    QFETCH(QList<double>, script);
+    QFETCH(QList<int>, order);
+    QFETCH(QStringList, boxes);
+    QFETCH(int, drawsBeforeLoad);
+
+    Rig rig(script);
+    rig.startSignificance();
+
+    QVERIFY(rig.test.QuestionsDrawn);
+    QCOMPARE(QList<int>(rig.test.SignificanceOrder.begin(), rig.test.SignificanceOrder.begin() + 10),
+             order);
+    QCOMPARE(boxTexts(rig.screen), boxes);
+    QCOMPARE(rig.screen.subjectName, QStringLiteral("S%1").arg(order.first()));
+    QCOMPARE(rig.screen.questionNo, QStringLiteral("Question 1 of 10"));
+    // The tables are loaded once, after the distractors and before the correct position.
+    QCOMPARE(rig.drawsAtLoad, QList<int>{drawsBeforeLoad});
+    QCOMPARE(rig.random.draws, script.size());
+    QCOMPARE(rig.random.reseeds, rig.random.draws);
+    // Option buttons belong to the answering step.
+    QVERIFY(!rig.screen.events.contains(QStringLiteral("clear")));
+}
+
+void TestQuizEngine::significanceLaterQuestionKeepsOrder()
+{
+    const QList<int> order{4, 9, 1, 0, 14, 2, 3, 5, 6, 7};
+    QList<double> script = subjectDraws(order) + subjectDraws({10, 11, 12, 13, 8}) +
+                           QList<double>{rBelow(1, 4)};
+    // Second question: distractors with a repeat, then the position. No new order.
+    script += subjectDraws({9, 3, 3, 4, 5, 6}) + QList<double>{rBelow(0, 4)};
+    Rig rig(script);
+    rig.startSignificance();
+
+    rig.screen.selected = 4;
+    QCOMPARE(rig.engine.takeAnswer(rig.screen), QuizEngine::AnswerResult::NextQuestionShown);
+
+    QCOMPARE(QList<int>(rig.test.SignificanceOrder.begin(), rig.test.SignificanceOrder.begin() + 10),
+             order);
+    QCOMPARE(rig.test.SignificanceAnswers[0], QStringLiteral("G8"));
+    QCOMPARE(boxTexts(rig.screen), strs({"G9", "G3", "G4", "G5", "G6"}));
+    QCOMPARE(rig.screen.subjectName, QStringLiteral("S9"));
+    QCOMPARE(rig.screen.questionNo, QStringLiteral("Question 2 of 10"));
+    QCOMPARE(rig.drawsAtLoad, (QList<int>{15, 22}));
+    QCOMPARE(rig.random.draws, script.size());
+}
+
+void TestQuizEngine::interpretationPlacement_data()
+{
+    QTest::addColumn<QList<int>>("ticked");
+    QTest::addColumn<QList<double>>("script");
+    QTest::addColumn<QList<int>>("questions");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("counter");
+
+    // Ticks in any order: blocks follow the subject index, and a repeated entry is drawn again.
+    QTest::newRow("subjects 3 and 0")
+        << QList<int>{3, 0}
+        << (entryDraws({7, 7, 0, 10, 3, 5, 33, 43, 38, 43, 40, 41}) +
+            distractorEntryDraws({169, 169, 0, 12, 100, 55}) + QList<double>{rBelow(1, 4)})
+        << QList<int>{7, 0, 10, 3, 5, 33, 43, 38, 40, 41}
+        << strs({"T169", "T7", "T12", "T100", "T55"}) << QStringLiteral("S0 8")
+        << QStringLiteral("Question 1 of 10");
+    QTest::newRow("fifth distractor is the asked entry")
+        << QList<int>{14}
+        << (entryDraws({169, 162, 166, 165, 163}) + distractorEntryDraws({1, 2, 3, 4, 169}) +
+            QList<double>{rBelow(0, 4)})
+        << QList<int>{169, 162, 166, 165, 163} << strs({"T169", "T2", "T3", "T4", "T169"})
+        << QStringLiteral("S14 8") << QStringLiteral("Question 1 of 5");
+    QTest::newRow("last entry of all asked, correct in box 3")
+        << QList<int>{14}
+        << (entryDraws({170, 162, 166, 165, 163}) + distractorEntryDraws({0, 1, 2, 3, 4}) +
+            QList<double>{rBelow(3, 4)})
+        << QList<int>{170, 162, 166, 165, 163} << strs({"T0", "T1", "T2", "T170", "T4"})
+        << QStringLiteral("S14 9") << QStringLiteral("Question 1 of 5");
+    QTest::newRow("bridge number value 0")
+        << QList<int>{5}
+        << (entryDraws({75, 83, 80, 76, 77}) + distractorEntryDraws({10, 20, 30, 40, 50}) +
+            QList<double>{rBelow(2, 4)})
+        << QList<int>{75, 83, 80, 76, 77} << strs({"T10", "T20", "T75", "T40", "T50"})
+        << QStringLiteral("S5 0") << QStringLiteral("Question 1 of 5");
+    QTest::newRow("birthday 31, three subjects")
+        << QList<int>{13, 4, 12}
+        << (entryDraws({74, 44, 60, 61, 62}) + entryDraws({144, 145, 146, 147, 148}) +
+            entryDraws({153, 154, 155, 156, 161}) + distractorEntryDraws({5, 6, 7, 8, 9}) +
+            QList<double>{rBelow(0, 4)})
+        << QList<int>{74, 44, 60, 61, 62, 144, 145, 146, 147, 148, 153, 154, 155, 156, 161}
+        << strs({"T74", "T6", "T7", "T8", "T9"}) << QStringLiteral("S4 31")
+        << QStringLiteral("Question 1 of 15");
+}
+
+void TestQuizEngine::interpretationPlacement()
+{
+    QFETCH(QList<int>, ticked);
+    QFETCH(QList<double>, script);
+    QFETCH(QList<int>, questions);
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, caption);
+    QFETCH(QString, counter);
+
+    Rig rig(script);
+    rig.startInterpretation(ticked);
+
+    QVERIFY(rig.test.QuestionsDrawn);
+    QCOMPARE(toIntList(rig.test.InterpretationQuestions), questions);
+    QCOMPARE(rig.test.InterpretationAnswers, QList<QString>(questions.size()));
+    QCOMPARE(boxTexts(rig.screen), boxes);
+    QCOMPARE(rig.screen.subjectName, caption);
+    QCOMPARE(rig.screen.questionNo, counter);
+    QCOMPARE(rig.engine.questionCount(), questions.size());
+    // Loaded first, before any draw.
+    QCOMPARE(rig.drawsAtLoad, QList<int>{0});
+    QCOMPARE(rig.random.draws, script.size());
+    QCOMPARE(rig.random.reseeds, rig.random.draws);
+}
+
+void TestQuizEngine::interpretationRounding_data()
+{
+    QTest::addColumn<int>("subject");
+    QTest::addColumn<double>("r");
+    QTest::addColumn<int>("entry");
+
+    // first + (last - first) * r lands on an exact half; the half goes to the even entry.
+    QTest::newRow("144 + 0.5") << 12 << 1.0 / 16 << 144;
+    QTest::newRow("144 + 1.5") << 12 << 3.0 / 16 << 146;
+    QTest::newRow("75 + 0.5") << 5 << 1.0 / 16 << 76;
+    QTest::newRow("75 + 1.5") << 5 << 3.0 / 16 << 76;
+    QTest::newRow("75 + 2.5") << 5 << 5.0 / 16 << 78;
+    QTest::newRow("0 + 2.5") << 0 << 0.25 << 2;
+    QTest::newRow("0 + 7.5") << 0 << 0.75 << 8;
+    QTest::newRow("44 + 7.5") << 4 << 0.25 << 52;
+    QTest::newRow("44 + 22.5") << 4 << 0.75 << 66;
+    QTest::newRow("below a half") << 14 << 0.06 << 162;
+    QTest::newRow("above a half") << 14 << 0.07 << 163;
+}
+
+void TestQuizEngine::interpretationRounding()
+{
+    QFETCH(int, subject);
+    QFETCH(double, r);
+    QFETCH(int, entry);
+
+    QList<int> others;
+    for (int e = RunFirst[subject]; others.size() < 4; ++e) {
+        if (e != entry)
+            others << e;
+    }
+    Rig rig(QList<double>{r} + entryDraws(others) + distractorEntryDraws({0, 1, 2, 3, 4}) +
+            QList<double>{rBelow(0, 4)});
+    rig.startInterpretation({subject});
+
+    QCOMPARE(rig.test.InterpretationQuestions.first(), entry);
+    QCOMPARE(rig.screen.answers[0], QStringLiteral("T%1").arg(entry));
+}
+
+void TestQuizEngine::significanceManyRuns()
+{
+    Rig rig(20261207u);
+    constexpr int Runs = 300;
+    int questions = 0;
+    int fifthBoxShowsCorrect = 0;
+    std::array<int, 5> soleCorrectBox{};
+    int soleCorrect = 0;
+    QSet<int> asked;
+    QSet<QString> fifthBoxTexts;
+
+    for (int run = 0; run < Runs; ++run) {
+        rig.startSignificance();
+        const auto& order = rig.test.SignificanceOrder;
+        QSet<int> distinct(order.begin(), order.begin() + 10);
+        QCOMPARE(distinct.size(), 10);
+        for (int q = 0; q < 10; ++q) {
+            QVERIFY(order[q] >= 0 && order[q] < SubjectCount);
+            asked.insert(order[q]);
+        }
+
+        for (int q = 0; q < 10; ++q) {
+            const QString correct = QStringLiteral("G%1").arg(order[q]);
+            QCOMPARE(rig.screen.subjectName, QStringLiteral("S%1").arg(order[q]));
+            QCOMPARE(rig.screen.questionNo, QStringLiteral("Question %1 of 10").arg(q + 1));
+            const QStringList texts = boxTexts(rig.screen);
+            // Distractors differ from each other: only the correct text can stand twice.
+            for (const QString& text : texts) {
+                QVERIFY2(text.startsWith(QLatin1Char('G')), qPrintable(text));
+                QVERIFY2(text == correct || texts.count(text) == 1, qPrintable(texts.join(QLatin1Char(','))));
+            }
+            QVERIFY(texts.count(correct) <= 2);
+            QVERIFY2(texts.mid(0, 4).contains(correct), qPrintable(texts.join(QLatin1Char(','))));
+            if (texts.count(correct) == 1) {
+                ++soleCorrect;
+                ++soleCorrectBox[texts.indexOf(correct)];
+            }
+            if (texts[4] == correct)
+                ++fifthBoxShowsCorrect;
+            fifthBoxTexts.insert(texts[4]);
+            ++questions;
+
+            rig.screen.selected = q % 5;
+            const auto result = rig.engine.takeAnswer(rig.screen);
+            QCOMPARE(result, q == 9 ? QuizEngine::AnswerResult::TestFinished
+                                    : QuizEngine::AnswerResult::NextQuestionShown);
+        }
+        rig.endTest();
+    }
+
+    QCOMPARE(asked.size(), SubjectCount);
+    QCOMPARE(fifthBoxTexts.size(), SubjectCount);
+    QCOMPARE(soleCorrectBox[4], 0);
+    // Each of the first four boxes takes the correct text about a quarter of the time.
+    for (int box = 0; box < 4; ++box) {
+        QVERIFY2(soleCorrectBox[box] > soleCorrect * 0.18 && soleCorrectBox[box] < soleCorrect * 0.32,
+                 qPrintable(QString::number(soleCorrectBox[box])));
+    }
+    // The fifth box shows the correct text only through its own distractor: about 1 in 15.
+    QVERIFY2(fifthBoxShowsCorrect > questions * 0.03 && fifthBoxShowsCorrect < questions * 0.11,
+             qPrintable(QString::number(fifthBoxShowsCorrect)));
+}
+
+void TestQuizEngine::interpretationManyRuns()
+{
+    Rig rig(7u);
+    std::mt19937 ticks(99);
+    QSet<QString> fifthBoxTexts;
+
+    for (int run = 0; run < 200; ++run) {
+        QList<int> ticked;
+        for (int s = 0; s < SubjectCount; ++s) {
+            if (ticks() % 2)
+                ticked << s;
+        }
+        if (ticked.isEmpty())
+            ticked << static_cast<int>(ticks() % SubjectCount);
+        rig.startInterpretation(ticked);
+
+        const QList<qint16> questions = rig.test.InterpretationQuestions;
+        QCOMPARE(questions.size(), 5 * ticked.size());
+        QCOMPARE(rig.test.InterpretationAnswers.size(), questions.size());
+        // Blocks of five different entries, one block per ticked subject, lowest index first.
+        for (int b = 0; b < ticked.size(); ++b) {
+            const QList<qint16> block = questions.mid(5 * b, 5);
+            QCOMPARE(QSet<qint16>(block.begin(), block.end()).size(), 5);
+            for (qint16 e : block)
+                QCOMPARE(subjectOf(e), ticked[b]);
+        }
+
+        const int n = static_cast<int>(questions.size());
+        for (int q = 0; q < n; ++q) {
+            const int entry = questions[q];
+            const QString correct = QStringLiteral("T%1").arg(entry);
+            QCOMPARE(rig.screen.subjectName, expectedHeading(rig.content, entry));
+            QCOMPARE(rig.screen.questionNo, QStringLiteral("Question %1 of %2").arg(q + 1).arg(n));
+            const QStringList texts = boxTexts(rig.screen);
+            for (const QString& text : texts) {
+                QVERIFY2(text.startsWith(QLatin1Char('T')), qPrintable(text));
+                QVERIFY2(text == correct || texts.count(text) == 1, qPrintable(texts.join(QLatin1Char(','))));
+                QVERIFY2(text != QLatin1String("T170") || entry == 170, qPrintable(texts.join(QLatin1Char(','))));
+            }
+            QVERIFY2(texts.mid(0, 4).contains(correct), qPrintable(texts.join(QLatin1Char(','))));
+            QVERIFY(texts[4] != QLatin1String("T170"));
+            fifthBoxTexts.insert(texts[4]);
+
+            rig.screen.selected = 3;
+            const auto result = rig.engine.takeAnswer(rig.screen);
+            QCOMPARE(result, q == n - 1 ? QuizEngine::AnswerResult::TestFinished
+                                        : QuizEngine::AnswerResult::NextQuestionShown);
+            QCOMPARE(rig.test.InterpretationAnswers[q], texts[3]);
+        }
+        rig.endTest();
+    }
+
+    // Any entry below 170 can be a distractor, the first and the last of them included.
+    QVERIFY(fifthBoxTexts.contains(QStringLiteral("T0")));
+    QVERIFY(fifthBoxTexts.contains(QStringLiteral("T169")));
+}
+
+void TestQuizEngine::rangeEndsComeUpHalfAsOften()
+{
+    Rig rig(12345u);
+    QList<int> all;
+    for (int s = 0; s < SubjectCount; ++s)
+        all << s;
+
+    // The first entry of each block is never redrawn, so it shows the raw draw.
+    std::array<int, InterpretationEntryCount> hits{};
+    constexpr int Lists = 3000;
+    for (int run = 0; run < Lists; ++run) {
+        rig.startInterpretation(all);
+        for (int b = 0; b < SubjectCount; ++b)
+            ++hits[rig.test.InterpretationQuestions[5 * b]];
+        rig.endTest();
+    }
+
+    QVERIFY(hits[0] > 0);
+    QVERIFY(hits[170] > 0);
+    double firstRatio = 0;
+    double lastRatio = 0;
+    for (int s = 0; s < SubjectCount; ++s) {
+        int inner = 0;
+        for (int e = RunFirst[s] + 1; e < RunLast[s]; ++e)
+            inner += hits[e];
+        const double innerMean = double(inner) / (RunLast[s] - RunFirst[s] - 1);
+        firstRatio += hits[RunFirst[s]] / innerMean / SubjectCount;
+        lastRatio += hits[RunLast[s]] / innerMean / SubjectCount;
+    }
+    QVERIFY2(firstRatio > 0.4 && firstRatio < 0.6, qPrintable(QString::number(firstRatio)));
+    QVERIFY2(lastRatio > 0.4 && lastRatio < 0.6, qPrintable(QString::number(lastRatio)));
+}
+
+void TestQuizEngine::realContent()
+{
+    // The program's own tables, as loaded by the engine itself.
+    NavigationState nav;
+    TestState test;
+    ContentTables content;
+    FakeClock clock;
+    ScriptedRandom random(entryDraws({90, 84, 85, 86, 87}) +
+                          distractorEntryDraws({1, 2, 3, 4, 81}) + QList<double>{rBelow(0, 4)});
+    RandomDraw draw(random, clock);
+    QuizEngine engine(nav, test, content, draw);
+    FakeQuestionScreen screen;
+
+    nav.SubjectTicked[6] = true;
+    engine.ShowInterpretationQuestion(screen);
+
+    QCOMPARE(content.SubjectName[6], QStringLiteral("Heart Desire / Personality Bridge Number"));
+    QCOMPARE(screen.subjectName, EntryHeading(content, 90));
+    QCOMPARE(screen.subjectName, content.SubjectName[6] + QStringLiteral(" 6"));
+    QCOMPARE(screen.answers[0], content.InterpretationText[90]);
+    QCOMPARE(screen.answers[1], content.InterpretationText[2]);
+    // Entry 81 carries the same text as 90: the fifth box shows the correct text too.
+    QCOMPARE(screen.answers[4], content.InterpretationText[81]);
+    QCOMPARE(screen.answers[4], screen.answers[0]);
+
+    test.clear();
+    nav.BySignificance = true;
+    ScriptedRandom subjects(subjectDraws({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}) +
+                            subjectDraws({14, 13, 12, 11, 10}) + QList<double>{rBelow(1, 4)});
+    RandomDraw subjectDraw(subjects, clock);
+    QuizEngine significance(nav, test, content, subjectDraw);
+    significance.ShowSignificanceQuestion(screen);
+    QCOMPARE(screen.subjectName, QStringLiteral("Life Path Number"));
+    QCOMPARE(screen.answers[0], content.SubjectSignificance[14]);
+    QCOMPARE(screen.answers[1], content.SubjectSignificance[0]);
+    QCOMPARE(screen.answers[4], content.SubjectSignificance[10]);
+}
+
+void TestQuizEngine::nothingSelectedChangesNothing_data()
+{
+    QTest::addColumn<bool>("bySignificance");
+    QTest::newRow("significance") << true;
+    QTest::newRow("interpretation") << false;
+}
+
+void TestQuizEngine::nothingSelectedChangesNothing()
+{
+    QFETCH(bool, bySignificance);
+    Rig rig(5u);
+    if (bySignificance)
+        rig.startSignificance();
+    else
+        rig.startInterpretation({2, 9});
+    rig.screen.selected = 1;
+    QCOMPARE(rig.engine.takeAnswer(rig.screen), QuizEngine::AnswerResult::NextQuestionShown);
+
+    const auto screenBefore = boxTexts(rig.screen);
+    const QString subjectBefore = rig.screen.subjectName;
+    const QString counterBefore = rig.screen.questionNo;
+    const int drawsBefore = rig.random.draws;
+    const int loadsBefore = static_cast<int>(rig.drawsAtLoad.size());
+    const auto significanceAnswers = rig.test.SignificanceAnswers;
+    const auto interpretationAnswers = rig.test.InterpretationAnswers;
+    rig.screen.events.clear();
+
+    QCOMPARE(rig.engine.takeAnswer(rig.screen), QuizEngine::AnswerResult::NothingSelected);
+
+    QCOMPARE(rig.nav.CurrentRecord, 1);
+    QCOMPARE(boxTexts(rig.screen), screenBefore);
+    QCOMPARE(rig.screen.subjectName, subjectBefore);
+    QCOMPARE(rig.screen.questionNo, counterBefore);
+    QCOMPARE(rig.random.draws, drawsBefore);
+    QCOMPARE(rig.drawsAtLoad.size(), loadsBefore);
+    QVERIFY(rig.test.SignificanceAnswers == significanceAnswers);
+    QCOMPARE(rig.test.InterpretationAnswers, interpretationAnswers);
+    QVERIFY(rig.screen.events.isEmpty());
+}
+
+void TestQuizEngine::acceptedAnswer_data()
+{
+    QTest::addColumn<bool>("bySignificance");
+    QTest::addColumn<int>("box");
+    for (int box = 0; box < 5; ++box) {
+        QTest::addRow("significance, box %d", box) << true << box;
+        QTest::addRow("interpretation, box %d", box) << false << box;
+    }
+}
+
+void TestQuizEngine::acceptedAnswer()
+{
+    QFETCH(bool, bySignificance);
+    QFETCH(int, box);
+    Rig rig(11u + box);
+    if (bySignificance)
+        rig.startSignificance();
+    else
+        rig.startInterpretation({0, 14});
+    const QString chosen = rig.screen.answers[box];
+    rig.screen.selected = box;
+    rig.screen.events.clear();
+
+    QCOMPARE(rig.engine.takeAnswer(rig.screen), QuizEngine::AnswerResult::NextQuestionShown);
+
+    QCOMPARE(rig.nav.CurrentRecord, 1);
+    QCOMPARE(bySignificance ? rig.test.SignificanceAnswers[0] : rig.test.InterpretationAnswers[0],
+             chosen);
+    QCOMPARE(rig.screen.selected, -1);
+    // The options are cleared before the next question fills the screen.
+    QCOMPARE(rig.screen.events.first(), QStringLiteral("clear"));
+    QCOMPARE(rig.screen.events.count(QStringLiteral("clear")), 1);
+    // Two ticked subjects make ten questions, as many as a significance test has.
+    QCOMPARE(rig.screen.questionNo, QStringLiteral("Question 2 of 10"));
+    QCOMPARE(rig.drawsAtLoad.size(), 2);
+}
+
+void TestQuizEngine::counters_data()
+{
+    QTest::addColumn<int>("ticks"); // 0: a significance test
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("counter");
+    QTest::newRow("first of 10") << 0 << 1 << QStringLiteral("Question 1 of 10");
+    QTest::newRow("last of 10") << 0 << 10 << QStringLiteral("Question 10 of 10");
+    QTest::newRow("first of 5") << 1 << 1 << QStringLiteral("Question 1 of 5");
+    QTest::newRow("last of 5") << 1 << 5 << QStringLiteral("Question 5 of 5");
+    QTest::newRow("sixth of 15") << 3 << 6 << QStringLiteral("Question 6 of 15");
+    QTest::newRow("last of 75") << 15 << 75 << QStringLiteral("Question 75 of 75");
+}
+
+void TestQuizEngine::counters()
+{
+    QFETCH(int, ticks);
+    QFETCH(int, number);
+    QFETCH(QString, counter);
+
+    Rig rig(31u);
+    if (ticks == 0) {
+        rig.startSignificance();
+    } else {
+        QList<int> ticked;
+        for (int s = 0; s < ticks; ++s)
+            ticked << 14 - s;
+        rig.startInterpretation(ticked);
+    }
+    const int count = ticks == 0 ? 10 : 5 * ticks;
+    QCOMPARE(rig.engine.questionCount(), count);
+    for (int q = 1; q < number; ++q) {
+        rig.screen.selected = 2;
+        QCOMPARE(rig.engine.takeAnswer(rig.screen), QuizEngine::AnswerResult::NextQuestionShown);
+    }
+    QCOMPARE(rig.screen.questionNo, counter);
+    QCOMPARE(rig.drawsAtLoad.size(), number);
+
+    if (number == count) {
+        // The last answer ends the test without preparing another question.
+        const int drawsBefore = rig.random.draws;
+        rig.screen.selected = 0;
+        const QString last = rig.screen.answers[0];
+        QCOMPARE(rig.engine.takeAnswer(rig.screen), QuizEngine::AnswerResult::TestFinished);
+        QCOMPARE(rig.nav.CurrentRecord, count);
+        QCOMPARE(rig.random.draws, drawsBefore);
+        QCOMPARE(rig.drawsAtLoad.size(), number);
+        QCOMPARE(rig.screen.selected, -1);
+        QCOMPARE(ticks == 0 ? rig.test.SignificanceAnswers[count - 1]
+                            : rig.test.InterpretationAnswers[count - 1],
+                 last);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestQuizEngine)
+#include "tst_quizengine.moc"

@@ -30,6 +30,7 @@ QString text(const char* latin1)
 // that a longer counter stays inside its screen.
 void setGrowingCaption(QLabel* label, const QString& caption, bool anchorRight = false)
 {
+    label->ensurePolished();
     const QRect before = label->geometry();
     label->setText(caption);
     label->setAccessibleName(caption);

@@ -46,15 +46,15 @@ void TestDateText::roundTripGivesSameDay_data()
     QTest::addColumn<QString>("localeName");
     QTest::addColumn<QDate>("date");
 
-    const QList<QDate> dates = {QDate(1999, 12, 31), QDate(2026, 1, 1),  QDate(2026, 12, 6),
-                                QDate(2024, 2, 29),  QDate(2069, 7, 4),  QDate(2070, 3, 9)};
+    const QList<QDate> dates = {QDate(1999, 12, 31), QDate(2026, 1, 1), QDate(2026, 12, 6),
+                                QDate(2024, 2, 29),  QDate(2069, 7, 4), QDate(2070, 3, 9)};
     // Two-digit short formats (en_US, de_DE, ko_KR, th_TH), four-digit ones, year first,
     // month names (C), and native digits (fa_IR, ar_SA).
-    const QStringList locales = {
-        QStringLiteral("en_US"), QStringLiteral("en_GB"), QStringLiteral("de_DE"),
-        QStringLiteral("fr_FR"), QStringLiteral("ja_JP"), QStringLiteral("C"),
-        QStringLiteral("ko_KR"), QStringLiteral("th_TH"), QStringLiteral("fa_IR"),
-        QStringLiteral("ar_SA")};
+    const QStringList locales = {QStringLiteral("en_US"), QStringLiteral("en_GB"),
+                                 QStringLiteral("de_DE"), QStringLiteral("fr_FR"),
+                                 QStringLiteral("ja_JP"), QStringLiteral("C"),
+                                 QStringLiteral("ko_KR"), QStringLiteral("th_TH"),
+                                 QStringLiteral("fa_IR"), QStringLiteral("ar_SA")};
     for (const QString& name : locales) {
         for (const QDate& date : dates)
             QTest::addRow("%s %s", qPrintable(name), qPrintable(date.toString(Qt::ISODate)))
@@ -102,7 +102,8 @@ void TestDateText::notADateIsInvalid_data()
     QTest::newRow("words") << QStringLiteral("en_US") << QStringLiteral("not a date");
     QTest::newRow("no such day") << QStringLiteral("en_US") << QStringLiteral("2/30/2026");
     QTest::newRow("no such month") << QStringLiteral("en_US") << QStringLiteral("13/1/2026");
-    QTest::newRow("other locale's format") << QStringLiteral("en_US") << QStringLiteral("06.12.2026");
+    QTest::newRow("other locale's format")
+        << QStringLiteral("en_US") << QStringLiteral("06.12.2026");
     QTest::newRow("digits lost") << QStringLiteral("en_US") << QStringLiteral("//");
 }
 

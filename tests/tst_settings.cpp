@@ -116,7 +116,8 @@ void TestSettings::encode_data()
     QTest::newRow("abc") << QStringLiteral("abc") << codes({182, 183, 184});
     QTest::newRow("Duration") << QStringLiteral("Duration")
                               << codes({153, 202, 199, 182, 201, 190, 196, 195});
-    QTest::newRow("date") << QStringLiteral("12/6/2026") << codes({134, 135, 132, 139, 132, 135, 133, 135, 139});
+    QTest::newRow("date") << QStringLiteral("12/6/2026")
+                          << codes({134, 135, 132, 139, 132, 135, 133, 135, 139});
     QTest::newRow("code 0") << codes({0}) << codes({85});
     QTest::newRow("code 170 is the last kept") << codes({170}) << codes({255});
     QTest::newRow("code 171 dropped") << codes({'a', 171, 'b'}) << codes({182, 183});
@@ -331,8 +332,8 @@ void TestSettings::writeReplacesFileWhole()
 
     // No temporary files are left beside it.
     const QFileInfo info(store.fileName());
-    const QStringList beside = info.dir().entryList({info.fileName() + QLatin1Char('*')},
-                                                    QDir::Files | QDir::Hidden);
+    const QStringList beside =
+        info.dir().entryList({info.fileName() + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
     QCOMPARE(beside, QStringList{info.fileName()});
 }
 

@@ -84,7 +84,9 @@ void TestUpdateReminder::initTestCase()
 
 QString TestUpdateReminder::storeName() const
 {
-    return QStringLiteral("tst_updatereminder_%1_%2").arg(QCoreApplication::applicationPid()).arg(m_run);
+    return QStringLiteral("tst_updatereminder_%1_%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(m_run);
 }
 
 void TestUpdateReminder::init()

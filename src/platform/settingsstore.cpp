@@ -43,8 +43,8 @@ QString sectionKey(const QString& key)
 
 std::unique_ptr<QSettings> openStore(const QString& applicationName)
 {
-    auto settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                                applicationName);
+    auto settings =
+        std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, applicationName);
     // Only the user's own file counts; a system-wide file of the same name must not answer
     // for a key the user never wrote.
     settings->setFallbacksEnabled(false);
@@ -81,12 +81,9 @@ QString DecodeSettingText(const QString& text)
 
 SettingsStore::SettingsStore()
     : m_applicationName(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName())
-{
-}
+{}
 
-SettingsStore::SettingsStore(const QString& applicationName) : m_applicationName(applicationName)
-{
-}
+SettingsStore::SettingsStore(const QString& applicationName) : m_applicationName(applicationName) {}
 
 QString SettingsStore::fileName() const
 {

@@ -22,15 +22,14 @@ struct PageEntry
     const char* address;
 };
 
-#define CORVELLA_ENTRY(key) {key, CORVELLA_PAGE(key)}
-
+// In the order of WebPage.
 constexpr PageEntry kPages[] = {
-    CORVELLA_ENTRY("home-page"),    CORVELLA_ENTRY("help-web-page"),
-    CORVELLA_ENTRY("download-web-page"), CORVELLA_ENTRY("fully-branded"),
-    CORVELLA_ENTRY("co-brand"),
+    {"home-page", CORVELLA_PAGE("home-page")},
+    {"help-web-page", CORVELLA_PAGE("help-web-page")},
+    {"download-web-page", CORVELLA_PAGE("download-web-page")},
+    {"fully-branded", CORVELLA_PAGE("fully-branded")},
+    {"co-brand", CORVELLA_PAGE("co-brand")},
 };
-
-#undef CORVELLA_ENTRY
 
 const PageEntry& entry(WebPage page)
 {

@@ -24,8 +24,8 @@ frmAbout::frmAbout(WebLauncher& web, QWidget* parent)
     m_ui->setupUi(this);
     // A fixed dialog border with a close box only. As a window with a parent it gets no
     // task bar entry of its own.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
     applyFonts();
     sizeToText();

@@ -122,12 +122,8 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     optChoice = {ui->optChoice0, ui->optChoice1, ui->optChoice2, ui->optChoice3, ui->optChoice4};
     txtOption = {ui->txtOption0, ui->txtOption1, ui->txtOption2, ui->txtOption3, ui->txtOption4};
 
-    // The hidden print buffer is never shown; it only composes the printed copy. Its font is
-    // given in points so that it prints at a readable size on any printer resolution.
+    // The hidden print buffer is never shown; it only composes the printed copy.
     ui->RTB1->hide();
-    QFont printFont(QStringLiteral("DejaVu Sans"));
-    printFont.setPointSizeF(10);
-    ui->RTB1->document()->setDefaultFont(printFont);
 
     m_clipboardGuard->watch(ui->RTBLearn);
     m_clipboardGuard->watch(ui->RTBTestResult);

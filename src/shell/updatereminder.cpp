@@ -37,8 +37,8 @@ QDate readStoredDate(const QString& text, const QLocale& locale)
 
 QString UpdateReminderText()
 {
-    return QStringLiteral("There maybe an update to this software available") + QChar(u'\r')
-           + QStringLiteral("Do you want to check for an update?");
+    return QStringLiteral("There maybe an update to this software available") + QChar(u'\r') +
+           QStringLiteral("Do you want to check for an update?");
 }
 
 void RemindOfUpdate(MessageBoxes& messages, const Clock& clock, WebLauncher& web,

@@ -1,0 +1,204 @@
+#include "support/mainwindowfixture.h"
+
+#include "platform/richtextpane.h"
+#include "test/printcopy.h"
+
+#include <QTest>
+#include <QTextBlock>
+
+using namespace corvella;
+using namespace corvella::testing;
+
+// Tests driven through the real question and result screens.
+class TestQuizWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    static RichTextPane* pane(const MainWindowFixture& f, const QString& name)
+    {
+        return f.find<RichTextPane>(name);
+    }
+    static QString counter(const MainWindowFixture& f) { return f.label("lblQuestionNo")->text(); }
+
+    // Answers every question with the first box, up to the result screen.
+    static int answerToTheEnd(const MainWindowFixture& f)
+    {
+        int answered = 0;
+        while (f.window->currentScreen() == 4 && answered < 100) {
+            f.radio("optChoice0")->setChecked(true);
+            f.click("cmdNextQuestion");
+            ++answered;
+        }
+        return answered;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")); }
+
+    void nextQuestionWithoutAChoiceChangesNothing()
+    {
+        MainWindowFixture f;
+        f.chooseActivity(false);
+        f.chooseMethod(true);
+        QCOMPARE(counter(f), QStringLiteral("Question 1 of 10"));
+        QStringList before;
+        for (int i = 0; i < 5; ++i)
+            before << pane(f, QStringLiteral("txtOption%1").arg(i))->wholeText();
+        f.click("cmdNextQuestion");
+        QCOMPARE(f.messages(), QStringList{QStringLiteral("Please select an option")});
+        QCOMPARE(f.fakes.messages.shown.first().kind, QStringLiteral("error"));
+        QCOMPARE(counter(f), QStringLiteral("Question 1 of 10"));
+        QCOMPARE(f.window->navigation().CurrentRecord, qint16(0));
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(pane(f, QStringLiteral("txtOption%1").arg(i))->wholeText(), before.at(i));
+    }
+
+    void pressingAnAnswerSelectsItsOption_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::newRow("left") << int(Qt::LeftButton);
+        QTest::newRow("right") << int(Qt::RightButton);
+        QTest::newRow("middle") << int(Qt::MiddleButton);
+    }
+    void pressingAnAnswerSelectsItsOption()
+    {
+        QFETCH(int, button);
+        MainWindowFixture f;
+        f.window->show();
+        f.chooseActivity(false);
+        f.chooseMethod(true);
+        f.radio("optChoice0")->setChecked(true);
+        auto* third = pane(f, QStringLiteral("txtOption2"));
+        QTest::mousePress(third->viewport(), Qt::MouseButton(button), {}, QPoint(30, 10));
+        QTest::mouseRelease(third->viewport(), Qt::MouseButton(button), {}, QPoint(30, 10));
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(f.radio(qPrintable(QStringLiteral("optChoice%1").arg(i)))->isChecked(), i == 2);
+        // The answer boxes are read-only, wrap their text, and let Tab move on.
+        QVERIFY(third->isReadOnly());
+        QCOMPARE(third->lineWrapMode(), QTextEdit::WidgetWidth);
+        QVERIFY(third->tabChangesFocus());
+    }
+
+    void anAcceptedAnswerClearsTheOptionsAndMovesOn()
+    {
+        MainWindowFixture f;
+        f.chooseActivity(false);
+        f.chooseMethod(true);
+        f.radio("optChoice3")->setChecked(true);
+        const QString chosen = pane(f, QStringLiteral("txtOption3"))->wholeText();
+        f.click("cmdNextQuestion");
+        QCOMPARE(counter(f), QStringLiteral("Question 2 of 10"));
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(!f.radio(qPrintable(QStringLiteral("optChoice%1").arg(i)))->isChecked());
+        QCOMPARE(f.window->testState().SignificanceAnswers[0], chosen);
+    }
+
+    void significanceTestEndsOnTheReport()
+    {
+        MainWindowFixture f;
+        f.chooseActivity(false);
+        f.chooseMethod(true);
+        QCOMPARE(answerToTheEnd(f), 10);
+        QCOMPARE(f.window->currentScreen(), 5);
+        QCOMPARE(f.frame(5)->title(), QStringLiteral("Test Result: Significance"));
+        const QString report = pane(f, QStringLiteral("RTBTestResult"))->wholeText();
+        QCOMPARE(report.count(QStringLiteral("\r\nYour Choice: \r\n")), 10);
+        QVERIFY(report.contains(QRegularExpression(QStringLiteral("\r\n\r\n\\d+ Correct out of 10 Questions$"))));
+        QVERIFY(!f.window->testState().QuestionsDrawn);
+    }
+
+    void allFifteenSubjectsMakeSeventyFiveQuestions()
+    {
+        MainWindowFixture f;
+        f.chooseActivity(false);
+        f.chooseMethod(false);
+        for (int s = 0; s < 15; ++s)
+            f.subject(s)->setChecked(true);
+        f.click("cmdNext3");
+        QCOMPARE(f.window->currentScreen(), 4);
+        QCOMPARE(f.frame(4)->title(), QStringLiteral("Test By Interpretation"));
+        QCOMPARE(counter(f), QStringLiteral("Question 1 of 75"));
+        // The counter stays inside the screen and clear of the instruction beside it.
+        QLabel* questionNo = f.label("lblQuestionNo");
+        QLabel* instruction = f.label("lblCaption6");
+        for (int q = 1; q < 75; ++q) {
+            f.radio("optChoice1")->setChecked(true);
+            f.click("cmdNextQuestion");
+        }
+        QCOMPARE(counter(f), QStringLiteral("Question 75 of 75"));
+        QVERIFY(questionNo->geometry().right() < f.frame(4)->width());
+        QVERIFY(!questionNo->geometry().intersects(instruction->geometry()));
+        f.radio("optChoice1")->setChecked(true);
+        f.click("cmdNextQuestion");
+        QCOMPARE(f.window->currentScreen(), 5);
+        QCOMPARE(f.frame(5)->title(), QStringLiteral("Test Result: Interpretation"));
+        const QString report = pane(f, QStringLiteral("RTBTestResult"))->wholeText();
+        QCOMPARE(report.count(QStringLiteral("\r\nCorrect Choice: \r\n")), 75);
+        QVERIFY(report.endsWith(QStringLiteral(" Correct out of 75 Questions")));
+        // Nothing of this test carries over to the next one.
+        for (bool ticked : f.window->navigation().SubjectTicked)
+            QVERIFY(!ticked);
+        QVERIFY(f.window->testState().InterpretationQuestions.isEmpty());
+    }
+
+    void printingComposesTheCopyAndPrintsIt()
+    {
+        MainWindowFixture f;
+        f.chooseActivity(false);
+        f.chooseMethod(false);
+        f.tickAndGo({12});
+        answerToTheEnd(f);
+        const QString report = pane(f, QStringLiteral("RTBTestResult"))->wholeText();
+        f.click("cmdPrint");
+        f.click("cmdPrint");
+        const QString expected = AttributionLine() + QStringLiteral("\r\n\r\n") + report
+                                 + QStringLiteral("\r\n\r\n") + AttributionLine();
+        QCOMPARE(pane(f, QStringLiteral("RTB1"))->wholeText(), expected);
+        QCOMPARE(f.fakes.printer.jobs.size(), 2);
+        QCOMPARE(f.fakes.printer.jobs.at(0), f.fakes.printer.jobs.at(1));
+        QCOMPARE(f.fakes.printer.jobs.at(0), RichTextPane::fromCrLf(expected));
+        // The copy is plain: no heading keeps its emphasis.
+        QTextDocument* copy = pane(f, QStringLiteral("RTB1"))->document();
+        for (QTextBlock b = copy->begin(); b.isValid(); b = b.next()) {
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                QVERIFY(it.fragment().charFormat().fontWeight() <= QFont::Normal);
+        }
+        QVERIFY(copy->defaultFont().pointSizeF() > 0);
+        QVERIFY(f.find(QStringLiteral("RTB1"))->isHidden());
+    }
+
+    void aRefusedPrintShowsNothing()
+    {
+        MainWindowFixture f;
+        f.fakes.printer.accept = false;
+        f.chooseActivity(false);
+        f.chooseMethod(true);
+        answerToTheEnd(f);
+        f.click("cmdPrint");
+        QCOMPARE(f.fakes.printer.jobs.size(), 1);
+        QVERIFY(f.messages().isEmpty());
+        QCOMPARE(f.window->currentScreen(), 5);
+    }
+
+    void mainScreenKeepsTheReport()
+    {
+        MainWindowFixture f;
+        f.chooseActivity(false);
+        f.chooseMethod(true);
+        answerToTheEnd(f);
+        const QString report = pane(f, QStringLiteral("RTBTestResult"))->wholeText();
+        f.click("cmdGoToMain");
+        QCOMPARE(f.window->currentScreen(), 0);
+        QVERIFY(f.radio("optMain1")->isChecked());
+        QCOMPARE(pane(f, QStringLiteral("RTBTestResult"))->wholeText(), report);
+        // A second test draws afresh and counts from one again.
+        f.click("cmdNext");
+        f.click("cmdNext2");
+        QCOMPARE(counter(f), QStringLiteral("Question 1 of 10"));
+        QVERIFY(f.window->testState().QuestionsDrawn);
+    }
+};
+
+QTEST_MAIN(TestQuizWindow)
+#include "tst_quizwindow.moc"

@@ -5,249 +5,251 @@ namespace corvella::texts {
 // The values 6, 7 and 8 of the two bridge numbers share one paragraph each, so these
 // speak of closing the gap between two sides of oneself without naming which two.
 static const char BridgeSix[] =
-    "A bridge of 6 shows that care and responsibility close the gap between the two sides of "
-    "yourself that this number connects. When you take up your duties to family, friends and "
-    "community willingly, what you want and what you live begin to line up. Learn to give without "
-    "taking control, create harmony and beauty around you, and accept help in return. Warm, "
-    "dependable service is the quality to develop, and it draws both sides of you together into "
-    "one.";
+    "Care and responsibility close the gap between the sides of yourself that this bridge "
+    "connects. When you take up your duties to family, friends and community willingly, what you "
+    "want and what you live begin to line up. Learn to give without taking control, create "
+    "harmony and beauty around you, and accept help in return. Warm, dependable service is the "
+    "quality to develop, and it draws both sides of you together into a whole.";
 static const char BridgeSeven[] =
-    "A bridge of 7 asks you to develop reflection and inner understanding to join the two sides "
-    "of yourself that this number links. Set aside quiet time to study, think and look honestly "
-    "at your motives, rather than rushing from one task to the next. Trust your intuition and "
-    "seek the deeper meaning behind your experiences. As you come to know yourself better, the "
-    "gap narrows, because you see clearly what each side of you needs and how they fit.";
+    "Developing reflection and inner understanding joins the sides of yourself that this bridge "
+    "links. Set aside quiet time to study, think and look honestly at your motives, rather than "
+    "rushing from task to task. Trust your intuition and seek the deeper meaning behind your "
+    "experiences. As you come to know yourself better, the gap narrows, because you see clearly "
+    "what each side of you needs and how they fit.";
 static const char BridgeEight[] =
-    "A bridge of 8 points to balanced strength as the way to bring together the two sides of "
-    "yourself that this number connects. Develop good judgement, self-discipline and the "
-    "confidence to take charge of your affairs, including money, while keeping material success "
-    "in proportion to your values. Using your power fairly and with purpose closes the gap, "
-    "letting both sides of you work together towards achievements you can be proud of.";
+    "Balanced strength is the way to bring together the sides of yourself that this bridge "
+    "connects. Develop good judgement, self-discipline and the confidence to take charge of your "
+    "affairs, including money, while keeping material success in proportion to your values. Using "
+    "your power fairly and with purpose closes the gap, letting both sides of you work together "
+    "towards achievements you can be proud of.";
 
 const char* const InterpretationsBirthdayBridges[58] = {
     // Birthday Number 1
-    "Born on the 1st, you carry the gift of the starter. You see what could be done and are "
-    "usually the first to try it, without waiting for permission. This birthday gives you a "
-    "strong will, a clear sense of your own opinion and the courage to stand alone when you must. "
-    "Your talent shines when you are trusted to lead a project from its first step; learn to "
-    "listen as well, so that your drive carries others along instead of leaving them behind.",
+    "You carry the gift of the starter. You see what could be done and are usually quick to try "
+    "it before anyone else, without waiting for permission. This birthday gives you a strong "
+    "will, a clear sense of your own opinion and the courage to stand alone when you must. Your "
+    "talent shines when you are trusted to lead a project from its very start; learn to listen as "
+    "well, so that your drive carries others along instead of leaving them behind.",
     // Birthday Number 2
-    "Born on the 2nd, your special gift is tact. You notice the small signals other people miss - "
-    "a change of tone, a tired face - and you know how to smooth a tense moment. You work best in "
+    "Your special gift is tact. You notice the small signals other people miss - a change of "
+    "tone, a tired face - and you know how to smooth a tense moment. You work best in "
     "partnership, often as the quiet helper who makes a team work. This day also brings deep "
     "feelings and a need for harmony, so criticism can hurt you more than it should. Trust that "
     "your gentle way of bringing people together is a real strength, not a weakness.",
     // Birthday Number 3
-    "Born on the 3rd, you were given a lively imagination and a talent for words. You can tell a "
-    "story, lift a gloomy room with a joke and find a creative way around a dull task. People "
-    "enjoy your company and your enthusiasm is catching. The lesson of this birthday is focus: "
-    "your many interests can scatter your energy, so choose a few outlets - writing, speaking, "
-    "art, music - and give them steady time, and your gift will truly flower.",
+    "You were given a lively imagination and a talent for words. You can tell a story, lift a "
+    "gloomy room with a joke and find a creative way around a dull task. People enjoy your "
+    "company and your enthusiasm is catching. The lesson of this birthday is focus: your many "
+    "interests can scatter your energy, so choose a few outlets - writing, speaking, art, music - "
+    "and give them steady time, and your gift will truly flower.",
     // Birthday Number 4
-    "Born on the 4th, you have a gift for order and solid work. You like to know how things are "
-    "built, you plan before you act and you finish what you start. Others rely on you because "
-    "your word holds and your work is careful. This birthday brings patience and a practical "
-    "mind, useful in any trade that needs precision. Watch for stubbornness and a fear of change; "
-    "allowing a little flexibility makes your reliable foundations even stronger.",
+    "You have a gift for order and solid work. You like to know how things are built, you plan "
+    "before you act and you finish what you start. Others rely on you because your word holds and "
+    "your work is careful. This birthday brings patience and a practical mind, useful in any "
+    "trade that needs precision. Watch for stubbornness and a fear of change; allowing a little "
+    "flexibility makes your reliable foundations even stronger.",
     // Birthday Number 5
-    "Born on the 5th, you carry a restless, curious spirit and a talent for adapting. New places, "
-    "new people and new ideas wake you up, and you learn quickly by trying things for yourself. "
-    "You are often good with language, selling or anything that needs quick thinking. Routine can "
-    "feel like a cage, so this birthday asks you to use your love of freedom wisely: variety "
-    "feeds your gift, but some commitments are worth keeping even when the novelty fades.",
+    "You carry a restless, curious spirit and a talent for adapting. New places, new people and "
+    "new ideas wake you up, and you learn quickly by trying things for yourself. You are often "
+    "good with language, selling or anything that needs quick thinking. Routine can feel like a "
+    "cage, so this birthday asks you to use your love of freedom wisely: variety feeds your gift, "
+    "but some commitments are worth keeping even when the novelty fades.",
     // Birthday Number 6
-    "Born on the 6th, your special gift is care. You have a natural sense of what a home, a "
-    "family or a group needs, and you step in to provide it, whether by cooking a meal, settling "
-    "a quarrel or giving sound advice. You have an eye for beauty and comfort as well. This "
-    "birthday makes you dependable and loving, but it can also make you take on too much; "
-    "remember that looking after yourself is part of looking after the people you love.",
+    "Your special gift is care. You have a natural sense of what a home, a family or a group "
+    "needs, and you step in to provide it, whether by cooking a meal, settling a quarrel or "
+    "giving sound advice. You have an eye for beauty and comfort as well. This birthday makes you "
+    "dependable and loving, but it can also make you take on too much; remember that looking "
+    "after yourself is part of looking after the people you love.",
     // Birthday Number 7
-    "Born on the 7th, you were given a thoughtful, searching mind. You want to understand why "
-    "things are as they are, and you are not satisfied with easy answers. Study, research, quiet "
-    "reflection or a spiritual practice suit your talent. You may need more time alone than "
-    "others and can seem reserved at first meeting. This birthday's gift is depth: when you trust "
-    "your inner wisdom and share what you find, people discover how much insight you hold.",
+    "You were given a thoughtful, searching mind. You want to understand why things are as they "
+    "are, and you are not satisfied with easy answers. Study, research, quiet reflection or a "
+    "spiritual practice suit your talent. You may need more time alone than others and can seem "
+    "reserved at first meeting. This birthday's gift is depth: when you trust your inner wisdom "
+    "and share what you find, people discover how much insight you hold.",
     // Birthday Number 8
-    "Born on the 8th, you carry a talent for managing and achieving. You understand money, "
-    "organisation and how to make a plan work on a large scale, and you are not afraid of "
-    "responsibility. Others often see you as capable and strong. This birthday gives ambition and "
-    "good judgement in practical matters; its lesson is to use power fairly and to value people "
-    "as much as results, so that your success brings security to others as well as to yourself.",
+    "You carry a talent for managing and achieving. You understand money, organisation and how to "
+    "make a plan work on a large scale, and you are not afraid of responsibility. Others often "
+    "see you as capable and strong. This birthday gives ambition and good judgement in practical "
+    "matters; its lesson is to use power fairly and to value people as much as results, so that "
+    "your success brings security to others as well as to yourself.",
     // Birthday Number 9
-    "Born on the 9th, your gift is a wide and generous heart. You feel for people you have never "
-    "met and are drawn to causes larger than yourself. Artistic and idealistic, you can inspire "
-    "others with your vision of how the world could be kinder. This birthday also teaches letting "
-    "go: things and relationships may come to a natural end in your life, and your strength grows "
-    "each time you release them with grace and move forward.",
+    "Your gift is a wide and generous heart. You feel for people you have never met and are drawn "
+    "to causes larger than yourself. Artistic and idealistic, you can inspire others with your "
+    "vision of how the world could be kinder. This birthday also teaches letting go: things and "
+    "relationships may come to a natural end in your life, and your strength grows each time you "
+    "release them with grace and move forward.",
     // Birthday Number 10
-    "Born on the 10th, you have the independence of the 1, with the 0 adding weight and open "
+    "You have the independence of a pioneer, given extra weight and a sense of open, untapped "
     "potential. You are self-motivated and full of ideas, and you recover quickly from setbacks, "
-    "treating each one as a fresh start. This birthday gives you a talent for leading new "
-    "ventures and for working on your own terms. Your challenge is to avoid being so self-reliant "
-    "that you refuse help; success comes faster when you let others share your plans.",
+    "treating each as a fresh start. This birthday gives you a talent for leading new ventures "
+    "and for working on your own terms. Your challenge is to avoid being so self-reliant that you "
+    "refuse help; success comes faster when you let others share your plans.",
     // Birthday Number 11
-    "Born on the 11th, you carry a master number birthday, blending two 1s that add up to 2. You "
-    "have a strong intuition and can sense what is coming, or what others feel, before a word is "
-    "said. Many with this day inspire others through teaching, art or faith. The gift comes with "
-    "nervous energy and high sensitivity, so you need calm, rest and grounding. When you trust "
-    "your inner voice instead of doubting it, you become a light for others.",
+    "Yours is a master number birthday, charged with inspiration and vision. You have a strong "
+    "intuition and can sense what is coming, or what others feel, before a word is said. Many "
+    "with this day inspire others through teaching, art or faith. The gift comes with nervous "
+    "energy and high sensitivity, so you need calm, rest and grounding. When you trust your inner "
+    "voice instead of doubting it, you become a light for others.",
     // Birthday Number 12
-    "Born on the 12th, you blend the drive of 1 and the tact of 2, and they reduce to a creative "
-    "3. You have a gift for expressing yourself in a way that is both original and easy for "
+    "You blend bold initiative with gentle tact, and together they give you a lively creative "
+    "streak. You have a gift for expressing yourself in a way that is both original and easy for "
     "others to understand. You can be witty, artistic and warm, with a knack for drawing people "
     "into your ideas. This birthday asks you to finish what you begin; a clever idea only becomes "
     "a gift to the world when you give it shape and see it through.",
     // Birthday Number 13
-    "Born on the 13th, you combine the initiative of 1 with the expressive 3, and they add up to "
-    "a hard-working 4. Your gift is turning ideas into something solid. You are organised, "
+    "You combine initiative with a flair for expression, and together they settle into a capacity "
+    "for hard, steady work. Your gift is turning ideas into something solid. You are organised, "
     "determined and able to work long hours towards a goal, and a creative streak keeps your work "
     "from becoming dull. This birthday can bring a tendency to feel held back or to push too "
     "hard; steady, patient effort rather than force brings your best results.",
     // Birthday Number 14
-    "Born on the 14th, you blend the independence of 1 with the order of 4, and together they "
-    "reduce to the freedom-loving 5. You have a talent for change made practical: you adapt "
-    "quickly, yet you still build something useful from each new situation. You are curious, "
-    "versatile and good at dealing with the public. The lesson of this birthday is moderation; "
-    "your appetite for new experience is a gift when it is balanced by a steady base to return "
-    "to.",
+    "You blend independence with a love of order, and together they open into a freedom-loving, "
+    "adventurous nature. You have a talent for change made practical: you adapt quickly, yet you "
+    "still build something useful from each new situation. You are curious, versatile and good at "
+    "dealing with the public. The lesson of this birthday is moderation; your appetite for new "
+    "experience is a gift when it is balanced by a steady base to return to.",
     // Birthday Number 15
-    "Born on the 15th, you blend the self-reliant 1 with the free 5, which add up to the caring "
-    "6. You have a warm, magnetic personality and a gift for helping people, often in a creative "
-    "or artistic way. Family and friends matter greatly to you and you are generous with your "
-    "time. This birthday also craves adventure, so you may feel pulled between home and the wider "
-    "world; you are happiest when you can bring the two together.",
+    "You blend self-reliance with a free, adventurous streak, and together they turn towards "
+    "caring for others. You have a warm, magnetic personality and a gift for helping people, "
+    "often in a creative or artistic way. Family and friends matter greatly to you and you are "
+    "generous with your time. This birthday also craves adventure, so you may feel pulled between "
+    "home and the wider world; you are happiest when you can bring both together.",
     // Birthday Number 16
-    "Born on the 16th, you combine the drive of 1 with the caring 6, and they reduce to the "
-    "reflective 7. Your gift is insight that comes from experience: you think deeply, notice what "
-    "lies beneath the surface and learn from every turn of your life. You may be a writer, "
-    "researcher or private thinker. This birthday can bring sudden changes that shake old plans, "
-    "and each one teaches you to rely on your inner wisdom rather than on appearances.",
+    "You combine personal drive with a caring heart, and together they turn inward into a "
+    "reflective, questioning nature. Your gift is insight that comes from experience: you think "
+    "deeply, notice what lies beneath the surface and learn from every turn of your life. You may "
+    "be a writer, researcher or private thinker. This birthday can bring sudden changes that "
+    "shake old plans, and each teaches you to rely on your inner wisdom rather than on "
+    "appearances.",
     // Birthday Number 17
-    "Born on the 17th, you blend the independent 1 with the thoughtful 7, and together they make "
-    "the ambitious 8. You have a gift for business and for thinking on a large scale, joined to a "
-    "mind that studies and plans carefully. You tend to be confident, self-controlled and "
-    "determined to succeed on your own merit. This birthday asks you to stay open to other views; "
-    "your judgement is good, but it grows even better when you listen.",
+    "You blend independence with a thoughtful, studious mind, and together they grow into strong "
+    "ambition. You have a gift for business and for thinking on a large scale, joined to a habit "
+    "of studying and planning carefully. You tend to be confident, self-controlled and determined "
+    "to succeed on your own merit. This birthday asks you to stay open to other views; your "
+    "judgement is good, but it grows even better when you listen.",
     // Birthday Number 18
-    "Born on the 18th, you join the leadership of 1 with the power of 8, and they reduce to the "
-    "humane 9. You have a gift for organising people and resources for a good cause, and you can "
-    "move others to act. You see the big picture and want to make a difference beyond your own "
-    "circle. This birthday brings strong emotions that need a healthy outlet; when you direct "
-    "your energy to service rather than control, your influence is at its best.",
+    "You join natural leadership with a sense of power and authority, and together they widen "
+    "into a humane, generous outlook. You have a gift for organising people and resources for a "
+    "good cause, and you can move others to act. You see the big picture and want to make a "
+    "difference beyond your own circle. This birthday brings strong emotions that need a healthy "
+    "outlet; when you direct your energy to service rather than control, your influence is at its "
+    "best.",
     // Birthday Number 19
-    "Born on the 19th, you blend the beginning of 1 with the completion of 9, and they come round "
-    "again to 1. Your gift is independence earned the hard way: you learn to stand on your own "
-    "feet and to find your own answers. You are ambitious, inventive and able to start over after "
-    "an ending. This birthday may teach you that strength includes asking for help; once you "
-    "accept support, your talent for new beginnings carries you very far.",
+    "You blend the spirit of beginnings with the wisdom of endings, and together they bring you "
+    "back to a fresh start on your own. Your gift is independence earned the hard way: you learn "
+    "to stand on your own feet and to find your own answers. You are ambitious, inventive and "
+    "able to start over after an ending. This birthday may teach you that strength includes "
+    "asking for help; once you accept support, your talent for new beginnings carries you very "
+    "far.",
     // Birthday Number 20
-    "Born on the 20th, you carry the gentle 2, with the 0 deepening its sensitivity. Your gift is "
+    "You carry a gentle, cooperative nature with an added depth of sensitivity. Your gift is "
     "understanding people: you are warm, diplomatic and perceptive, and others open up to you "
     "easily. You are a natural partner, team member or go-between who can calm a conflict. This "
     "birthday makes you very aware of other people's moods, so guard against taking everything "
     "personally; your empathy is a treasure when you keep your own balance.",
     // Birthday Number 21
-    "Born on the 21st, you blend the cooperative 2 with the independent 1, and together they make "
-    "the expressive 3. Your gift is sociable creativity: you are charming, quick-witted and able "
-    "to share your ideas in a way that wins people over. Writing, performing or any work with an "
-    "audience suits you. This birthday also gives you a good sense of timing and a wish for "
-    "harmony; learn to trust your own voice even when others might disagree with it.",
+    "You blend a cooperative nature with an independent spirit, and together they make you "
+    "expressive and outgoing. Your gift is sociable creativity: you are charming, quick-witted "
+    "and able to share your ideas in a way that wins people over. Writing, performing or any work "
+    "with an audience suits you. This birthday also gives you a good sense of timing and a wish "
+    "for harmony; learn to trust your own voice even when others might disagree with it.",
     // Birthday Number 22
-    "Born on the 22nd, you carry the master builder's birthday, blending two 2s that reduce to 4. "
-    "Your gift is the rare ability to see a large vision and also the practical steps that will "
-    "make it real. You can organise people and resources to build something lasting, whether a "
-    "business, a community project or a body of work. This birthday brings pressure and high "
-    "standards; pace yourself and share the load, and your plans can benefit many people.",
+    "Yours is the master builder's birthday, joining a cooperative nature to a builder's "
+    "patience. Your gift is the rare ability to see a large vision and also the practical steps "
+    "that will make it real. You can organise people and resources to build something lasting, "
+    "whether a business, a community project or a body of work. This birthday brings pressure and "
+    "high standards; pace yourself and share the load, and your plans can benefit many people.",
     // Birthday Number 23
-    "Born on the 23rd, you blend the sensitive 2 with the lively 3, and they add up to the "
-    "adventurous 5. You have a gift for communicating with all kinds of people and for adapting "
-    "to whatever life brings. You are quick, witty, sympathetic and usually skilled with your "
-    "hands or with words. This birthday loves variety and travel, so you may change paths several "
-    "times; each change adds to your talent as long as you learn from it before moving on.",
+    "You blend sensitivity with a lively, playful spark, and together they make you adventurous "
+    "and eager for experience. You have a gift for communicating with all kinds of people and for "
+    "adapting to whatever life brings. You are quick, witty, sympathetic and usually skilled with "
+    "your hands or with words. This birthday loves variety and travel, so you may change paths "
+    "several times; each change adds to your talent as long as you learn from it before moving "
+    "on.",
     // Birthday Number 24
-    "Born on the 24th, you combine the cooperative 2 with the steady 4, and they reduce to the "
-    "nurturing 6. Your gift is building a secure, loving home and caring for people in practical "
-    "ways. You are loyal, hard-working and responsible, someone who shows love through deeds. "
-    "This birthday can make you worry too much about the people close to you; let them carry some "
-    "of their own load, and your care will be a support rather than a burden.",
+    "You combine cooperation with steady effort, and together they turn into a nurturing, "
+    "protective nature. Your gift is building a secure, loving home and caring for people in "
+    "practical ways. You are loyal, hard-working and responsible, someone who shows love through "
+    "deeds. This birthday can make you worry too much about the people close to you; let them "
+    "carry some of their own load, and your care will be a support rather than a burden.",
     // Birthday Number 25
-    "Born on the 25th, you blend the gentle 2 with the curious 5, and together they make the "
-    "thoughtful 7. Your gift is an intuitive mind that learns from life itself. You observe "
-    "carefully, ask searching questions and often sense the answer before you can explain it. "
-    "This birthday suits research, analysis or inner growth. Emotions may run deep beneath a calm "
-    "surface; when you trust your intuition and act on it, you make wise and well-timed choices.",
+    "You blend gentleness with curiosity, and together they deepen into a thoughtful, questioning "
+    "nature. Your gift is an intuitive mind that learns from life itself. You observe carefully, "
+    "ask searching questions and often sense the answer before you can explain it. This birthday "
+    "suits research, analysis or inner growth. Emotions may run deep beneath a calm surface; when "
+    "you trust your intuition and act on it, you make wise and well-timed choices.",
     // Birthday Number 26
-    "Born on the 26th, you join the tactful 2 with the caring 6, and they add up to the capable "
-    "8. Your gift is good judgement in practical and financial affairs, combined with real "
-    "concern for others. You can manage a household, a team or a business with both efficiency "
-    "and heart. This birthday brings a wish to be respected and to provide well; remember that "
-    "generosity and a light touch win more loyalty than control ever will.",
+    "You join tact with a caring heart, and together they grow into a capable, managing strength. "
+    "Your gift is good judgement in practical and financial affairs, combined with real concern "
+    "for others. You can manage a household, a team or a business with both efficiency and heart. "
+    "This birthday brings a wish to be respected and to provide well; remember that generosity "
+    "and a light touch win more loyalty than control ever will.",
     // Birthday Number 27
-    "Born on the 27th, you blend the sensitive 2 with the searching 7, and together they make the "
-    "compassionate 9. Your gift is wisdom joined to kindness: you think deeply and you care about "
-    "people. You may be a healer, teacher, counsellor or artist who helps others understand their "
-    "lives. This birthday can bring moods that swing between openness and withdrawal; giving your "
-    "ideals a practical outlet keeps you steady and lets your gift shine.",
+    "You blend sensitivity with a searching mind, and together they open into deep compassion. "
+    "Your gift is wisdom joined to kindness: you think deeply and you care about people. You may "
+    "be a healer, teacher, counsellor or artist who helps others understand their lives. This "
+    "birthday can bring moods that swing between openness and withdrawal; giving your ideals a "
+    "practical outlet keeps you steady and lets your gift shine.",
     // Birthday Number 28
-    "Born on the 28th, you blend the cooperative 2 with the ambitious 8, and they come round to "
-    "the leading 1. Your gift is leadership with a human touch: you take charge, yet you want "
-    "people to work with you rather than under you. You are independent, full of plans and ready "
-    "to start something new. This birthday asks you to balance your strong will with the patience "
-    "of the 2; when you do, others gladly follow your lead.",
+    "You blend cooperation with ambition, and together they come round to a born leader's drive. "
+    "Your gift is leadership with a human touch: you take charge, yet you want people to work "
+    "with you rather than under you. You are independent, full of plans and ready to start "
+    "something new. This birthday asks you to balance your strong will with patience and tact; "
+    "when you do, others gladly follow your lead.",
     // Birthday Number 29
-    "Born on the 29th, you blend the sensitive 2 with the humane 9, and together they make the "
-    "master number 11, which in turn reduces to 2. Your gift is a powerful intuition and an "
+    "You blend sensitivity with a broad, humane outlook, and together they carry the inspired "
+    "charge of a master number beneath a gentle manner. Your gift is a powerful intuition and an "
     "ability to inspire through feeling. You sense what others need and can reach people deeply "
     "through words, art or care. This birthday can bring strong emotional ups and downs; quiet "
     "routines and trust in your inner guidance help you turn that sensitivity into wisdom.",
     // Birthday Number 30
-    "Born on the 30th, you carry the creative 3, with the 0 amplifying its expressive power. Your "
-    "gift is a vivid imagination and a natural way with words and images. You are sociable, "
-    "charming and good at lifting people's spirits. This birthday often brings talent in writing, "
-    "speaking, design or the arts. Your lesson is discipline: ideas come to you easily, but the "
-    "real joy comes from seeing them through to a finished result that you can share.",
+    "You carry a creative, expressive nature whose power to communicate is amplified even "
+    "further. Your gift is a vivid imagination and a natural way with words and images. You are "
+    "sociable, charming and good at lifting people's spirits. This birthday often brings talent "
+    "in writing, speaking, design or the arts. Your lesson is discipline: ideas come to you "
+    "easily, but the real joy comes from seeing them through to a finished result that you can "
+    "share.",
     // Birthday Number 31
-    "Born on the 31st, you blend the expressive 3 with the independent 1, and they add up to the "
-    "practical 4. Your gift is creativity with structure: you bring imagination to solid work and "
-    "you like plans that lead to visible results. You are loyal, determined and good at "
-    "organising your ideas. This birthday values security and a stable base; let yourself stay "
-    "open to new methods, and your careful, creative work will last.",
+    "You blend a flair for expression with an independent spirit, and together they settle into a "
+    "practical, building nature. Your gift is creativity with structure: you bring imagination to "
+    "solid work and you like plans that lead to visible results. You are loyal, determined and "
+    "good at organising your ideas. This birthday values security and a stable base; let yourself "
+    "stay open to new methods, and your careful, creative work will last.",
     // Life Path / Expression Bridge Number 0
-    "A Life Path / Expression Bridge of 0 means that your Life Path and Expression numbers are "
-    "the same. The road your life is meant to follow and the talents you were born with already "
-    "point in one direction, so there is no gap to close. Your task is simply to use your gifts "
-    "fully on the path in front of you. Take care not to rest on this ease: a closed gap is a "
-    "head start, not a finished journey.",
+    "The road your life is meant to follow and the talents you were born with already point in "
+    "the same direction, because your Life Path and Expression numbers match. There is no gap to "
+    "close. Your task is simply to use your gifts fully on the path in front of you. Take care "
+    "not to rest on this ease: a closed gap is a head start, not a finished journey.",
     // Life Path / Expression Bridge Number 1
-    "A Life Path / Expression Bridge of 1 asks you to develop independence and self-confidence to "
-    "bring your life's direction and your natural talents together. You may have the skills you "
-    "need but hesitate to use them on your own initiative, waiting for others to approve. "
-    "Practise making decisions, taking the first step and trusting your own judgement. Each time "
-    "you act on your own ideas, your talents and your life path move a little closer.",
+    "This bridge asks you to develop independence and self-confidence to bring your life's "
+    "direction and your natural talents together. You may have the skills you need but hesitate "
+    "to use them on your own initiative, waiting for others to approve. Practise making "
+    "decisions, taking the lead and trusting your own judgement. Each time you act on your own "
+    "ideas, your talents and your life path move a little closer.",
     // Life Path / Expression Bridge Number 2
-    "A Life Path / Expression Bridge of 2 shows that cooperation is the link between the path you "
-    "walk and the abilities you have. Your talents grow most fully in partnership, so learn to "
-    "listen, to share credit and to be patient with the pace of others. Paying attention to "
-    "people's feelings and to the details of working together opens doors your gifts alone could "
-    "not. Tact and gentleness turn your abilities into a well-aimed life direction.",
+    "Cooperation is the link between the path you walk and the abilities you have. Your talents "
+    "grow most fully in partnership, so learn to listen, to share credit and to be patient with "
+    "the pace of others. Paying attention to people's feelings and to the details of working "
+    "together opens doors your gifts alone could not. Tact and gentleness turn your abilities "
+    "into a well-aimed life direction.",
     // Life Path / Expression Bridge Number 3
-    "A Life Path / Expression Bridge of 3 suggests that self-expression is what joins your "
-    "purpose in life to your talents. You may hide your abilities or take life so seriously that "
-    "they never reach the path they are meant for. Develop your ability to speak, write, create "
-    "and enjoy yourself; share your ideas openly and let optimism guide you. When you express who "
-    "you are with warmth and humour, your talents find their way onto your life path.",
+    "Self-expression is what joins your purpose in life to your talents. You may hide your "
+    "abilities or take life so seriously that they never reach the path they are meant for. "
+    "Develop your ability to speak, write, create and enjoy yourself; share your ideas openly and "
+    "let optimism guide you. When you express who you are with warmth and humour, your talents "
+    "find their way onto your life path.",
     // Life Path / Expression Bridge Number 4
-    "A Life Path / Expression Bridge of 4 points to discipline and order as the way to unite your "
-    "life direction with your gifts. Talent without structure can drift, so build routines, set "
-    "practical goals and work at them steadily. Learn to plan, organise your time and finish what "
-    "you start. As you lay these foundations stone by stone, your abilities gain the firm base "
-    "they need to carry you along the path your life is meant to take.",
+    "Discipline and order are the way to unite your life direction with your gifts. Talent "
+    "without structure can drift, so build routines, set practical goals and work at them "
+    "steadily. Learn to plan, organise your time and finish what you start. As you lay these "
+    "foundations stone by stone, your abilities gain the firm base they need to carry you along "
+    "the path your life is meant to take.",
     // Life Path / Expression Bridge Number 5
-    "A Life Path / Expression Bridge of 5 tells you that flexibility and openness to change bring "
-    "your life's direction and your talents into harmony. You may cling to familiar ways and so "
-    "keep your gifts in too small a space. Welcome new experiences, places, people and ideas, and "
-    "let yourself adapt when plans shift. Freedom used wisely lets your abilities find fresh ways "
-    "to serve your path, and each change you accept narrows the gap.",
+    "Flexibility and openness to change bring your life's direction and your talents into "
+    "harmony. You may cling to familiar ways and so keep your gifts in too small a space. Welcome "
+    "new experiences, places, people and ideas, and let yourself adapt when plans shift. Freedom "
+    "used wisely lets your abilities find fresh ways to serve your path, and each change you "
+    "accept narrows the gap.",
     // Life Path / Expression Bridge Number 6
     BridgeSix,
     // Life Path / Expression Bridge Number 7
@@ -255,41 +257,40 @@ const char* const InterpretationsBirthdayBridges[58] = {
     // Life Path / Expression Bridge Number 8
     BridgeEight,
     // Heart Desire / Personality Bridge Number 0
-    "A Heart Desire / Personality Bridge of 0 means that your Heart's Desire and Personality "
-    "numbers are the same. What you long for inside and the image you show the world already "
-    "match, so people tend to see you as you truly are. There is no gap between inner wish and "
-    "outer face to close. Your task is to stay honest and keep it that way, letting your genuine "
-    "feelings go on shaping how you present yourself.",
+    "What you long for inside and the image you show the world already match, because your "
+    "Heart's Desire and Personality numbers are equal, so people tend to see you as you truly "
+    "are. There is no gap between inner wish and outer face to close. Your task is to stay honest "
+    "and keep it that way, letting your genuine feelings go on shaping how you present yourself.",
     // Heart Desire / Personality Bridge Number 1
-    "A Heart Desire / Personality Bridge of 1 asks you to show your inner wishes with more "
-    "courage. What you want in your heart may stay hidden behind an outward image shaped by other "
-    "people's expectations. Develop self-assurance: state your preferences, stand up for what "
-    "matters to you and let your individuality show in how you dress, speak and act. When your "
-    "outward image carries the confidence of your inner self, the two come together.",
+    "This bridge asks you to show your inner wishes with more courage. What you want in your "
+    "heart may stay hidden behind an outward image shaped by other people's expectations. Develop "
+    "self-assurance: state your preferences, stand up for what matters to you and let your "
+    "individuality show in how you dress, speak and act. When your outward image carries the "
+    "confidence of your inner self, inner and outer come together.",
     // Heart Desire / Personality Bridge Number 2
-    "A Heart Desire / Personality Bridge of 2 suggests that sensitivity and tact bring your inner "
-    "desires and your outward image together. You may come across as more distant, guarded or "
-    "forceful than you really feel. Let people see your gentler side, listen closely and show the "
-    "warmth you carry inside. Patience and cooperation in your dealings with others let them meet "
-    "the real you, and your heart and your manner begin to speak with one voice.",
+    "Sensitivity and tact bring your inner desires and your outward image together. You may come "
+    "across as more distant, guarded or forceful than you really feel. Let people see your "
+    "gentler side, listen closely and show the warmth you carry inside. Patience and cooperation "
+    "in your dealings with others let them meet the real you, and your heart and your manner "
+    "begin to speak with a single voice.",
     // Heart Desire / Personality Bridge Number 3
-    "A Heart Desire / Personality Bridge of 3 shows that joyful self-expression unites what you "
-    "feel inside with how others see you. Your deepest wishes may be hidden behind a serious or "
-    "reserved manner. Let your feelings out through conversation, humour, art or play, and allow "
-    "yourself to be seen enjoying life. Expressing your emotions openly and kindly helps people "
-    "understand what you truly want, and lets your outward image reflect your heart.",
+    "Joyful self-expression unites what you feel inside with how others see you. Your deepest "
+    "wishes may be hidden behind a serious or reserved manner. Let your feelings out through "
+    "conversation, humour, art or play, and allow yourself to be seen enjoying life. Expressing "
+    "your emotions openly and kindly helps people understand what you truly want, and lets your "
+    "outward image reflect your heart.",
     // Heart Desire / Personality Bridge Number 4
-    "A Heart Desire / Personality Bridge of 4 points to steadiness and reliability as the link "
-    "between your inner wishes and your outward image. Others may see only part of you, or an "
-    "image that changes from day to day, while your heart wants something firm. Show your "
-    "dependable side, keep your promises and let your actions match your words. Consistent, "
-    "honest conduct makes your outward image a faithful picture of what you really desire.",
+    "Steadiness and reliability are the link between your inner wishes and your outward image. "
+    "Others may see only part of you, or an image that changes from day to day, while your heart "
+    "wants something firm. Show your dependable side, keep your promises and let your actions "
+    "match your words. Consistent, honest conduct makes your outward image a faithful picture of "
+    "what you really desire.",
     // Heart Desire / Personality Bridge Number 5
-    "A Heart Desire / Personality Bridge of 5 tells you that freedom and openness bring your "
-    "inner self and your public face together. You may present a controlled, cautious image while "
-    "your heart longs for variety and adventure, or the other way round. Let yourself be more "
-    "spontaneous, try new things in the open and share your curiosity with others. When you stop "
-    "hiding your restless side, people see the lively person you are inside.",
+    "Freedom and openness bring your inner self and your public face together. You may present a "
+    "controlled, cautious image while your heart longs for variety and adventure, or the other "
+    "way round. Let yourself be more spontaneous, try new things in the open and share your "
+    "curiosity with others. When you stop hiding your restless side, people see the lively person "
+    "you are inside.",
     // Heart Desire / Personality Bridge Number 6
     BridgeSix,
     // Heart Desire / Personality Bridge Number 7
@@ -297,59 +298,59 @@ const char* const InterpretationsBirthdayBridges[58] = {
     // Heart Desire / Personality Bridge Number 8
     BridgeEight,
     // Balance Number 1
-    "A Balance Number of 1 shows that in difficult times you regain your footing by drawing on "
-    "your own strength and will. You tend to face trouble head on and take charge of the problem "
-    "yourself. This is a good instinct, but under stress it can turn into stubbornness or a "
-    "refusal to let anyone in. Your balance lies in acting with courage while still allowing "
-    "trusted people to advise you; you do not have to carry every crisis alone.",
+    "In difficult times you regain your footing by drawing on your own strength and will. You "
+    "tend to face trouble head on and take charge of the problem yourself. This is a good "
+    "instinct, but under stress it can turn into stubbornness or a refusal to let anyone in. Your "
+    "balance lies in acting with courage while still allowing trusted people to advise you; you "
+    "do not have to carry every crisis alone.",
     // Balance Number 2
-    "A Balance Number of 2 shows that when life becomes hard, you keep your balance through "
-    "patience, diplomacy and the support of others. You look for a peaceful way through conflict "
-    "and are good at seeing both sides. Under pressure you may become too sensitive or give in "
-    "just to keep the peace. Steady yourself by talking things over calmly, taking small gentle "
-    "steps and standing by your own needs as well as everyone else's.",
+    "When life becomes hard, you keep your balance through patience, diplomacy and the support of "
+    "others. You look for a peaceful way through conflict and are good at seeing both sides. "
+    "Under pressure you may become too sensitive or give in just to keep the peace. Steady "
+    "yourself by talking things over calmly, taking small gentle steps and standing by your own "
+    "needs as well as everyone else's.",
     // Balance Number 3
-    "A Balance Number of 3 suggests that you ride out stressful times with the help of humour, "
-    "words and creativity. Sharing your worries, writing them down or turning to a creative hobby "
-    "helps you release tension and see things more brightly. The risk is hiding behind jokes or "
-    "scattering your energy instead of facing the real problem. Your balance comes from "
-    "expressing your feelings honestly, then using your optimism to take sensible action.",
+    "You ride out stressful times with the help of humour, words and creativity. Sharing your "
+    "worries, writing them down or turning to a creative hobby helps you release tension and see "
+    "things more brightly. The risk is hiding behind jokes or scattering your energy instead of "
+    "facing the real problem. Your balance comes from expressing your feelings honestly, then "
+    "using your optimism to take sensible action.",
     // Balance Number 4
-    "A Balance Number of 4 shows that in a crisis you find balance through order and practical "
-    "effort. Making a plan, breaking the problem into steps and dealing with one thing at a time "
-    "calms you and gets results. Under stress you may become rigid, overwork or insist that "
-    "things be done only your way. Stay steady by keeping to your sensible routines while leaving "
-    "a little room for other people's ideas and for rest.",
+    "In a crisis you find balance through order and practical effort. Making a plan, breaking the "
+    "problem into steps and dealing with each thing in turn calms you and gets results. Under "
+    "stress you may become rigid, overwork or insist that things be done only your way. Stay "
+    "steady by keeping to your sensible routines while leaving a little room for other people's "
+    "ideas and for rest.",
     // Balance Number 5
-    "A Balance Number of 5 tells you that you handle hard times best by staying flexible and open "
-    "to change. You adapt quickly, think on your feet and can often find a new way out when the "
-    "old one is blocked. Under stress, though, you may be tempted to run away, act on impulse or "
-    "escape into excess. Your balance lies in using your adaptability with thought: pause, look "
-    "at the options, then make the change that truly helps.",
+    "You handle hard times best by staying flexible and open to change. You adapt quickly, think "
+    "on your feet and can often find a new way out when the old route is blocked. Under stress, "
+    "though, you may be tempted to run away, act on impulse or escape into excess. Your balance "
+    "lies in using your adaptability with thought: pause, look at the options, then make the "
+    "change that truly helps.",
     // Balance Number 6
-    "A Balance Number of 6 shows that you steady yourself in difficult times through love, "
-    "responsibility and the people close to you. Turning to family and friends, and caring for "
-    "others, helps you feel grounded. Under pressure you may try to fix everyone's problems or "
-    "carry burdens that are not yours. Balance comes when you accept help as readily as you give "
-    "it, and remember that your own well-being matters as much as anyone's.",
+    "You steady yourself in difficult times through love, responsibility and the people close to "
+    "you. Turning to family and friends, and caring for others, helps you feel grounded. Under "
+    "pressure you may try to fix everyone's problems or carry burdens that are not yours. Balance "
+    "comes when you accept help as readily as you give it, and remember that your own well-being "
+    "matters as much as anyone's.",
     // Balance Number 7
-    "A Balance Number of 7 suggests that you keep your balance in stressful times by withdrawing "
-    "to think things through. Quiet time, study and reflection help you understand what is really "
-    "happening and trust your inner guidance. The danger is cutting yourself off for too long or "
-    "losing yourself in worry and analysis. Your best response is to take your time to reflect, "
-    "then come back, share what you have found and act on it with calm confidence.",
+    "You keep your balance in stressful times by withdrawing to think things through. Quiet time, "
+    "study and reflection help you understand what is really happening and trust your inner "
+    "guidance. The danger is cutting yourself off for too long or losing yourself in worry and "
+    "analysis. Your best response is to take your time to reflect, then come back, share what you "
+    "have found and act on it with calm confidence.",
     // Balance Number 8
-    "A Balance Number of 8 shows that in a crisis you keep your balance through strength, good "
-    "judgement and a sense of control. You are able to organise people and resources and to make "
-    "hard decisions when others hesitate. Under stress this can turn into a need to dominate or a "
-    "focus on money and status. Your balance comes from using your authority fairly, staying "
-    "compassionate and remembering that not every situation can or should be controlled.",
+    "When a crisis strikes, you keep your balance through strength, good judgement and a sense of "
+    "control. You are able to organise people and resources and to make hard decisions when "
+    "others hesitate. Under stress this can turn into a need to dominate or a focus on money and "
+    "status. Your balance comes from using your authority fairly, staying compassionate and "
+    "remembering that not every situation can or should be controlled.",
     // Balance Number 9
-    "A Balance Number of 9 tells you that you meet difficult times best through compassion and a "
-    "broad view of life. Seeing your troubles in a larger perspective, forgiving others and "
-    "helping people in need restores your peace. Under stress you may become withdrawn, "
-    "overwhelmed by feeling or unwilling to let go of the past. Your balance comes from accepting "
-    "what has ended, releasing old hurts and turning towards what you can still do.",
+    "You meet difficult times best through compassion and a broad view of life. Seeing your "
+    "troubles in a larger perspective, forgiving others and helping people in need restores your "
+    "peace. Under stress you may become withdrawn, overwhelmed by feeling or unwilling to let go "
+    "of the past. Your balance comes from accepting what has ended, releasing old hurts and "
+    "turning towards what you can still do.",
 };
 
 } // namespace corvella::texts

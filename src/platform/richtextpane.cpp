@@ -13,6 +13,8 @@ RichTextPane::RichTextPane(QWidget* parent) : QTextEdit(parent)
     setAcceptRichText(false);
     setUndoRedoEnabled(false);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Tab moves on to the next control; the pane takes no typing anyway.
+    setTabChangesFocus(true);
     // Movement over the pane counts, not only drags.
     setMouseTracking(true);
     viewport()->setMouseTracking(true);

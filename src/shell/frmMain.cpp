@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include <cmath>
 
@@ -153,7 +154,12 @@ void frmMain::connectHandlers()
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
     for (int i = 0; i < 5; ++i) {
         connect(txtOption[i], &RichTextPane::MouseDown, this, [this, i] { txtOption_MouseDown(i); });
-        txtOption[i]->setTabChangesFocus(true);
+        // Keys 1 to 5 choose the answer in that row, as quiz programs commonly offer.
+        auto* key = new QShortcut(QKeySequence(Qt::Key_1 + i), ui->fraOption4);
+        connect(key, &QShortcut::activated, this, [this, i] {
+            if (currentScreen() == QuestionScreenIndex)
+                optChoice[i]->setChecked(true);
+        });
     }
 
     connect(ui->mnuExit, &QAction::triggered, this, &QWidget::close);
@@ -415,8 +421,7 @@ void frmMain::cmdPrint_Click()
 
 void frmMain::mnuAbout_Click()
 {
-    frmAbout about(*m_services.web, this);
-    about.exec();
+    ShowAboutWindow(*m_services.web, this);
 }
 
 } // namespace corvella

@@ -1,0 +1,177 @@
+#include "support/mainwindowfixture.h"
+
+#include "platform/richtextpane.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace corvella;
+using namespace corvella::testing;
+
+// The window worked from the keyboard alone.
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+private:
+    static void activate(MainWindowFixture& f)
+    {
+        f.window->show();
+        QApplication::setActiveWindow(f.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    }
+    static QStringList names(std::initializer_list<const char*> list)
+    {
+        QStringList result;
+        for (const char* n : list)
+            result << QString::fromLatin1(n);
+        return result;
+    }
+    static QString focused()
+    {
+        QWidget* w = QApplication::focusWidget();
+        return w ? w->objectName() : QString();
+    }
+    static void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+        // A button's access key animates the press and clicks a moment later.
+        if (modifiers & Qt::AltModifier)
+            QTest::qWait(250);
+    }
+    // The declared focus chain of a screen: its controls that take Tab focus, in order.
+    static QStringList declaredChain(QWidget* window, QWidget* screen)
+    {
+        QStringList chain;
+        QWidget* w = window;
+        for (int i = 0; i < 500; ++i) {
+            w = w->nextInFocusChain();
+            if (w == window)
+                break;
+            if (screen->isAncestorOf(w) && w->focusPolicy() != Qt::NoFocus && !w->isHidden())
+                chain << w->objectName();
+        }
+        return chain;
+    }
+    // The names met by pressing Tab from the first control until the focus comes back. An
+    // option group is one stop: the arrow keys move within it.
+    static QStringList tabChain()
+    {
+        QStringList chain{focused()};
+        for (int i = 0; i < 30; ++i) {
+            key(Qt::Key_Tab);
+            if (focused() == chain.first())
+                break;
+            chain << focused();
+        }
+        return chain;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")); }
+
+    void tabOrderOfEveryScreen()
+    {
+        MainWindowFixture f;
+        activate(f);
+        QCOMPARE(declaredChain(f.window.get(), f.frame(0)), names({"optMain0", "optMain1", "cmdNext"}));
+        QCOMPARE(tabChain(), names({"optMain0", "cmdNext"}));
+
+        f.chooseActivity(true);
+        QCOMPARE(declaredChain(f.window.get(), f.frame(1)), names({"optOption0", "optOption1", "cmdNext2", "cmdBack2"}));
+        QCOMPARE(tabChain(), names({"optOption0", "cmdNext2", "cmdBack2"}));
+
+        f.chooseMethod(true);
+        QCOMPARE(tabChain(), names({"RTBLearn", "cmdNextLearn", "cmdBackLearn", "cmdBackToMain"}));
+
+        f.click("cmdBackToMain");
+        f.click("cmdNext");
+        f.radio("optOption1")->setChecked(true);
+        f.click("cmdNext2");
+        QStringList subjects;
+        for (int i = 0; i < 15; ++i)
+            subjects << QStringLiteral("chkSubject%1").arg(i);
+        QCOMPARE(tabChain(), subjects + names({"cmdNext3", "cmdBack3"}));
+
+        f.tickAndGo({0});
+        f.click("cmdBackToMain");
+        f.click("cmdBack2");
+        f.click("cmdBackToMain"); // harmless on the start screen's hidden sibling
+        f.chooseActivity(false);
+        f.chooseMethod(true);
+        QCOMPARE(tabChain(), names({"optChoice0", "txtOption0", "txtOption1", "txtOption2", "txtOption3",
+                                    "txtOption4", "cmdNextQuestion"}));
+        for (int q = 0; q < 10; ++q) {
+            f.radio("optChoice0")->setChecked(true);
+            f.click("cmdNextQuestion");
+        }
+        QCOMPARE(tabChain(), names({"RTBTestResult", "cmdGoToMain", "cmdPrint"}));
+    }
+
+    void aWholeLearnWalkWithoutTheMouse()
+    {
+        MainWindowFixture f;
+        activate(f);
+        key(Qt::Key_Space);                 // Learn Numerology
+        key(Qt::Key_Tab);
+        QCOMPARE(focused(), QStringLiteral("cmdNext"));
+        key(Qt::Key_Space);
+        QCOMPARE(f.window->currentScreen(), 1);
+        key(Qt::Key_Down);                  // arrows move within the option group
+        QCOMPARE(focused(), QStringLiteral("optOption1"));
+        key(Qt::Key_Space);
+        QVERIFY(f.radio("optOption1")->isChecked());
+        key(Qt::Key_N, Qt::AltModifier);    // &Next of the method screen
+        QCOMPARE(f.window->currentScreen(), 3);
+        key(Qt::Key_Space);                 // tick Life Path Number
+        key(Qt::Key_Tab);
+        key(Qt::Key_Space);                 // and Destiny / Expression Number
+        key(Qt::Key_N, Qt::AltModifier);    // &Next of the subject screen, not of another screen
+        QCOMPARE(f.window->currentScreen(), 2);
+        QCOMPARE(f.window->navigation().CurrentRecord, qint16(0));
+        key(Qt::Key_N, Qt::AltModifier);    // &Next of the learn screen
+        QCOMPARE(f.window->navigation().CurrentRecord, qint16(1));
+        key(Qt::Key_B, Qt::AltModifier);
+        QCOMPARE(f.window->navigation().CurrentRecord, qint16(0));
+        key(Qt::Key_M, Qt::AltModifier);    // Back To &Main
+        QCOMPARE(f.window->currentScreen(), 0);
+        QVERIFY(f.messages().isEmpty());
+    }
+
+    void digitKeysChooseTheAnswerRow()
+    {
+        MainWindowFixture f;
+        activate(f);
+        f.chooseActivity(false);
+        f.chooseMethod(true);
+        QCOMPARE(f.window->currentScreen(), 4);
+        f.find<RichTextPane>(QStringLiteral("txtOption1"))->setFocus();
+        for (int row = 0; row < 5; ++row) {
+            key(Qt::Key(Qt::Key_1 + row));
+            for (int i = 0; i < 5; ++i)
+                QCOMPARE(f.radio(qPrintable(QStringLiteral("optChoice%1").arg(i)))->isChecked(), i == row);
+        }
+        // Tab leaves an answer box instead of being swallowed by it.
+        f.find<RichTextPane>(QStringLiteral("txtOption1"))->setFocus();
+        key(Qt::Key_Tab);
+        QCOMPARE(focused(), QStringLiteral("txtOption2"));
+        key(Qt::Key_Q, Qt::AltModifier);    // Next &Question
+        QCOMPARE(f.label("lblQuestionNo")->text(), QStringLiteral("Question 2 of 10"));
+    }
+
+    void digitKeysDoNothingOffTheQuestionScreen()
+    {
+        MainWindowFixture f;
+        activate(f);
+        f.chooseActivity(false);
+        f.chooseMethod(true);
+        f.click("cmdNextQuestion"); // refused: nothing chosen
+        f.window->ShowScreen(0);
+        key(Qt::Key_3);
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(!f.radio(qPrintable(QStringLiteral("optChoice%1").arg(i)))->isChecked());
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"

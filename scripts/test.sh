@@ -1,8 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite headless.
+# Installs what is missing, builds, and runs the whole test suite headless: once as shipped,
+# then once more built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/install-deps.sh"
+
 bash "$root/scripts/build.sh" "$root/build"
-cd "$root/build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+(cd "$root/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+
+echo "=== The same suite under the sanitizers ==="
+bash "$root/scripts/build.sh" "$root/build-sanitize" -DCORVELLA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+# The end-to-end scripts exercise the X server and the print server, not our memory: they
+# run in the plain build above.
+(cd "$root/build-sanitize" &&
+    QT_QPA_PLATFORM=offscreen \
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0" \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --output-on-failure -j2 -E '^e2e_')

@@ -27,6 +27,8 @@ int runApplication(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/corvella.png")));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.corvella_software.LearnNumerology"));
     // The window's layout was drawn for Verdana; DejaVu Sans has the same generous metrics.
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
 

@@ -26,22 +26,16 @@ cleanup() {
     rm -rf "$WORK"
 }
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a display number of its own choosing and exports DISPLAY. -noreset keeps the
+# server from starting over when its first client disconnects, which would refuse a program
+# that connects at that moment.
 start_xvfb() {
     command -v Xvfb >/dev/null || skip "Xvfb is not installed"
-    local n
-    for n in $(seq 90 120); do
-        [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-        CLEANUP_PIDS+=($!)
-        export DISPLAY=":$n"
-        for _ in $(seq 1 50); do
-            xdpyinfo >/dev/null 2>&1 && return 0
-            sleep 0.1
-        done
-        skip "Xvfb did not start on :$n"
-    done
-    skip "no free X display"
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/xvfb.display" >"$WORK/xvfb.log" 2>&1 &
+    CLEANUP_PIDS+=($!)
+    wait_for 10 test -s "$WORK/xvfb.display" || skip "Xvfb did not start"
+    export DISPLAY=":$(head -n 1 "$WORK/xvfb.display")"
+    wait_for 5 xdpyinfo || skip "Xvfb did not answer on $DISPLAY"
 }
 
 # wait_for SECONDS COMMAND...: runs the command until it succeeds or the time is up.

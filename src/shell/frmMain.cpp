@@ -405,7 +405,6 @@ void frmMain::cmdNextQuestion_Click()
 void frmMain::ShowTestResult()
 {
     ShowScreen(ResultScreen);
-    ui->RTBTestResult->setWholeText(QString());
     ui->fraOption5->setTitle(ResultFrameCaption(m_nav.BySignificance));
     WriteTestReport(m_nav, m_test, m_content, *ui->RTBTestResult);
     ui->RTBTestResult->scrollToTop();

@@ -56,8 +56,7 @@ QuizEngine::QuizEngine(NavigationState& nav, TestState& test, ContentTables& con
                        RandomDraw& draw, ContentLoader loadContent)
     : m_nav(nav), m_test(test), m_content(content), m_draw(draw),
       m_loadContent(std::move(loadContent))
-{
-}
+{}
 
 void QuizEngine::drawSignificanceOrder()
 {

@@ -38,8 +38,9 @@ private:
         }
         case MouseUp: {
             // A release alone, with no press before it.
-            QMouseEvent release(QEvent::MouseButtonRelease, inside, pane->viewport()->mapToGlobal(inside),
-                                Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+            QMouseEvent release(QEvent::MouseButtonRelease, inside,
+                                pane->viewport()->mapToGlobal(inside), Qt::RightButton,
+                                Qt::NoButton, Qt::NoModifier);
             QCoreApplication::sendEvent(pane->viewport(), &release);
             break;
         }
@@ -47,7 +48,10 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")); }
+    void initTestCase()
+    {
+        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    }
 
     void everyEventOfEveryPaneEmptiesWhatThisProgramOwns_data()
     {
@@ -78,7 +82,10 @@ private Q_SLOTS:
         QVERIFY(!clip.hasSelection);
     }
 
-    void contentFromAnotherProgramIsKept_data() { everyEventOfEveryPaneEmptiesWhatThisProgramOwns_data(); }
+    void contentFromAnotherProgramIsKept_data()
+    {
+        everyEventOfEveryPaneEmptiesWhatThisProgramOwns_data();
+    }
     void contentFromAnotherProgramIsKept()
     {
         QFETCH(QString, pane);
@@ -133,8 +140,10 @@ private Q_SLOTS:
         pane.setEmphasis(false);
         pane.insertAtCaret(QStringLiteral("\r\nc"));
         QCOMPARE(pane.wholeText(), QStringLiteral("a\r\nb\r\nc"));
-        QCOMPARE(pane.document()->findBlockByNumber(1).begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
-        QVERIFY(pane.document()->findBlockByNumber(2).begin().fragment().charFormat().fontWeight() < QFont::Bold);
+        QCOMPARE(pane.document()->findBlockByNumber(1).begin().fragment().charFormat().fontWeight(),
+                 int(QFont::Bold));
+        QVERIFY(pane.document()->findBlockByNumber(2).begin().fragment().charFormat().fontWeight() <
+                QFont::Bold);
     }
 };
 

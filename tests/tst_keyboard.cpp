@@ -68,17 +68,22 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")); }
+    void initTestCase()
+    {
+        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    }
 
     void tabOrderOfEveryScreen()
     {
         MainWindowFixture f;
         activate(f);
-        QCOMPARE(declaredChain(f.window.get(), f.frame(0)), names({"optMain0", "optMain1", "cmdNext"}));
+        QCOMPARE(declaredChain(f.window.get(), f.frame(0)),
+                 names({"optMain0", "optMain1", "cmdNext"}));
         QCOMPARE(tabChain(), names({"optMain0", "cmdNext"}));
 
         f.chooseActivity(true);
-        QCOMPARE(declaredChain(f.window.get(), f.frame(1)), names({"optOption0", "optOption1", "cmdNext2", "cmdBack2"}));
+        QCOMPARE(declaredChain(f.window.get(), f.frame(1)),
+                 names({"optOption0", "optOption1", "cmdNext2", "cmdBack2"}));
         QCOMPARE(tabChain(), names({"optOption0", "cmdNext2", "cmdBack2"}));
 
         f.chooseMethod(true);
@@ -99,8 +104,8 @@ private Q_SLOTS:
         f.click("cmdBackToMain"); // harmless on the start screen's hidden sibling
         f.chooseActivity(false);
         f.chooseMethod(true);
-        QCOMPARE(tabChain(), names({"optChoice0", "txtOption0", "txtOption1", "txtOption2", "txtOption3",
-                                    "txtOption4", "cmdNextQuestion"}));
+        QCOMPARE(tabChain(), names({"optChoice0", "txtOption0", "txtOption1", "txtOption2",
+                                    "txtOption3", "txtOption4", "cmdNextQuestion"}));
         for (int q = 0; q < 10; ++q) {
             f.radio("optChoice0")->setChecked(true);
             f.click("cmdNextQuestion");
@@ -112,28 +117,28 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         activate(f);
-        key(Qt::Key_Space);                 // Learn Numerology
+        key(Qt::Key_Space); // Learn Numerology
         key(Qt::Key_Tab);
         QCOMPARE(focused(), QStringLiteral("cmdNext"));
         key(Qt::Key_Space);
         QCOMPARE(f.window->currentScreen(), 1);
-        key(Qt::Key_Down);                  // arrows move within the option group
+        key(Qt::Key_Down); // arrows move within the option group
         QCOMPARE(focused(), QStringLiteral("optOption1"));
         key(Qt::Key_Space);
         QVERIFY(f.radio("optOption1")->isChecked());
-        key(Qt::Key_N, Qt::AltModifier);    // &Next of the method screen
+        key(Qt::Key_N, Qt::AltModifier); // &Next of the method screen
         QCOMPARE(f.window->currentScreen(), 3);
-        key(Qt::Key_Space);                 // tick Life Path Number
+        key(Qt::Key_Space); // tick Life Path Number
         key(Qt::Key_Tab);
-        key(Qt::Key_Space);                 // and Destiny / Expression Number
-        key(Qt::Key_N, Qt::AltModifier);    // &Next of the subject screen, not of another screen
+        key(Qt::Key_Space);              // and Destiny / Expression Number
+        key(Qt::Key_N, Qt::AltModifier); // &Next of the subject screen, not of another screen
         QCOMPARE(f.window->currentScreen(), 2);
         QCOMPARE(f.window->navigation().CurrentRecord, qint16(0));
-        key(Qt::Key_N, Qt::AltModifier);    // &Next of the learn screen
+        key(Qt::Key_N, Qt::AltModifier); // &Next of the learn screen
         QCOMPARE(f.window->navigation().CurrentRecord, qint16(1));
         key(Qt::Key_B, Qt::AltModifier);
         QCOMPARE(f.window->navigation().CurrentRecord, qint16(0));
-        key(Qt::Key_M, Qt::AltModifier);    // Back To &Main
+        key(Qt::Key_M, Qt::AltModifier); // Back To &Main
         QCOMPARE(f.window->currentScreen(), 0);
         QVERIFY(f.messages().isEmpty());
     }
@@ -149,13 +154,14 @@ private Q_SLOTS:
         for (int row = 0; row < 5; ++row) {
             key(Qt::Key(Qt::Key_1 + row));
             for (int i = 0; i < 5; ++i)
-                QCOMPARE(f.radio(qPrintable(QStringLiteral("optChoice%1").arg(i)))->isChecked(), i == row);
+                QCOMPARE(f.radio(qPrintable(QStringLiteral("optChoice%1").arg(i)))->isChecked(),
+                         i == row);
         }
         // Tab leaves an answer box instead of being swallowed by it.
         f.find<RichTextPane>(QStringLiteral("txtOption1"))->setFocus();
         key(Qt::Key_Tab);
         QCOMPARE(focused(), QStringLiteral("txtOption2"));
-        key(Qt::Key_Q, Qt::AltModifier);    // Next &Question
+        key(Qt::Key_Q, Qt::AltModifier); // Next &Question
         QCOMPARE(f.label("lblQuestionNo")->text(), QStringLiteral("Question 2 of 10"));
     }
 

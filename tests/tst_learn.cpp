@@ -37,7 +37,10 @@ class TestLearn : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")); }
+    void initTestCase()
+    {
+        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    }
 
     void significanceRecordIsExact()
     {
@@ -46,8 +49,9 @@ private Q_SLOTS:
         f.chooseMethod(true);
         const ContentTables& c = f.window->content();
         QCOMPARE(f.label("lblLearnSubject")->text(), QStringLiteral("Life Path Number"));
-        const QString expected = QStringLiteral("Significance") + CrLf + c.SubjectSignificance[0] + CrLf + CrLf
-                                 + QStringLiteral("Calculation") + CrLf + c.SubjectCalculation[0];
+        const QString expected = QStringLiteral("Significance") + CrLf + c.SubjectSignificance[0] +
+                                 CrLf + CrLf + QStringLiteral("Calculation") + CrLf +
+                                 c.SubjectCalculation[0];
         QCOMPARE(learnPane(f)->wholeText(), expected);
         // No formatting anywhere in a learn record.
         for (QTextBlock b = learnPane(f)->document()->begin(); b.isValid(); b = b.next()) {
@@ -55,7 +59,8 @@ private Q_SLOTS:
                 QVERIFY(it.fragment().charFormat().fontWeight() <= QFont::Normal);
         }
         // The caret stays at the end, the view opens at the top.
-        QCOMPARE(learnPane(f)->textCursor().position(), learnPane(f)->document()->characterCount() - 1);
+        QCOMPARE(learnPane(f)->textCursor().position(),
+                 learnPane(f)->document()->characterCount() - 1);
     }
 
     void walkingBySignificance()
@@ -159,8 +164,9 @@ private Q_SLOTS:
 
         QString expected;
         for (int i = c.FirstInterpretation[subject]; i <= c.LastInterpretation[subject]; ++i)
-            expected += c.SubjectName[subject] + QLatin1Char(' ') + QString::number(c.InterpretationValue[i])
-                        + CrLf + c.InterpretationText[i] + CrLf + CrLf;
+            expected += c.SubjectName[subject] + QLatin1Char(' ') +
+                        QString::number(c.InterpretationValue[i]) + CrLf + c.InterpretationText[i] +
+                        CrLf + CrLf;
         QCOMPARE(record, expected);
 
         QStringList expectedHeadings;

@@ -16,8 +16,10 @@ using namespace corvella::testing;
 namespace {
 QUrl page(const char* key)
 {
-    return QUrl(QStringLiteral("https://www.corvella-software.example/corvella-free-learn-numerology/ssd.php?page=")
-                + QLatin1String(key));
+    return QUrl(
+        QStringLiteral(
+            "https://www.corvella-software.example/corvella-free-learn-numerology/ssd.php?page=") +
+        QLatin1String(key));
 }
 } // namespace
 
@@ -42,7 +44,10 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")); }
+    void initTestCase()
+    {
+        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    }
 
     void everyCommandOpensItsPage_data()
     {

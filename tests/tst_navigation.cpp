@@ -12,7 +12,10 @@ class TestNavigation : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")); }
+    void initTestCase()
+    {
+        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    }
 
     void startsOnTheStartScreenWithNothingChosen()
     {
@@ -71,9 +74,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("frame");
         QTest::newRow("learn") << true << "Learn By Significance of Numbers"
-                               << "Learn By Interpretation of Numbers" << "Learn Options";
+                               << "Learn By Interpretation of Numbers"
+                               << "Learn Options";
         QTest::newRow("test") << false << "Test By Significance of Numbers"
-                              << "Test By Interpretation of Numbers" << "Test Options";
+                              << "Test By Interpretation of Numbers"
+                              << "Test Options";
     }
     void methodScreenCaptionsFollowTheActivity()
     {
@@ -113,9 +118,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("captionedFrame");
         QTest::addColumn<QString>("caption");
         QTest::newRow("learn by significance") << true << true << 2 << 2 << "Learn By Significance";
-        QTest::newRow("learn by interpretation") << true << false << 3 << 3 << "Learn By Interpretation";
+        QTest::newRow("learn by interpretation")
+            << true << false << 3 << 3 << "Learn By Interpretation";
         QTest::newRow("test by significance") << false << true << 4 << 4 << "Test By Significance";
-        QTest::newRow("test by interpretation") << false << false << 3 << 3 << "Test By Interpretation";
+        QTest::newRow("test by interpretation")
+            << false << false << 3 << 3 << "Test By Interpretation";
     }
     void eachMethodLeadsToItsScreen()
     {
@@ -135,13 +142,15 @@ private Q_SLOTS:
         if (screen == 3) {
             QCOMPARE(f.label("lblCaption5")->text(),
                      learn ? QStringLiteral("Select the options which you would like to memorize.")
-                           : QStringLiteral("Select the options which you would like to take the test in."));
+                           : QStringLiteral(
+                                 "Select the options which you would like to take the test in."));
         }
         if (!learn) {
             QCOMPARE(f.label("lblCaption6")->text(),
                      bySignificance
                          ? QStringLiteral("Select one option from the given choices below.")
-                         : QStringLiteral("Select the correct interpretation for the number displayed at the bottom."));
+                         : QStringLiteral("Select the correct interpretation for the number "
+                                          "displayed at the bottom."));
         }
     }
 
@@ -276,9 +285,10 @@ private Q_SLOTS:
         QStringList help;
         for (QAction* a : top.at(1)->menu()->actions())
             help << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(help, (QStringList{QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"),
-                                    QStringLiteral("-"), QStringLiteral("Check for Software &Update"),
-                                    QStringLiteral("-"), QStringLiteral("&About Software")}));
+        QCOMPARE(help,
+                 (QStringList{QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"),
+                              QStringLiteral("-"), QStringLiteral("Check for Software &Update"),
+                              QStringLiteral("-"), QStringLiteral("&About Software")}));
     }
 
     void everyInteractiveControlHasAnAccessibleName()
@@ -286,7 +296,8 @@ private Q_SLOTS:
         MainWindowFixture f;
         for (QAbstractButton* b : f.window->centralWidget()->findChildren<QAbstractButton*>()) {
             QVERIFY2(!b->accessibleName().isEmpty(), qPrintable(b->objectName()));
-            QVERIFY2(!b->accessibleName().contains(QLatin1Char('&')) || b->objectName() == QLatin1String("lblCobrand"),
+            QVERIFY2(!b->accessibleName().contains(QLatin1Char('&')) ||
+                         b->objectName() == QLatin1String("lblCobrand"),
                      qPrintable(b->objectName()));
         }
     }

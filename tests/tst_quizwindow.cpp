@@ -34,7 +34,10 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")); }
+    void initTestCase()
+    {
+        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    }
 
     void nextQuestionWithoutAChoiceChangesNothing()
     {
@@ -73,7 +76,8 @@ private Q_SLOTS:
         QTest::mousePress(third->viewport(), Qt::MouseButton(button), {}, QPoint(30, 10));
         QTest::mouseRelease(third->viewport(), Qt::MouseButton(button), {}, QPoint(30, 10));
         for (int i = 0; i < 5; ++i)
-            QCOMPARE(f.radio(qPrintable(QStringLiteral("optChoice%1").arg(i)))->isChecked(), i == 2);
+            QCOMPARE(f.radio(qPrintable(QStringLiteral("optChoice%1").arg(i)))->isChecked(),
+                     i == 2);
         // The answer boxes are read-only, wrap their text, and let Tab move on.
         QVERIFY(third->isReadOnly());
         QCOMPARE(third->lineWrapMode(), QTextEdit::WidgetWidth);
@@ -104,7 +108,8 @@ private Q_SLOTS:
         QCOMPARE(f.frame(5)->title(), QStringLiteral("Test Result: Significance"));
         const QString report = pane(f, QStringLiteral("RTBTestResult"))->wholeText();
         QCOMPARE(report.count(QStringLiteral("\r\nYour Choice: \r\n")), 10);
-        QVERIFY(report.contains(QRegularExpression(QStringLiteral("\r\n\r\n\\d+ Correct out of 10 Questions$"))));
+        QVERIFY(report.contains(
+            QRegularExpression(QStringLiteral("\r\n\r\n\\d+ Correct out of 10 Questions$"))));
         QVERIFY(!f.window->testState().QuestionsDrawn);
     }
 
@@ -152,8 +157,8 @@ private Q_SLOTS:
         const QString report = pane(f, QStringLiteral("RTBTestResult"))->wholeText();
         f.click("cmdPrint");
         f.click("cmdPrint");
-        const QString expected = AttributionLine() + QStringLiteral("\r\n\r\n") + report
-                                 + QStringLiteral("\r\n\r\n") + AttributionLine();
+        const QString expected = AttributionLine() + QStringLiteral("\r\n\r\n") + report +
+                                 QStringLiteral("\r\n\r\n") + AttributionLine();
         QCOMPARE(pane(f, QStringLiteral("RTB1"))->wholeText(), expected);
         QCOMPARE(f.fakes.printer.jobs.size(), 2);
         QCOMPARE(f.fakes.printer.jobs.at(0), f.fakes.printer.jobs.at(1));

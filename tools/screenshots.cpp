@@ -73,12 +73,14 @@ int main(int argc, char* argv[])
     child<QRadioButton>(window, "optOption1")->setChecked(true);
     click(window, "cmdNext2");
     for (int s : {0, 6, 13})
-        child<QCheckBox>(window, qPrintable(QStringLiteral("chkSubject%1").arg(s)))->setChecked(true);
+        child<QCheckBox>(window, qPrintable(QStringLiteral("chkSubject%1").arg(s)))
+            ->setChecked(true);
     click(window, "cmdNext3");
     child<QRadioButton>(window, "optChoice2")->setChecked(true);
     save(window, folder, QStringLiteral("4-question"));
     for (int q = 0; q < 15; ++q) {
-        child<QRadioButton>(window, qPrintable(QStringLiteral("optChoice%1").arg(q % 4)))->setChecked(true);
+        child<QRadioButton>(window, qPrintable(QStringLiteral("optChoice%1").arg(q % 4)))
+            ->setChecked(true);
         click(window, "cmdNextQuestion");
     }
     save(window, folder, QStringLiteral("5-result"));

@@ -11,11 +11,12 @@ constexpr int LastSubject = SubjectCount - 1;
 
 QString SignificanceRecordText(const ContentTables& content, int subject)
 {
-    return QStringLiteral("Significance") + CrLf + content.SubjectSignificance[subject] + CrLf + CrLf
-           + QStringLiteral("Calculation") + CrLf + content.SubjectCalculation[subject];
+    return QStringLiteral("Significance") + CrLf + content.SubjectSignificance[subject] + CrLf +
+           CrLf + QStringLiteral("Calculation") + CrLf + content.SubjectCalculation[subject];
 }
 
-QString ShowSignificanceRecord(ContentTables& content, const NavigationState& nav, RichTextPane& pane)
+QString ShowSignificanceRecord(ContentTables& content, const NavigationState& nav,
+                               RichTextPane& pane)
 {
     LoadContent(content);
     const int s = nav.CurrentRecord;
@@ -27,14 +28,15 @@ QString ShowSignificanceRecord(ContentTables& content, const NavigationState& na
     return content.SubjectName[s];
 }
 
-QString ShowInterpretationRecord(ContentTables& content, const NavigationState& nav, RichTextPane& pane)
+QString ShowInterpretationRecord(ContentTables& content, const NavigationState& nav,
+                                 RichTextPane& pane)
 {
     LoadContent(content);
     const int s = nav.CurrentRecord;
     pane.setWholeText(QString());
     for (int i = content.FirstInterpretation[s]; i <= content.LastInterpretation[s]; ++i) {
-        pane.insertAtCaret(content.SubjectName[s] + QLatin1Char(' ')
-                           + QString::number(content.InterpretationValue[i]) + CrLf);
+        pane.insertAtCaret(content.SubjectName[s] + QLatin1Char(' ') +
+                           QString::number(content.InterpretationValue[i]) + CrLf);
         pane.insertAtCaret(content.InterpretationText[i] + CrLf + CrLf);
     }
     return content.SubjectName[s];

@@ -15,11 +15,13 @@ QString SignificanceRecordText(const ContentTables& content, int subject);
 
 // Writes the significance record of CurrentRecord into the pane, piece by piece at the caret,
 // after loading the catalogue. Returns the subject's name for the learn screen's caption.
-QString ShowSignificanceRecord(ContentTables& content, const NavigationState& nav, RichTextPane& pane);
+QString ShowSignificanceRecord(ContentTables& content, const NavigationState& nav,
+                               RichTextPane& pane);
 
 // Writes every interpretation entry of CurrentRecord: a heading "Name value" and the
 // paragraph, then an empty line. Returns the subject's name.
-QString ShowInterpretationRecord(ContentTables& content, const NavigationState& nav, RichTextPane& pane);
+QString ShowInterpretationRecord(ContentTables& content, const NavigationState& nav,
+                                 RichTextPane& pane);
 
 // Moves CurrentRecord to the next record of the method in use: the next subject by
 // significance, the next ticked subject by interpretation. Returns false, with CurrentRecord

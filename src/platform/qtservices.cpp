@@ -50,8 +50,7 @@ void QtMessageBoxes::information(const QString& text)
 bool QtMessageBoxes::askYesNo(const QString& text)
 {
     return showBox(m_parent, QMessageBox::Information, text, QMessageBox::Yes | QMessageBox::No,
-                   QMessageBox::Yes)
-           == QMessageBox::Yes;
+                   QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 QDate SystemClock::today() const
@@ -71,8 +70,8 @@ bool QtClipboard::ownsClipboard() const
 
 bool QtClipboard::ownsSelection() const
 {
-    return QGuiApplication::clipboard()->supportsSelection()
-           && QGuiApplication::clipboard()->ownsSelection();
+    return QGuiApplication::clipboard()->supportsSelection() &&
+           QGuiApplication::clipboard()->ownsSelection();
 }
 
 void QtClipboard::clearClipboard()

@@ -7,8 +7,7 @@ namespace corvella {
 
 ClipboardGuard::ClipboardGuard(Clipboard& clipboard, QObject* parent)
     : QObject(parent), m_clipboard(clipboard)
-{
-}
+{}
 
 void ClipboardGuard::watch(RichTextPane* pane)
 {

@@ -98,18 +98,15 @@ private:
 };
 
 frmMain::frmMain(const Services& services, QWidget* parent)
-    : QMainWindow(parent),
-      ui(std::make_unique<Ui::frmMain>()),
-      m_services(services),
-      m_draw(*services.random, *services.clock),
-      m_engine(m_nav, m_test, m_content, m_draw),
+    : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()), m_services(services),
+      m_draw(*services.random, *services.clock), m_engine(m_nav, m_test, m_content, m_draw),
       m_questionWidgets(std::make_unique<QuestionWidgets>(*this)),
       m_clipboardGuard(std::make_unique<ClipboardGuard>(*services.clipboard))
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     QFont windowFont(QStringLiteral("Verdana"));
     windowFont.setPointSizeF(8.25);
     setFont(windowFont);
@@ -153,7 +150,8 @@ void frmMain::connectHandlers()
     connect(ui->cmdNextQuestion, &QPushButton::clicked, this, &frmMain::cmdNextQuestion_Click);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
     for (int i = 0; i < 5; ++i) {
-        connect(txtOption[i], &RichTextPane::MouseDown, this, [this, i] { txtOption_MouseDown(i); });
+        connect(txtOption[i], &RichTextPane::MouseDown, this,
+                [this, i] { txtOption_MouseDown(i); });
         // Keys 1 to 5 choose the answer in that row, as quiz programs commonly offer.
         auto* key = new QShortcut(QKeySequence(Qt::Key_1 + i), ui->fraOption4);
         connect(key, &QShortcut::activated, this, [this, i] {
@@ -165,11 +163,14 @@ void frmMain::connectHandlers()
     connect(ui->mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(ui->mnuOnline, &QAction::triggered, this, [this] { openPage(WebPage::HelpWebPage); });
     connect(ui->mnuVisit, &QAction::triggered, this, [this] { openPage(WebPage::HomePage); });
-    connect(ui->mnuUpdate, &QAction::triggered, this, [this] { openPage(WebPage::DownloadWebPage); });
+    connect(ui->mnuUpdate, &QAction::triggered, this,
+            [this] { openPage(WebPage::DownloadWebPage); });
     connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-    connect(ui->mnuMakeMoney, &QAction::triggered, this, [this] { openPage(WebPage::FullyBranded); });
+    connect(ui->mnuMakeMoney, &QAction::triggered, this,
+            [this] { openPage(WebPage::FullyBranded); });
     connect(ui->Label14, &LinkLabel::clicked, this, [this] { openPage(WebPage::HomePage); });
-    connect(ui->lblFullBrand, &LinkLabel::clicked, this, [this] { openPage(WebPage::FullyBranded); });
+    connect(ui->lblFullBrand, &LinkLabel::clicked, this,
+            [this] { openPage(WebPage::FullyBranded); });
     connect(ui->lblCobrand, &LinkLabel::clicked, this, [this] { openPage(WebPage::CoBrand); });
 }
 
@@ -191,7 +192,7 @@ void frmMain::ShowScreen(int index)
         fraOption[i]->setVisible(i == index);
     fraOption[index]->raise();
     // Keyboard users continue on the screen in front.
-    static const char* const firstControl[] = {"optMain0", "optOption0", "RTBLearn",
+    static const char* const firstControl[] = {"optMain0",    "optOption0", "RTBLearn",
                                                "chkSubject0", "optChoice0", "RTBTestResult"};
     if (auto* first = fraOption[index]->findChild<QWidget*>(text(firstControl[index])))
         first->setFocus(Qt::OtherFocusReason);
@@ -282,7 +283,8 @@ void frmMain::cmdNext2_Click()
         m_nav.CurrentRecord = 0;
         setGrowingCaption(ui->lblCaption6, text("Select the correct interpretation for the number "
                                                 "displayed at the bottom."));
-        ui->lblCaption5->setText(text("Select the options which you would like to take the test in."));
+        ui->lblCaption5->setText(
+            text("Select the options which you would like to take the test in."));
         ui->fraOption3->setTitle(text("Test By Interpretation"));
         ShowScreen(SubjectScreen);
     } else {
@@ -339,38 +341,40 @@ void frmMain::cmdGoToMain_Click()
 
 void frmMain::ShowSignificanceRecord()
 {
-    setGrowingCaption(ui->lblLearnSubject, learn::ShowSignificanceRecord(m_content, m_nav, *ui->RTBLearn));
+    setGrowingCaption(ui->lblLearnSubject,
+                      learn::ShowSignificanceRecord(m_content, m_nav, *ui->RTBLearn));
     ui->RTBLearn->scrollToTop();
 }
 
 void frmMain::ShowInterpretationRecord()
 {
-    setGrowingCaption(ui->lblLearnSubject, learn::ShowInterpretationRecord(m_content, m_nav, *ui->RTBLearn));
+    setGrowingCaption(ui->lblLearnSubject,
+                      learn::ShowInterpretationRecord(m_content, m_nav, *ui->RTBLearn));
     ui->RTBLearn->scrollToTop();
+}
+
+void frmMain::drawLearnRecord()
+{
+    if (m_nav.BySignificance)
+        ShowSignificanceRecord();
+    else
+        ShowInterpretationRecord();
 }
 
 void frmMain::cmdNextLearn_Click()
 {
-    if (!learn::MoveToNextRecord(m_nav)) {
-        m_services.messages->error(text("You are at the last record"));
-        return;
-    }
-    if (m_nav.BySignificance)
-        ShowSignificanceRecord();
+    if (learn::MoveToNextRecord(m_nav))
+        drawLearnRecord();
     else
-        ShowInterpretationRecord();
+        m_services.messages->error(text("You are at the last record"));
 }
 
 void frmMain::cmdBackLearn_Click()
 {
-    if (!learn::MoveToPreviousRecord(m_nav)) {
-        m_services.messages->error(text("You are at the first record"));
-        return;
-    }
-    if (m_nav.BySignificance)
-        ShowSignificanceRecord();
+    if (learn::MoveToPreviousRecord(m_nav))
+        drawLearnRecord();
     else
-        ShowInterpretationRecord();
+        m_services.messages->error(text("You are at the first record"));
 }
 
 void frmMain::ShowSignificanceQuestion()

@@ -34,7 +34,14 @@ class frmMain : public QMainWindow
     Q_OBJECT
 
 public:
-    enum Screen { StartScreen, MethodScreen, LearnScreen, SubjectScreen, QuestionScreenIndex, ResultScreen };
+    enum Screen {
+        StartScreen,
+        MethodScreen,
+        LearnScreen,
+        SubjectScreen,
+        QuestionScreenIndex,
+        ResultScreen
+    };
 
     explicit frmMain(const Services& services, QWidget* parent = nullptr);
     ~frmMain() override;
@@ -78,6 +85,8 @@ private:
     void connectHandlers();
     void ShowSignificanceRecord();
     void ShowInterpretationRecord();
+    // Draws the record of CurrentRecord in the method in use.
+    void drawLearnRecord();
     void ShowSignificanceQuestion();
     void ShowInterpretationQuestion();
     void ShowTestResult();

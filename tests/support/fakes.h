@@ -21,7 +21,10 @@ public:
     };
 
     void error(const QString& text) override { shown.append({QStringLiteral("error"), text}); }
-    void information(const QString& text) override { shown.append({QStringLiteral("information"), text}); }
+    void information(const QString& text) override
+    {
+        shown.append({QStringLiteral("information"), text});
+    }
     bool askYesNo(const QString& text) override
     {
         shown.append({QStringLiteral("yesno"), text});

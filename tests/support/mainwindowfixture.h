@@ -26,9 +26,18 @@ struct MainWindowFixture
     {
         return window->findChild<T*>(name);
     }
-    QPushButton* button(const char* name) const { return find<QPushButton>(QString::fromLatin1(name)); }
-    QRadioButton* radio(const char* name) const { return find<QRadioButton>(QString::fromLatin1(name)); }
-    QCheckBox* subject(int i) const { return find<QCheckBox>(QStringLiteral("chkSubject%1").arg(i)); }
+    QPushButton* button(const char* name) const
+    {
+        return find<QPushButton>(QString::fromLatin1(name));
+    }
+    QRadioButton* radio(const char* name) const
+    {
+        return find<QRadioButton>(QString::fromLatin1(name));
+    }
+    QCheckBox* subject(int i) const
+    {
+        return find<QCheckBox>(QStringLiteral("chkSubject%1").arg(i));
+    }
     QGroupBox* frame(int i) const { return find<QGroupBox>(QStringLiteral("fraOption%1").arg(i)); }
     QLabel* label(const char* name) const { return find<QLabel>(QString::fromLatin1(name)); }
     void click(const char* name) const { button(name)->click(); }

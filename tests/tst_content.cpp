@@ -330,6 +330,7 @@ private Q_SLOTS:
     void paragraphs();
     void bridgeTextsSharedAndOthersUnique();
     void loadingAgainChangesNothing();
+    void answersDoNotGiveThemselvesAway();
     void entryHeadings_data();
     void entryHeadings();
     void charts_data();
@@ -498,6 +499,32 @@ void TestContent::bridgeTextsSharedAndOthersUnique()
                  qPrintable(QStringLiteral("entry %1 repeats entry %2").arg(i).arg(found.value())));
     }
     QCOMPARE(firstEntryOf.size(), InterpretationEntryCount - 3);
+}
+
+// A test shows a subject (and a value) and asks for its paragraph. A significance paragraph
+// that names its own subject, or an interpretation that states its own value, would turn the
+// question into matching words instead of knowing what the number means.
+void TestContent::answersDoNotGiveThemselvesAway()
+{
+    const ContentTables& t = loaded();
+    for (int s = 0; s < SubjectCount; ++s) {
+        const QString& text = t.SubjectSignificance[s];
+        for (const QString& part : t.SubjectName[s].split(QLatin1Char('/'))) {
+            const QString word = part.trimmed().remove(QStringLiteral(" Number"));
+            QVERIFY2(!text.contains(word, Qt::CaseInsensitive),
+                     qPrintable(QStringLiteral("significance %1 names \"%2\"").arg(s).arg(word)));
+        }
+    }
+    const QRegularExpression numberWord(
+        QStringLiteral("\\b(zero|one|two|three|four|five|six|seven|eight|nine|ten|eleven|"
+                       "twelve|twenty|thirty)\\b|\\d"),
+        QRegularExpression::CaseInsensitiveOption);
+    for (int i = 0; i < InterpretationEntryCount; ++i) {
+        const QRegularExpressionMatch found = numberWord.match(t.InterpretationText[i]);
+        QVERIFY2(!found.hasMatch(), qPrintable(QStringLiteral("entry %1 says \"%2\"")
+                                                   .arg(i)
+                                                   .arg(found.captured())));
+    }
 }
 
 void TestContent::loadingAgainChangesNothing()

@@ -11,6 +11,8 @@ packages=(
     # tests that need a real X server, another clipboard client, or a print server
     xvfb xauth x11-utils xclip xdotool imagemagick
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils tesseract-ocr tesseract-ocr-eng
+    # fuzzing the readers of stored data with libFuzzer
+    clang libclang-rt-14-dev
     # the screen-reader walk: an accessibility bus and its Python client
     at-spi2-core dbus python3-pyatspi gir1.2-atspi-2.0
     # benchmarks (bench/run.sh): peak memory, and watching for the first painted window

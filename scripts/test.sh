@@ -10,11 +10,11 @@ bash "$root/scripts/build.sh" "$root/build"
 
 echo "=== The same suite under the sanitizers ==="
 bash "$root/scripts/build.sh" "$root/build-sanitize" -DCORVELLA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-# The end-to-end scripts exercise the X server and the print server, not our memory: they
-# run in the plain build above.
+# The end-to-end scripts exercise the X server and the print server, not our memory, and the
+# fuzzer builds its own sanitized targets: they run in the plain build above.
 (cd "$root/build-sanitize" &&
     QT_QPA_PLATFORM=offscreen \
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --output-on-failure -j2 -E '^e2e_')
+    ctest --output-on-failure -j2 -E '^(e2e_|fuzz_)')

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang (address and undefined-behaviour sanitizers on) and
+# runs each for a million inputs, or FUZZ_RUNS inputs when that is set.
+# Usage: tests/fuzz/run.sh [build folder]   (default: build-fuzz at the top of the tree)
+# Exit status: 0 when every target ran its inputs without a finding, 77 when clang or
+# libFuzzer is missing, anything else on a finding or a failed build.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+build="${1:-$root/build-fuzz}"
+runs="${FUZZ_RUNS:-1000000}"
+# One input that takes longer than this counts as a hang.
+per_input_timeout=10
+
+if ! command -v clang++ >/dev/null; then
+    echo "SKIPPED: clang++ is not installed (apt-get install clang libclang-rt-14-dev)"
+    exit 77
+fi
+mkdir -p "$build"
+probe="$build/probe"
+printf 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }\n' >"$probe.cpp"
+if ! clang++ -fsanitize=fuzzer,address,undefined "$probe.cpp" -o "$probe" >/dev/null 2>&1; then
+    echo "SKIPPED: clang++ cannot build a libFuzzer target (apt-get install libclang-rt-14-dev)"
+    exit 77
+fi
+
+if ! cmake -S "$root/tests/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >"$build/configure.log" 2>&1; then
+    cat "$build/configure.log"
+    exit 1
+fi
+cmake --build "$build" -j2
+
+# A few seeds in the shapes the stored texts take. The first byte of an input chooses how the
+# rest is read (byte % 3: 0 UTF-16, 1 Latin-1, 2 UTF-8) and, for dates, the locale (byte / 3).
+seeds="$build/seeds"
+rm -rf "$seeds"
+mkdir -p "$seeds/fuzz_settingtext" "$seeds/fuzz_datetext"
+printf '\x01\xb6\xb7\xb8' >"$seeds/fuzz_settingtext/abc"
+printf '\x01\x86\x87\x84\x86\x84\x87\x85\x87\x8b' >"$seeds/fuzz_settingtext/date"
+printf '\x02\xc3\xb6\xc3\xb7' >"$seeds/fuzz_settingtext/utf8"
+# A date as each locale of the target writes it (the target's locales, in its order), then
+# a few texts in the shapes of other locales under some of them.
+locale_dates=('6 Dec 2026' '12/6/2026' '06/12/2026' '06.12.2026' '06/12/2026' '06-12-2026'
+    '2026. 12. 06.' '2026/12/06' '2026/12/6' '2026. 12. 6.' '٦‏/١٢‏/٢٠٢٦' '۲۰۲۶/۱۲/۶' '6/12/2026'
+    '6/12/2026' '6.12.2026' '06.12.2026')
+selector() { printf '\\x%02x' $(($1 * 3 + 2)); }
+for i in "${!locale_dates[@]}"; do
+    printf "$(selector "$i")%s" "${locale_dates[$i]}" >"$seeds/fuzz_datetext/locale$i"
+done
+n=0
+for text in '12/6/2026' '2026-12-06' '2/29/2024' '31.12.9999' "'d'd/M/yy"; do
+    for i in 0 1 3 10; do
+        printf "$(selector "$i")%s" "$text" >"$seeds/fuzz_datetext/other$n"
+        n=$((n + 1))
+    done
+done
+
+status=0
+for target in fuzz_settingtext fuzz_datetext; do
+    corpus="$build/corpus/$target"
+    mkdir -p "$corpus"
+    log="$build/$target.log"
+    echo "== $target: $runs runs"
+    if "$build/$target" -runs="$runs" -timeout="$per_input_timeout" -max_len=1024 -print_final_stats=1 \
+        "$corpus" "$seeds/$target" >"$log" 2>&1; then
+        grep -E '^Done [0-9]+ runs' "$log" || true
+        grep -E '^stat::(number_of_executed_units|new_units_added|peak_rss_mb)' "$log" || true
+    else
+        status=1
+        echo "FAILED: $target reported a finding; the end of its log ($log):"
+        tail -n 40 "$log"
+    fi
+done
+exit "$status"

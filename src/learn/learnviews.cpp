@@ -21,10 +21,12 @@ QString ShowSignificanceRecord(ContentTables& content, const NavigationState& na
     LoadContent(content);
     const int s = nav.CurrentRecord;
     pane.setWholeText(QString());
+    pane.beginEditBlock();
     pane.insertAtCaret(QStringLiteral("Significance") + CrLf);
     pane.insertAtCaret(content.SubjectSignificance[s] + CrLf + CrLf);
     pane.insertAtCaret(QStringLiteral("Calculation") + CrLf);
     pane.insertAtCaret(content.SubjectCalculation[s]);
+    pane.endEditBlock();
     return content.SubjectName[s];
 }
 
@@ -34,11 +36,13 @@ QString ShowInterpretationRecord(ContentTables& content, const NavigationState& 
     LoadContent(content);
     const int s = nav.CurrentRecord;
     pane.setWholeText(QString());
+    pane.beginEditBlock();
     for (int i = content.FirstInterpretation[s]; i <= content.LastInterpretation[s]; ++i) {
         pane.insertAtCaret(content.SubjectName[s] + QLatin1Char(' ') +
                            QString::number(content.InterpretationValue[i]) + CrLf);
         pane.insertAtCaret(content.InterpretationText[i] + CrLf + CrLf);
     }
+    pane.endEditBlock();
     return content.SubjectName[s];
 }
 

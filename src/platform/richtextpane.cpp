@@ -73,6 +73,16 @@ void RichTextPane::clearSelection()
     setTextCursor(cursor);
 }
 
+void RichTextPane::beginEditBlock()
+{
+    textCursor().beginEditBlock();
+}
+
+void RichTextPane::endEditBlock()
+{
+    textCursor().endEditBlock();
+}
+
 void RichTextPane::scrollToTop()
 {
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());

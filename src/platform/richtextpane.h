@@ -30,6 +30,10 @@ public:
     void setEmphasis(bool on);
     bool emphasis() const { return m_emphasis; }
     void clearSelection();
+    // Groups the edits between the two calls: the document lays itself out and reports its
+    // change once, at the end, instead of after every insert.
+    void beginEditBlock();
+    void endEditBlock();
     // Shows the top of the content without moving the caret.
     void scrollToTop();
 

@@ -103,14 +103,15 @@ frmMain::frmMain(const Services& services, QWidget* parent)
       m_questionWidgets(std::make_unique<QuestionWidgets>(*this)),
       m_clipboardGuard(std::make_unique<ClipboardGuard>(*services.clipboard))
 {
+    // The window font is set before the controls exist, so that they are created with it
+    // rather than all told of a new font afterwards.
+    QFont windowFont(QStringLiteral("Verdana"));
+    windowFont.setPointSizeF(8.25);
+    setFont(windowFont);
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    QFont windowFont(QStringLiteral("Verdana"));
-    windowFont.setPointSizeF(8.25);
-    setFont(windowFont);
-
     fraOption = {ui->fraOption0, ui->fraOption1, ui->fraOption2,
                  ui->fraOption3, ui->fraOption4, ui->fraOption5};
     chkSubject = {ui->chkSubject0,  ui->chkSubject1,  ui->chkSubject2,  ui->chkSubject3,

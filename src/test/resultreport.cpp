@@ -24,6 +24,7 @@ int WriteTestReport(NavigationState& nav, TestState& test, const ContentTables& 
                     RichTextPane& pane)
 {
     pane.setWholeText(QString());
+    pane.beginEditBlock();
 
     const int count = nav.BySignificance ? SignificanceQuestions
                                          : static_cast<int>(test.InterpretationQuestions.size());
@@ -57,6 +58,7 @@ int WriteTestReport(NavigationState& nav, TestState& test, const ContentTables& 
             ++score;
     }
     pane.insertAtCaret(QStringLiteral("%1 Correct out of %2 Questions").arg(score).arg(count));
+    pane.endEditBlock();
 
     test.clear();
     nav.SubjectTicked.fill(false);

@@ -291,6 +291,66 @@ private Q_SLOTS:
                               QStringLiteral("-"), QStringLiteral("&About Software")}));
     }
 
+    void fontsAndColoursAsDesigned_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("underline");
+        QTest::addColumn<QColor>("text");
+        const QColor orange(255, 180, 4);
+        const QColor instruction(108, 177, 253);
+        QTest::newRow("instruction") << "lblCaption2" << 9.0 << true << false << instruction;
+        QTest::newRow("activity option") << "optMain1" << 9.75 << true << false << orange;
+        QTest::newRow("method option") << "optOption0" << 9.75 << true << false << orange;
+        QTest::newRow("subject box") << "chkSubject7" << 8.25 << false << false << orange;
+        QTest::newRow("answer option") << "optChoice3" << 8.25 << false << false << orange;
+        QTest::newRow("learn subject") << "lblLearnSubject" << 8.25 << true << true << orange;
+        QTest::newRow("question counter") << "lblQuestionNo" << 8.25 << true << false << orange;
+        QTest::newRow("subject name") << "lblSubjectName" << 9.75 << true << true << orange;
+        QTest::newRow("link") << "Label14" << 8.25 << true << true << QColor(0, 0, 255);
+        QTest::newRow("banner") << "lblCobrand" << 8.25 << true << true << QColor(0, 0, 255);
+        QTest::newRow("button") << "cmdNext2" << 8.25 << true << false << QColor();
+        QTest::newRow("print button") << "cmdPrint" << 9.75 << true << false << QColor();
+        QTest::newRow("frame caption") << "fraOption3" << 9.0 << true << false << QColor();
+    }
+    void fontsAndColoursAsDesigned()
+    {
+        QFETCH(QString, control);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        QFETCH(bool, underline);
+        QFETCH(QColor, text);
+        MainWindowFixture f;
+        QWidget* w = f.find(control);
+        QVERIFY(w);
+        QCOMPARE(w->font().family(), QStringLiteral("Verdana"));
+        QCOMPARE(w->font().pointSizeF(), points);
+        QCOMPARE(w->font().bold(), bold);
+        QCOMPARE(w->font().underline(), underline);
+        if (text.isValid())
+            QCOMPARE(w->palette().color(QPalette::WindowText), text);
+    }
+
+    void panesAsDesigned()
+    {
+        MainWindowFixture f;
+        const QColor pink(255, 192, 255);
+        const QColor purple(64, 0, 64);
+        auto* learn = f.find(QStringLiteral("RTBLearn"));
+        auto* answer = f.find(QStringLiteral("txtOption2"));
+        QCOMPARE(learn->font().family(), QStringLiteral("DejaVu Sans Mono"));
+        QCOMPARE(learn->palette().color(QPalette::Base), pink);
+        QCOMPARE(f.find(QStringLiteral("RTBTestResult"))->palette().color(QPalette::Base), pink);
+        QCOMPARE(answer->palette().color(QPalette::Base), purple);
+        QCOMPARE(answer->palette().color(QPalette::Text), QColor(255, 180, 4));
+        // The window's background, and a screen's inside, as drawn.
+        f.window->show();
+        const QImage shot = f.window->centralWidget()->grab().toImage();
+        QCOMPARE(QColor(shot.pixel(20, 10)), QColor(255, 180, 4));
+        QCOMPARE(QColor(shot.pixel(320, 340)), purple);
+    }
+
     void everyInteractiveControlHasAnAccessibleName()
     {
         MainWindowFixture f;

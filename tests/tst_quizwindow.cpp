@@ -84,6 +84,19 @@ private Q_SLOTS:
         QVERIFY(third->tabChangesFocus());
     }
 
+    void aClickAnywhereOnAnAnswerOptionChoosesIt()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        f.chooseActivity(false);
+        f.chooseMethod(true);
+        QRadioButton* option = f.radio("optChoice4");
+        // The option has no text; its right half is empty space beside the indicator.
+        QTest::mouseClick(option, Qt::LeftButton, {},
+                          QPoint(option->width() - 4, option->height() / 2));
+        QVERIFY(option->isChecked());
+    }
+
     void anAcceptedAnswerClearsTheOptionsAndMovesOn()
     {
         MainWindowFixture f;

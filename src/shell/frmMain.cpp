@@ -6,6 +6,7 @@
 #include "platform/weblauncher.h"
 #include "shell/clipboardguard.h"
 #include "shell/frmAbout.h"
+#include "shell/windowlook.h"
 #include "test/printcopy.h"
 #include "test/resultreport.h"
 
@@ -109,6 +110,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     windowFont.setPointSizeF(8.25);
     setFont(windowFont);
     ui->setupUi(this);
+    applyWindowLook(*ui);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);

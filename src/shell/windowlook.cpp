@@ -1,0 +1,260 @@
+#include "shell/windowlook.h"
+#include "ui_frmMain.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+#include <initializer_list>
+#include <utility>
+
+namespace corvella {
+
+namespace {
+
+constexpr QRgb kOrange = qRgb(255, 180, 4);
+constexpr QRgb kPurple = qRgb(64, 0, 64);
+constexpr QRgb kCaptionBlue = qRgb(103, 203, 255);
+constexpr QRgb kInstructionBlue = qRgb(108, 177, 253);
+constexpr QRgb kPink = qRgb(255, 192, 255);
+constexpr QRgb kLinkBlue = qRgb(0, 0, 255);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+// The groove along a screen's edge: a line of this grey and one of it lightened by half.
+constexpr QRgb kGrooveDark = qRgb(160, 160, 160);
+constexpr QRgb kGrooveLight = qRgb(240, 240, 240);
+// The caption sits this far in from the frame's left edge, one pixel above its top, with this
+// much of the frame's colour either side of the text, so that it interrupts the groove.
+constexpr int kCaptionLeft = 8;
+constexpr int kCaptionPadding = 2;
+constexpr int kIndicatorSize = 13;
+
+QFont verdana(qreal points, bool bold = false, bool underline = false)
+{
+    // Weight and underline are set even when off: a font set on a control without them
+    // would take them from its frame's bold caption font.
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+// Sets these roles only; the widget keeps following its parent for the others.
+void setColours(QWidget* widget,
+                std::initializer_list<std::pair<QPalette::ColorRole, QRgb>> colours)
+{
+    QPalette palette;
+    for (const auto& [role, colour] : colours)
+        palette.setColor(role, QColor(colour));
+    widget->setPalette(palette);
+}
+
+// Pins the window colour to the application's, which a palette set higher up would otherwise
+// replace. The standard style draws the outlines of buttons, indicators and scroll bars from it.
+void keepStandardWindowColour(QWidget* widget)
+{
+    QPalette palette;
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setBrush(group, QPalette::Window, palette.brush(group, QPalette::Window));
+    widget->setPalette(palette);
+}
+
+QStyle* copyOfApplicationStyle()
+{
+    return QStyleFactory::create(QApplication::style()->name());
+}
+
+// Two one-pixel rings: dark outside and light inside along the top and left, the other way
+// round along the bottom and right.
+void drawGroove(QPainter* painter, const QRect& r)
+{
+    const QColor dark(kGrooveDark);
+    const QColor light(kGrooveLight);
+    const int left = r.left();
+    const int top = r.top();
+    const int right = r.right();
+    const int bottom = r.bottom();
+    painter->fillRect(QRect(left, bottom, r.width(), 1), light);
+    painter->fillRect(QRect(left + 1, bottom - 1, r.width() - 2, 1), dark);
+    painter->fillRect(QRect(right, top, 1, r.height()), light);
+    painter->fillRect(QRect(right - 1, top + 1, 1, r.height() - 2), dark);
+    painter->fillRect(QRect(left, top, 1, r.height()), dark);
+    painter->fillRect(QRect(left + 1, top + 1, 1, r.height() - 2), light);
+    painter->fillRect(QRect(left, top, r.width(), 1), dark);
+    painter->fillRect(QRect(left + 1, top + 1, r.width() - 2, 1), light);
+}
+
+// A one-pixel dotted line on each edge, centred on the rectangle's own border line.
+void drawDottedBorder(QPainter* painter, const QRect& r, const QColor& colour)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(colour, 1, Qt::DotLine, Qt::FlatCap));
+    const qreal left = r.left();
+    const qreal top = r.top();
+    const qreal right = r.left() + r.width() - 1;
+    const qreal bottom = r.top() + r.height() - 1;
+    painter->drawLine(QLineF(left, bottom, right, bottom));
+    painter->drawLine(QLineF(right, top, right, bottom));
+    painter->drawLine(QLineF(left, top, left, bottom));
+    painter->drawLine(QLineF(left, top, right, top));
+    painter->restore();
+}
+
+// The pane itself is filled rather than its viewport, which would cover the inner half of the
+// outline the style draws round it (two device pixels wide along the bottom and right at twice
+// the scale). The style draws that outline from the window colour. The scroll bars keep the
+// standard colours.
+void setPaneLook(RichTextPane* pane, const QFont& font, QRgb background, QRgb text)
+{
+    pane->setFont(font);
+    pane->setAutoFillBackground(true);
+    pane->viewport()->setAutoFillBackground(false);
+    setColours(
+        pane,
+        {{QPalette::Window, background}, {QPalette::Base, background}, {QPalette::Text, text}});
+    keepStandardWindowColour(pane->verticalScrollBar());
+    keepStandardWindowColour(pane->horizontalScrollBar());
+}
+
+bool isOptionControl(const QWidget* widget)
+{
+    return qobject_cast<const QRadioButton*>(widget) || qobject_cast<const QCheckBox*>(widget);
+}
+
+} // namespace
+
+WindowLookStyle::WindowLookStyle() : QProxyStyle(copyOfApplicationStyle()) {}
+
+void WindowLookStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                         QPainter* painter, const QWidget* widget) const
+{
+    const auto* frame = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (control != CC_GroupBox || !frame) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    painter->fillRect(frame->rect, QColor(kPurple));
+    drawGroove(painter, frame->rect);
+    if (frame->text.isEmpty())
+        return;
+    // The text is centred in room for itself and one space more.
+    const QFontMetrics& metrics = frame->fontMetrics;
+    const QSize text = metrics.size(Qt::TextSingleLine, frame->text + QLatin1Char(' '));
+    const QRect caption(frame->rect.left() + kCaptionLeft, frame->rect.top() - 1,
+                        text.width() + 2 * kCaptionPadding, metrics.height());
+    painter->fillRect(caption, QColor(kPurple));
+    painter->setPen(QColor(kCaptionBlue));
+    painter->drawText(caption.adjusted(kCaptionPadding, 0, -kCaptionPadding, 0),
+                      Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, frame->text);
+}
+
+void WindowLookStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                    QPainter* painter, const QWidget* widget) const
+{
+    // The border goes round the whole control, in its text colour.
+    if (element == PE_FrameFocusRect && isOptionControl(widget)) {
+        drawDottedBorder(painter, widget->rect(), option->palette.color(QPalette::WindowText));
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+int WindowLookStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                                 const QWidget* widget) const
+{
+    switch (metric) {
+    case PM_IndicatorWidth:
+    case PM_IndicatorHeight:
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+        return kIndicatorSize;
+    case PM_CheckBoxLabelSpacing:
+        // The standard style puts a check box's text one pixel nearer its box than an option
+        // button's; here the two columns of text line up alike.
+        return QProxyStyle::pixelMetric(metric, option, widget) + 1;
+    default:
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+}
+
+QRect WindowLookStyle::subElementRect(SubElement element, const QStyleOption* option,
+                                      const QWidget* widget) const
+{
+    // The answer rows' option buttons have no text: a click anywhere on the button, not only
+    // on its small indicator, chooses it.
+    if (element == SE_RadioButtonClickRect || element == SE_CheckBoxClickRect)
+        return option->rect;
+    return QProxyStyle::subElementRect(element, option, widget);
+}
+
+void applyWindowLook(Ui::frmMain& ui)
+{
+    // Created after the controls and owned by their common parent, so it outlives them all.
+    auto* style = new WindowLookStyle;
+    style->setParent(ui.centralWidget);
+
+    ui.centralWidget->setAutoFillBackground(true);
+    setColours(ui.centralWidget, {{QPalette::Window, kOrange}});
+    ui.Frame5->setAutoFillBackground(true);
+
+    // A frame's font is its caption's, and every control in it gets a font of its own so as not
+    // to inherit that one.
+    const QFont captionFont = verdana(9, true);
+    for (QGroupBox* frame : {ui.fraOption0, ui.fraOption1, ui.fraOption2, ui.fraOption3,
+                             ui.fraOption4, ui.fraOption5}) {
+        frame->setFont(captionFont);
+        keepStandardWindowColour(frame);
+        frame->setStyle(style);
+    }
+
+    const QFont regular = verdana(8.25);
+    const QFont bold = verdana(8.25, true);
+    const QFont large = verdana(9.75, true);
+    const QList<const QWidget*> largeControls = {ui.optMain0,   ui.optMain1, ui.optOption0,
+                                                 ui.optOption1, ui.cmdPrint, ui.cmdGoToMain};
+    for (QAbstractButton* control : ui.centralWidget->findChildren<QAbstractButton*>()) {
+        const bool isLarge = largeControls.contains(control);
+        if (isOptionControl(control)) {
+            control->setFont(isLarge ? large : regular);
+            setColours(control, {{QPalette::WindowText, kOrange}});
+            control->setStyle(style);
+        } else {
+            control->setFont(isLarge ? large : bold);
+        }
+    }
+
+    for (QLabel* instruction : {ui.lblCaption0, ui.lblCaption1, ui.lblCaption2, ui.lblCaption3,
+                                ui.lblCaption4, ui.lblCaption5, ui.lblCaption6}) {
+        instruction->setFont(captionFont);
+        setColours(instruction, {{QPalette::WindowText, kInstructionBlue}});
+    }
+    ui.lblLearnSubject->setFont(verdana(8.25, true, true));
+    ui.lblQuestionNo->setFont(bold);
+    ui.lblSubjectName->setFont(verdana(9.75, true, true));
+    for (QLabel* heading : {ui.lblLearnSubject, ui.lblQuestionNo, ui.lblSubjectName})
+        setColours(heading, {{QPalette::WindowText, kOrange}});
+
+    const QFont link = verdana(8.25, true, true);
+    for (QLabel* label : {static_cast<QLabel*>(ui.Label14), static_cast<QLabel*>(ui.lblFullBrand),
+                          static_cast<QLabel*>(ui.lblCobrand)}) {
+        label->setFont(link);
+        label->setAutoFillBackground(true);
+        setColours(label, {{QPalette::Window, kOrange}, {QPalette::WindowText, kLinkBlue}});
+    }
+
+    QFont learnFont = regular;
+    learnFont.setFamily(QStringLiteral("DejaVu Sans Mono"));
+    setPaneLook(ui.RTBLearn, learnFont, kPink, kBlack);
+    setPaneLook(ui.RTBTestResult, regular, kPink, kBlack);
+    for (RichTextPane* answer :
+         {ui.txtOption0, ui.txtOption1, ui.txtOption2, ui.txtOption3, ui.txtOption4})
+        setPaneLook(answer, regular, kPurple, kOrange);
+    // The hidden print buffer takes the regular font, not its frame's; the printed copy sets the
+    // size it needs.
+    ui.RTB1->setFont(regular);
+}
+
+} // namespace corvella

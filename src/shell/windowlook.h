@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace Ui {
+class frmMain;
+}
+
+namespace corvella {
+
+// What the palette cannot say about the main window, drawn on top of the application's style:
+// each screen's frame (filled purple, a grey groove along its edge, the caption lying on the
+// groove in light blue) and, on option buttons and check boxes, a 13-pixel indicator and a
+// dotted border in the text colour around the control that has the focus, whether the focus
+// came from the keyboard or not. Set it on those widgets only; the rest keep the plain style.
+class WindowLookStyle : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    WindowLookStyle();
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget = nullptr) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
+    QRect subElementRect(SubElement element, const QStyleOption* option,
+                         const QWidget* widget) const override;
+};
+
+// Gives the main window's controls their colours and fonts, and the screens, option buttons
+// and check boxes the style above, which the window then owns.
+void applyWindowLook(Ui::frmMain& ui);
+
+} // namespace corvella

@@ -63,10 +63,9 @@ void RemindOfUpdate(MessageBoxes& messages, const Clock& clock, WebLauncher& web
         return;
 
     const bool check = messages.askYesNo(UpdateReminderText());
-    // The date is written before the page opens; if it cannot be written, the reminder
-    // ends here like any other failing step of startup.
-    if (!store.WriteSetting(kDurationKey, todayText))
-        return;
+    // The date is written before the page opens. A store that refuses the write does not
+    // cancel what the user asked for: Yes still opens the page.
+    store.WriteSetting(kDurationKey, todayText);
     if (check)
         OpenWebPage(web, WebPage::DownloadWebPage);
 }

@@ -105,6 +105,9 @@ void TestDateText::notADateIsInvalid_data()
     QTest::newRow("other locale's format")
         << QStringLiteral("en_US") << QStringLiteral("06.12.2026");
     QTest::newRow("digits lost") << QStringLiteral("en_US") << QStringLiteral("//");
+    // Found by fuzzing: the format also reads a signed year, which cannot be written back.
+    QTest::newRow("negative year") << QStringLiteral("he_IL") << QStringLiteral("6.12.-2026");
+    QTest::newRow("negative year, US") << QStringLiteral("en_US") << QStringLiteral("12/6/-2026");
 }
 
 void TestDateText::notADateIsInvalid()

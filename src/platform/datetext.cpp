@@ -45,7 +45,12 @@ QDate TextToDate(const QString& text, const QLocale& locale)
 {
     if (text.isEmpty())
         return {};
-    return locale.toDate(text, shortFormat(locale));
+    const QDate date = locale.toDate(text, shortFormat(locale));
+    // The format reads a sign too ("6.12.-2026"); only the four-digit years that DateToText
+    // writes are dates of ours.
+    if (date.year() < 1 || date.year() > 9999)
+        return {};
+    return date;
 }
 
 } // namespace corvella

@@ -15,7 +15,7 @@ namespace corvella {
 QString FourDigitYearFormat(const QString& format);
 
 QString DateToText(QDate date, const QLocale& locale = QLocale());
-// An invalid date when the text is not a date in that format.
+// An invalid date when the text is not a date in that format with a year from 1 to 9999.
 QDate TextToDate(const QString& text, const QLocale& locale = QLocale());
 
 } // namespace corvella

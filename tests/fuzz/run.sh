@@ -60,7 +60,7 @@ for target in fuzz_settingtext fuzz_datetext; do
     mkdir -p "$corpus"
     log="$build/$target.log"
     echo "== $target: $runs runs"
-    if "$build/$target" -runs="$runs" -timeout="$per_input_timeout" -max_len=1024 -print_final_stats=1 \
+    if "$build/$target" -runs="$runs" ${FUZZ_SEED:+-seed="$FUZZ_SEED"} -timeout="$per_input_timeout" -max_len=1024 -print_final_stats=1 \
         "$corpus" "$seeds/$target" >"$log" 2>&1; then
         grep -E '^Done [0-9]+ runs' "$log" || true
         grep -E '^stat::(number_of_executed_units|new_units_added|peak_rss_mb)' "$log" || true

@@ -23,21 +23,11 @@ bash "$root/scripts/install-deps.sh"
 [ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --target corvella_screenshots CorvellaFreeLearnNumerology -j"$(nproc)"
 
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
 # A private home, so that neither the settings nor the single-instance lock of a copy of the
-# program that the user has open are touched.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+# program that the user has open are touched; and a private X server for the real window.
+. "$root/tests/e2e/lib/session.sh"
+make_private_home
+work="$WORK"
 
 for scale in "${scales[@]}"; do
     QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$scale" "$build/corvella_screenshots" "$work/scale-$scale"
@@ -87,28 +77,12 @@ for scale in "${scales[@]}"; do
 done
 
 # The start screen of the real program, as a window under Xvfb shows it.
-display=""
-for n in $(seq 90 120); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    pids+=($!)
-    for _ in $(seq 1 50); do
-        DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && display=":$n" && break
-        sleep 0.1
-    done
-    break
-done
-[ -n "$display" ] || { echo "no X server for the start screen"; exit 1; }
-export DISPLAY="$display" QT_QPA_PLATFORM=xcb
+start_xvfb
+export QT_QPA_PLATFORM=xcb
 "$build/src/CorvellaFreeLearnNumerology" >"$work/program.log" 2>&1 &
-pids+=($!)
-window=""
-for _ in $(seq 1 200); do
-    window=$(xdotool search --onlyvisible --name '^Corvella Learn Numerology v' 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { cat "$work/program.log"; echo "the program showed no window"; exit 1; }
+CLEANUP_PIDS+=($!)
+wait_for 20 window_named '^Corvella Learn Numerology v' || { cat "$work/program.log"; echo "the program showed no window"; exit 1; }
+window=$(window_named '^Corvella Learn Numerology v')
 sleep 1 # let the first paint finish
 import -window "$window" "$work/start-screen.png"
 convert "$work/start-screen.png" -strip -dither None -colors 256 "PNG8:$out/start-screen.png"

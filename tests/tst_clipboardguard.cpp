@@ -48,10 +48,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    }
 
     void everyEventOfEveryPaneEmptiesWhatThisProgramOwns_data()
     {

@@ -37,10 +37,6 @@ class TestLearn : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    }
 
     void significanceRecordIsExact()
     {

@@ -44,10 +44,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    }
 
     void everyCommandOpensItsPage_data()
     {

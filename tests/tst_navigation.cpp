@@ -12,10 +12,6 @@ class TestNavigation : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    }
 
     void startsOnTheStartScreenWithNothingChosen()
     {

@@ -34,10 +34,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    }
 
     void nextQuestionWithoutAChoiceChangesNothing()
     {

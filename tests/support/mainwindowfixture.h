@@ -20,7 +20,12 @@ struct MainWindowFixture
     FakeServices fakes;
     std::unique_ptr<frmMain> window;
 
-    MainWindowFixture() { window = std::make_unique<frmMain>(fakes.services()); }
+    MainWindowFixture()
+    {
+        // The window is drawn in Verdana; the program maps it to DejaVu Sans at startup.
+        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+        window = std::make_unique<frmMain>(fakes.services());
+    }
 
     template <typename T = QWidget> T* find(const QString& name) const
     {

@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-    # build
-    cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+    # build (fontconfig's headers: the program loads the font configuration on a thread of its own)
+    cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
     # running: the platform plugins and the font the window is drawn in
     qt6-qpa-plugins fonts-dejavu-core
     # tests that need a real X server, another clipboard client, or a print server
@@ -16,7 +16,7 @@ packages=(
     # the screen-reader walk: an accessibility bus and its Python client
     at-spi2-core dbus python3-pyatspi gir1.2-atspi-2.0
     # benchmarks (bench/run.sh): peak memory, and watching for the first painted window
-    time pkg-config libxcb-damage0-dev
+    time libxcb-damage0-dev
     # packaging: the .deb (CPack reads binaries with file and dpkg-shlibdeps), and the
     # validators of the installed desktop entry and AppStream metainfo
     dpkg-dev file desktop-file-utils appstream

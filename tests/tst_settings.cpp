@@ -74,6 +74,12 @@ private Q_SLOTS:
     void unwritableStoreIsReportedPromptly();
     void writeReplacesFileWhole();
 
+    void backgroundWriteIsSeenByEveryLaterUse();
+    void backgroundWriteEndsBeforeTheStoreGoesAway();
+    void writesStayInTheOrderStarted();
+    void failedBackgroundWriteIsReported();
+    void backgroundWriteTellsOfAnUnparsableStore();
+
 private:
     // A store of its own for every test, so that tests do not see each other's files.
     SettingsStore freshStore();
@@ -89,9 +95,9 @@ void TestSettings::initTestCase()
 
 SettingsStore TestSettings::freshStore()
 {
-    const SettingsStore store(QStringLiteral("tst_settings_%1_%2")
-                                  .arg(QCoreApplication::applicationPid())
-                                  .arg(++m_stores));
+    SettingsStore store(QStringLiteral("tst_settings_%1_%2")
+                            .arg(QCoreApplication::applicationPid())
+                            .arg(++m_stores));
     m_leftovers << store.fileName() << store.fileName() + QStringLiteral(".lock");
     return store;
 }
@@ -335,6 +341,86 @@ void TestSettings::writeReplacesFileWhole()
     const QStringList beside =
         info.dir().entryList({info.fileName() + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
     QCOMPARE(beside, QStringList{info.fileName()});
+}
+
+void TestSettings::backgroundWriteIsSeenByEveryLaterUse()
+{
+    SettingsStore store = freshStore();
+    QVERIFY(store.waitForBackgroundWrite()); // none under way yet
+
+    store.WriteSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/7/2026"));
+    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")),
+             std::optional<QString>(QStringLiteral("12/7/2026")));
+
+    store.WriteSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/8/2026"));
+    QVERIFY(store.waitForBackgroundWrite());
+    const SettingsStore reader(store.applicationName());
+    QCOMPARE(reader.ReadSetting(QStringLiteral("Duration")),
+             std::optional<QString>(QStringLiteral("12/8/2026")));
+}
+
+void TestSettings::backgroundWriteEndsBeforeTheStoreGoesAway()
+{
+    QString name;
+    {
+        SettingsStore store = freshStore();
+        name = store.applicationName();
+        store.WriteSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/7/2026"));
+    }
+    // The file is complete as soon as the store is gone, as the next run would find it.
+    const SettingsStore reader(name);
+    QCOMPARE(reader.ReadSetting(QStringLiteral("Duration")),
+             std::optional<QString>(QStringLiteral("12/7/2026")));
+    QCOMPARE(QDir(QFileInfo(reader.fileName()).absolutePath())
+                 .entryList({QFileInfo(reader.fileName()).fileName() + QLatin1Char('*')},
+                            QDir::Files | QDir::Hidden),
+             QStringList{QFileInfo(reader.fileName()).fileName()});
+}
+
+void TestSettings::writesStayInTheOrderStarted()
+{
+    // A write started later, in the background or not, always wins over an earlier one that
+    // was still under way.
+    SettingsStore store = freshStore();
+    for (int round = 0; round < 20; ++round) {
+        const QString first = QStringLiteral("1/%1/2026").arg(round + 1);
+        const QString second = QStringLiteral("2/%1/2026").arg(round + 1);
+        store.WriteSettingInBackground(QStringLiteral("Duration"), first);
+        if (round % 2)
+            QVERIFY(store.WriteSetting(QStringLiteral("Duration"), second));
+        else
+            store.WriteSettingInBackground(QStringLiteral("Duration"), second);
+        QVERIFY(store.waitForBackgroundWrite());
+        const SettingsStore reader(store.applicationName());
+        QCOMPARE(reader.ReadSetting(QStringLiteral("Duration")), std::optional<QString>(second));
+    }
+}
+
+void TestSettings::failedBackgroundWriteIsReported()
+{
+    SettingsStore store = freshStore();
+    QVERIFY(QDir().mkpath(store.fileName()));
+    store.WriteSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/7/2026"));
+    QVERIFY(!store.waitForBackgroundWrite());
+    QVERIFY(QFileInfo(store.fileName()).isDir());
+    // Reported once: nothing is under way any more.
+    QVERIFY(store.waitForBackgroundWrite());
+}
+
+void TestSettings::backgroundWriteTellsOfAnUnparsableStore()
+{
+    SettingsStore store = freshStore();
+    QVERIFY(QDir().mkpath(QFileInfo(store.fileName()).absolutePath()));
+    const QByteArray content("[Settings\n%99%CA=\xc2\xb6\n");
+    writeFile(store.fileName(), content);
+
+    // The worker is the first in this process to read the file, and the only one told that it
+    // cannot be parsed; the store keeps saying so afterwards.
+    store.WriteSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/7/2026"));
+    QVERIFY(!store.waitForBackgroundWrite());
+    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")), std::nullopt);
+    QVERIFY(!store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("12/7/2026")));
+    QCOMPARE(readFile(store.fileName()), content);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -55,6 +55,7 @@ private Q_SLOTS:
     void cleanup();
 
     void firstStartWritesTodayAndAsksNothing();
+    void firstStartDateIsOnDiskOnceTheStoreIsGone();
     void asksOnlyOutsideFortnight_data();
     void asksOnlyOutsideFortnight();
     void questionText();
@@ -117,6 +118,23 @@ void TestUpdateReminder::firstStartWritesTodayAndAsksNothing()
     QVERIFY(m_messages.shown.isEmpty());
     QVERIFY(web.opened.isEmpty());
     QCOMPARE(store.ReadSetting(kDuration), std::optional<QString>(QStringLiteral("12/7/2026")));
+}
+
+void TestUpdateReminder::firstStartDateIsOnDiskOnceTheStoreIsGone()
+{
+    {
+        SettingsStore store(storeName());
+        StoreWatchingWeb web(store);
+        RemindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
+    }
+    // As the next start of the program finds it.
+    const SettingsStore next(storeName());
+    QCOMPARE(next.ReadSetting(kDuration), std::optional<QString>(QStringLiteral("12/7/2026")));
+    m_clock.date = QDate(2026, 12, 22);
+    SettingsStore store(storeName());
+    StoreWatchingWeb web(store);
+    RemindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
+    QCOMPARE(m_messages.shown.size(), 1);
 }
 
 void TestUpdateReminder::asksOnlyOutsideFortnight_data()

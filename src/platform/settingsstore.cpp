@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <system_error>
 
 namespace corvella {
 
@@ -85,8 +86,14 @@ SettingsStore::SettingsStore()
 
 SettingsStore::SettingsStore(const QString& applicationName) : m_applicationName(applicationName) {}
 
+SettingsStore::~SettingsStore()
+{
+    waitForBackgroundWrite();
+}
+
 QString SettingsStore::fileName() const
 {
+    waitForBackgroundWrite();
     return QSettings(QSettings::IniFormat, QSettings::UserScope, m_applicationName).fileName();
 }
 
@@ -99,6 +106,7 @@ bool SettingsStore::usable(const QSettings& settings) const
 
 std::optional<QString> SettingsStore::ReadSetting(const QString& key) const
 {
+    waitForBackgroundWrite();
     const auto settings = openStore(m_applicationName);
     if (!usable(*settings))
         return std::nullopt;
@@ -113,6 +121,7 @@ std::optional<QString> SettingsStore::ReadSetting(const QString& key) const
 
 bool SettingsStore::WriteSetting(const QString& key, const QString& value)
 {
+    waitForBackgroundWrite();
     const auto settings = openStore(m_applicationName);
     // Writing over a file QSettings could not parse would silently drop what it could not
     // understand; leave such a file alone.
@@ -127,6 +136,36 @@ bool SettingsStore::WriteSetting(const QString& key, const QString& value)
     settings->setValue(sectionKey(key), EncodeSettingText(value));
     settings->sync();
     return settings->status() == QSettings::NoError;
+}
+
+void SettingsStore::WriteSettingInBackground(const QString& key, const QString& value)
+{
+    waitForBackgroundWrite();
+    // The worker writes through a store of its own, so that nothing here is shared with it;
+    // it starts from what this store knows of the file, and tells what it found out.
+    auto worker = std::make_unique<SettingsStore>(m_applicationName);
+    worker->m_unparsable = m_unparsable;
+    try {
+        m_backgroundWrite =
+            std::async(std::launch::async, [worker = std::move(worker), key, value] {
+                const bool stored = worker->WriteSetting(key, value);
+                return BackgroundResult{stored, worker->m_unparsable};
+            });
+    } catch (const std::system_error&) {
+        const bool stored = WriteSetting(key, value);
+        std::promise<BackgroundResult> done;
+        done.set_value(BackgroundResult{stored, m_unparsable});
+        m_backgroundWrite = done.get_future();
+    }
+}
+
+bool SettingsStore::waitForBackgroundWrite() const
+{
+    if (!m_backgroundWrite.valid())
+        return true;
+    const BackgroundResult result = m_backgroundWrite.get();
+    m_unparsable = m_unparsable || result.unparsable;
+    return result.stored;
 }
 
 } // namespace corvella

@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "platform/fontwarmup.h"
 #include "platform/qtservices.h"
 #include "platform/settingsstore.h"
 #include "shell/frmMain.h"
@@ -25,12 +26,16 @@ QString programName()
 
 int runApplication(int argc, char* argv[])
 {
+    // Runs while QApplication connects to the display.
+    FontConfigurationWarmUp fonts;
     QApplication app(argc, argv);
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/corvella.png")));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.corvella_software.LearnNumerology"));
     // The window's layout was drawn for Verdana; DejaVu Sans has the same generous metrics.
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    // Before the first message box or window measures any text.
+    fonts.wait();
 
     QtServices qt;
     const Services services = qt.services();
@@ -44,6 +49,7 @@ int runApplication(int argc, char* argv[])
 
     qt.random.reseed(static_cast<quint64>(services.clock->timeOfDayMs()));
 
+    // Outlives the window: a write the reminder left under way ends before the program does.
     SettingsStore settings;
     RemindOfUpdate(*services.messages, *services.clock, *services.web, settings);
 

@@ -51,7 +51,9 @@ void RemindOfUpdate(MessageBoxes& messages, const Clock& clock, WebLauncher& web
     const QDate today = clock.today();
     const QString todayText = storableDateText(today, locale);
     if (stored->isEmpty()) {
-        store.WriteSetting(kDurationKey, todayText);
+        // Nothing here needs the outcome, so the window does not wait for the disk: the store
+        // finishes the write on a worker thread before it goes away.
+        store.WriteSettingInBackground(kDurationKey, todayText);
         return;
     }
 

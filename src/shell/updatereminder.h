@@ -14,7 +14,8 @@ QString UpdateReminderText();
 
 // Asks, at most once a fortnight, whether to look for a newer version, and opens the
 // download page on Yes. The date of the last reminder, or of the first start, is kept in
-// the "Duration" setting as a date in the user's short format.
+// the "Duration" setting as a date in the user's short format. On a first start that date
+// is written in the background: the store holds the write until it is done.
 //
 // Never fails where the user could see it: a store that cannot be read or written, or a
 // stored date that cannot be read, ends the reminder quietly at that point.

@@ -2,6 +2,7 @@
 #include "ui_frmMain.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleFactory>
@@ -30,11 +31,11 @@ constexpr int kCaptionLeft = 8;
 constexpr int kCaptionPadding = 2;
 constexpr int kIndicatorSize = 13;
 
-QFont verdana(qreal points, bool bold = false, bool underline = false)
+QFont windowFont(const QString& family, qreal points, bool bold = false, bool underline = false)
 {
     // Weight and underline are set even when off: a font set on a control without them
     // would take them from its frame's bold caption font.
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setUnderline(underline);
@@ -126,6 +127,12 @@ bool isOptionControl(const QWidget* widget)
 
 } // namespace
 
+QString windowFontFamily()
+{
+    const QString verdana = QStringLiteral("Verdana");
+    return QFontDatabase::hasFamily(verdana) ? verdana : QStringLiteral("DejaVu Sans");
+}
+
 WindowLookStyle::WindowLookStyle() : QProxyStyle(copyOfApplicationStyle()) {}
 
 void WindowLookStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
@@ -200,9 +207,14 @@ void applyWindowLook(Ui::frmMain& ui)
     setColours(ui.centralWidget, {{QPalette::Window, kOrange}});
     ui.Frame5->setAutoFillBackground(true);
 
+    const QString family = ui.centralWidget->font().family();
+    const auto windowFontOf = [&family](qreal points, bool bold = false, bool underline = false) {
+        return windowFont(family, points, bold, underline);
+    };
+
     // A frame's font is its caption's, and every control in it gets a font of its own so as not
     // to inherit that one.
-    const QFont captionFont = verdana(9, true);
+    const QFont captionFont = windowFontOf(9, true);
     for (QGroupBox* frame : {ui.fraOption0, ui.fraOption1, ui.fraOption2, ui.fraOption3,
                              ui.fraOption4, ui.fraOption5}) {
         frame->setFont(captionFont);
@@ -210,9 +222,9 @@ void applyWindowLook(Ui::frmMain& ui)
         frame->setStyle(style);
     }
 
-    const QFont regular = verdana(8.25);
-    const QFont bold = verdana(8.25, true);
-    const QFont large = verdana(9.75, true);
+    const QFont regular = windowFontOf(8.25);
+    const QFont bold = windowFontOf(8.25, true);
+    const QFont large = windowFontOf(9.75, true);
     const QList<const QWidget*> largeControls = {ui.optMain0,   ui.optMain1, ui.optOption0,
                                                  ui.optOption1, ui.cmdPrint, ui.cmdGoToMain};
     for (QAbstractButton* control : ui.centralWidget->findChildren<QAbstractButton*>()) {
@@ -231,13 +243,13 @@ void applyWindowLook(Ui::frmMain& ui)
         instruction->setFont(captionFont);
         setColours(instruction, {{QPalette::WindowText, kInstructionBlue}});
     }
-    ui.lblLearnSubject->setFont(verdana(8.25, true, true));
+    ui.lblLearnSubject->setFont(windowFontOf(8.25, true, true));
     ui.lblQuestionNo->setFont(bold);
-    ui.lblSubjectName->setFont(verdana(9.75, true, true));
+    ui.lblSubjectName->setFont(windowFontOf(9.75, true, true));
     for (QLabel* heading : {ui.lblLearnSubject, ui.lblQuestionNo, ui.lblSubjectName})
         setColours(heading, {{QPalette::WindowText, kOrange}});
 
-    const QFont link = verdana(8.25, true, true);
+    const QFont link = windowFontOf(8.25, true, true);
     for (QLabel* label : {static_cast<QLabel*>(ui.Label14), static_cast<QLabel*>(ui.lblFullBrand),
                           static_cast<QLabel*>(ui.lblCobrand)}) {
         label->setFont(link);

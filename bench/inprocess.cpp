@@ -13,6 +13,7 @@
 #include "platform/richtextpane.h"
 #include "shell/clipboardguard.h"
 #include "shell/frmMain.h"
+#include "shell/windowlook.h"
 #include "test/resultreport.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -143,8 +144,7 @@ class BenchCorvella : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        // As the program does at start-up: the window's layout was drawn for Verdana.
-        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+        substituteForVerdana(); // as the program does at start-up
     }
 
     void loadContent()

@@ -1,6 +1,7 @@
 #include "platform/weblauncher.h"
 #include "shell/frmAbout.h"
 #include "shell/linklabel.h"
+#include "shell/windowlook.h"
 #include "support/fakes.h"
 
 #include <QApplication>
@@ -69,7 +70,7 @@ private Q_SLOTS:
 
 void TestAbout::initTestCase()
 {
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    substituteForVerdana();
 }
 
 void TestAbout::webPageAddresses_data()

@@ -5,6 +5,7 @@
 
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
+#include "shell/windowlook.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -37,7 +38,7 @@ void click(QWidget& window, const char* name)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    substituteForVerdana();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
     QDir().mkpath(folder);
 

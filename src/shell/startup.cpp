@@ -6,6 +6,7 @@
 #include "shell/frmMain.h"
 #include "shell/singleinstance.h"
 #include "shell/updatereminder.h"
+#include "shell/windowlook.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -32,8 +33,7 @@ int runApplication(int argc, char* argv[])
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/corvella.png")));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.corvella_software.LearnNumerology"));
-    // The window's layout was drawn for Verdana; DejaVu Sans has the same generous metrics.
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    substituteForVerdana();
     // Before the first message box or window measures any text.
     fonts.wait();
 

@@ -30,6 +30,8 @@ constexpr QRgb kGrooveLight = qRgb(240, 240, 240);
 constexpr int kCaptionLeft = 8;
 constexpr int kCaptionPadding = 2;
 constexpr int kIndicatorSize = 13;
+const QString kVerdana = QStringLiteral("Verdana");
+const QString kVerdanaStandIn = QStringLiteral("DejaVu Sans");
 
 QFont windowFont(const QString& family, qreal points, bool bold = false, bool underline = false)
 {
@@ -127,10 +129,14 @@ bool isOptionControl(const QWidget* widget)
 
 } // namespace
 
+void substituteForVerdana()
+{
+    QFont::insertSubstitution(kVerdana, kVerdanaStandIn);
+}
+
 QString windowFontFamily()
 {
-    const QString verdana = QStringLiteral("Verdana");
-    return QFontDatabase::hasFamily(verdana) ? verdana : QStringLiteral("DejaVu Sans");
+    return QFontDatabase::hasFamily(kVerdana) ? kVerdana : kVerdanaStandIn;
 }
 
 WindowLookStyle::WindowLookStyle() : QProxyStyle(copyOfApplicationStyle()) {}

@@ -31,10 +31,15 @@ public:
                          const QWidget* widget) const override;
 };
 
-// The family the main window is drawn in: Verdana where it is installed, otherwise DejaVu Sans,
-// whose generous metrics come nearest to it. Naming the stand-in outright, rather than asking
-// for Verdana and letting a substitution find it, spares the font database a fallback search
-// for a family it does not have; that search is one of the costliest steps of a start.
+// The program's windows were drawn for Verdana. Where it is not installed, DejaVu Sans stands
+// in for it: its generous metrics come nearest.
+//
+// Registers that stand-in for the windows that ask for Verdana by name (the About window).
+void substituteForVerdana();
+// The family the main window is drawn in: Verdana where it is installed, otherwise its stand-in.
+// Naming the stand-in outright, rather than asking for Verdana and letting the substitution
+// find it, spares the font database a fallback search for a family it does not have; that
+// search is one of the costliest steps of a start.
 QString windowFontFamily();
 
 // Gives the main window's controls their colours and fonts (in the family of the window's

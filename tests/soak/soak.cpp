@@ -14,6 +14,7 @@
 #include "content/modLearnNumerology.h"
 #include "platform/richtextpane.h"
 #include "shell/frmAbout.h"
+#include "shell/windowlook.h"
 #include "test/printcopy.h"
 
 #include <QAbstractButton>
@@ -1096,7 +1097,7 @@ int main(int argc, char** argv)
     std::fflush(stdout);
 
     QApplication app(argc, argv);
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    corvella::substituteForVerdana();
 
     // A step that never returns (a modal window nobody closes) would hang the walk; the
     // watchdog ends it with the step and the seed instead.

@@ -3,6 +3,7 @@
 #include "support/fakes.h"
 
 #include "shell/frmMain.h"
+#include "shell/windowlook.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -22,8 +23,8 @@ struct MainWindowFixture
 
     MainWindowFixture()
     {
-        // The window is drawn in Verdana; the program maps it to DejaVu Sans at startup.
-        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+        // As the program does at startup.
+        substituteForVerdana();
         window = std::make_unique<frmMain>(fakes.services());
     }
 

@@ -14,7 +14,7 @@
 #include "shell/clipboardguard.h"
 #include "shell/frmMain.h"
 #include "shell/windowlook.h"
-#include "test/resultreport.h"
+#include "quiz/resultreport.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

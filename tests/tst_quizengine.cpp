@@ -1,5 +1,5 @@
 #include "support/fakes.h"
-#include "test/quizengine.h"
+#include "quiz/quizengine.h"
 
 #include <QSet>
 #include <QtTest>

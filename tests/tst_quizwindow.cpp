@@ -1,7 +1,7 @@
 #include "support/mainwindowfixture.h"
 
 #include "platform/richtextpane.h"
-#include "test/printcopy.h"
+#include "quiz/printcopy.h"
 
 #include <QTest>
 #include <QTextBlock>

@@ -1,7 +1,7 @@
 #include "support/fakes.h"
-#include "test/printcopy.h"
-#include "test/quizengine.h"
-#include "test/resultreport.h"
+#include "quiz/printcopy.h"
+#include "quiz/quizengine.h"
+#include "quiz/resultreport.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

@@ -7,8 +7,8 @@
 #include "shell/clipboardguard.h"
 #include "shell/frmAbout.h"
 #include "shell/windowlook.h"
-#include "test/printcopy.h"
-#include "test/resultreport.h"
+#include "quiz/printcopy.h"
+#include "quiz/resultreport.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -5,8 +5,8 @@
 #include "platform/services.h"
 #include "platform/weblauncher.h"
 #include "shell/navigationstate.h"
-#include "test/quizengine.h"
-#include "test/teststate.h"
+#include "quiz/quizengine.h"
+#include "quiz/teststate.h"
 
 #include <QMainWindow>
 

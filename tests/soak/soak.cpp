@@ -15,7 +15,7 @@
 #include "platform/richtextpane.h"
 #include "shell/frmAbout.h"
 #include "shell/windowlook.h"
-#include "test/printcopy.h"
+#include "quiz/printcopy.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "test/quizengine.h"
+#include "quiz/quizengine.h"
 
 #include <algorithm>
 #include <array>

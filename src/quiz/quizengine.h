@@ -3,8 +3,8 @@
 #include "content/modLearnNumerology.h"
 #include "platform/randomdraw.h"
 #include "shell/navigationstate.h"
-#include "test/questionscreen.h"
-#include "test/teststate.h"
+#include "quiz/questionscreen.h"
+#include "quiz/teststate.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "test/resultreport.h"
+#include "quiz/resultreport.h"
 
 namespace corvella {
 

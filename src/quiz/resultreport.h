@@ -3,7 +3,7 @@
 #include "content/modLearnNumerology.h"
 #include "platform/richtextpane.h"
 #include "shell/navigationstate.h"
-#include "test/teststate.h"
+#include "quiz/teststate.h"
 
 #include <QString>
 

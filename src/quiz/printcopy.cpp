@@ -1,4 +1,4 @@
-#include "test/printcopy.h"
+#include "quiz/printcopy.h"
 
 #include <QFont>
 #include <QTextDocument>

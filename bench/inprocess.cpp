@@ -115,10 +115,9 @@ QString reportAsHtml(const QString& plainReport, const QStringList& headings)
 
 // Five questions on every subject, spread over each subject's values; every third answer is
 // wrong, so that the report has both kinds of block.
-void seventyFiveQuestions(const ContentTables& content, NavigationState& nav, TestState& test)
+TestState seventyFiveQuestions(const ContentTables& content)
 {
-    nav = NavigationState();
-    test = TestState();
+    TestState test;
     for (int s = 0; s < SubjectCount; ++s) {
         const int first = content.FirstInterpretation[s];
         const int span = content.LastInterpretation[s] - first + 1;
@@ -129,10 +128,10 @@ void seventyFiveQuestions(const ContentTables& content, NavigationState& nav, Te
             test.InterpretationQuestions << qint16(entry);
             test.InterpretationAnswers << content.InterpretationText[answered];
         }
-        nav.SubjectTicked[s] = true;
     }
     test.QuestionsDrawn = true;
-    nav.CurrentRecord = qint16(test.InterpretationQuestions.size() - 1);
+    test.CurrentQuestion = qint16(test.InterpretationQuestions.size());
+    return test;
 }
 
 } // namespace
@@ -177,8 +176,8 @@ private Q_SLOTS:
         QCOMPARE(finalText.count(QStringLiteral("Birthday Number ")), 31);
 
         ContentTables content;
-        NavigationState nav = w.window->navigation();
-        QCOMPARE(nav.CurrentRecord, qint16(BirthdayNumber));
+        const StudySession session = w.window->session();
+        QCOMPARE(session.CurrentRecord, qint16(BirthdayNumber));
 
         if (floor) {
             const auto edit = floorEditOver(pane);
@@ -192,7 +191,7 @@ private Q_SLOTS:
         } else {
             QBENCHMARK
             {
-                learn::ShowInterpretationRecord(content, nav, *pane);
+                learn::ShowInterpretationRecord(content, session, *pane);
                 if (waitForLayout)
                     finishLayout(pane);
             }
@@ -212,19 +211,13 @@ private Q_SLOTS:
 
         ContentTables content;
         LoadContent(content);
-        NavigationState nav;
-        TestState test;
-        seventyFiveQuestions(content, nav, test);
+        const TestState test = seventyFiveQuestions(content);
         QStringList headings;
         for (qint16 entry : test.InterpretationQuestions)
             headings << EntryHeading(content, entry);
 
         // The report the program writes, once, for the floor to reproduce.
-        {
-            NavigationState n = nav;
-            TestState t = test;
-            WriteTestReport(n, t, content, *pane);
-        }
+        drawTestReport(makeTestReport(false, test, content), *pane);
         const QString finalText = pane->toPlainText();
         QVERIFY(finalText.endsWith(QStringLiteral(" Correct out of 75 Questions")));
         QCOMPARE(boldLines(pane->document()), headings);
@@ -241,12 +234,9 @@ private Q_SLOTS:
             QCOMPARE(edit->toPlainText(), finalText);
             QCOMPARE(boldLines(edit->document()), headings);
         } else {
-            // The copies are part of each round because the report empties what it is given.
             QBENCHMARK
             {
-                NavigationState n = nav;
-                TestState t = test;
-                WriteTestReport(n, t, content, *pane);
+                drawTestReport(makeTestReport(false, test, content), *pane);
                 if (waitForLayout)
                     finishLayout(pane);
             }

@@ -118,7 +118,8 @@ start_once() { # start_once LABEL RUN TITLE EXECUTABLE
     return 1
 }
 
-program_title="Corvella Learn Numerology v1.20"
+# The caption carries the version that CMake wrote into the build's generated header.
+program_title="Corvella Learn Numerology v$(sed -n 's/^#define CORVELLA_VERSION "\(.*\)"$/\1/p' "$build/src/generated/version.h")"
 floor_title="Floor window"
 echo "Start-up: $starts rounds of program, floor, program with its home on tmpfs and a later start of the program, after one unmeasured start of each"
 startup_table="$work/warm-up.tsv"

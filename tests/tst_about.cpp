@@ -1,3 +1,4 @@
+#include "version.h"
 #include "platform/weblauncher.h"
 #include "shell/frmAbout.h"
 #include "shell/linklabel.h"
@@ -109,7 +110,7 @@ void TestAbout::window()
     frmAbout about(web);
 
     QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
-    QCOMPARE(about.windowTitle(), QStringLiteral("Corvella Learn Numerology v1.20"));
+    QCOMPARE(about.windowTitle(), QStringLiteral("Corvella Learn Numerology v" CORVELLA_VERSION));
     QCOMPARE(about.size(), QSize(469, 217));
     QCOMPARE(about.minimumSize(), QSize(469, 217));
     QCOMPARE(about.maximumSize(), QSize(469, 217));
@@ -301,7 +302,7 @@ void TestAbout::accessibleNames()
     QVERIFY(!control(about, "Line2")->accessibleName().isEmpty());
 
     QCOMPARE(control<QLabel>(about, "Label2")->text(),
-             QStringLiteral("Corvella Learn Numerology v1.20"));
+             QStringLiteral("Corvella Learn Numerology v" CORVELLA_VERSION));
     QCOMPARE(control<QLabel>(about, "lblCoBrand")->text(),
              QStringLiteral("Click here for more details."));
     QCOMPARE(control<QLabel>(about, "Label3")->text(),

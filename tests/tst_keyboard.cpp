@@ -129,11 +129,11 @@ private Q_SLOTS:
         key(Qt::Key_Space);              // and Destiny / Expression Number
         key(Qt::Key_N, Qt::AltModifier); // &Next of the subject screen, not of another screen
         QCOMPARE(f.window->currentScreen(), 2);
-        QCOMPARE(f.window->navigation().CurrentRecord, qint16(0));
+        QCOMPARE(f.window->session().CurrentRecord, qint16(0));
         key(Qt::Key_N, Qt::AltModifier); // &Next of the learn screen
-        QCOMPARE(f.window->navigation().CurrentRecord, qint16(1));
+        QCOMPARE(f.window->session().CurrentRecord, qint16(1));
         key(Qt::Key_B, Qt::AltModifier);
-        QCOMPARE(f.window->navigation().CurrentRecord, qint16(0));
+        QCOMPARE(f.window->session().CurrentRecord, qint16(0));
         key(Qt::Key_M, Qt::AltModifier); // Back To &Main
         QCOMPARE(f.window->currentScreen(), 0);
         QVERIFY(f.messages().isEmpty());

@@ -76,13 +76,13 @@ private Q_SLOTS:
         QCOMPARE(f.messages().size(), 1);
         f.click("cmdNextLearn");
         QCOMPARE(f.messages().last(), QStringLiteral("You are at the last record"));
-        QCOMPARE(f.window->navigation().CurrentRecord, qint16(14));
+        QCOMPARE(f.window->session().CurrentRecord, qint16(14));
         QCOMPARE(f.label("lblLearnSubject")->text(), QStringLiteral("Personal Year Number"));
         QCOMPARE(learnPane(f)->wholeText(), learn::SignificanceRecordText(c, 14));
         // No text accumulates after any sequence of Next and Back.
         for (int i = 0; i < 20; ++i)
             f.click(i % 3 == 0 ? "cmdNextLearn" : "cmdBackLearn");
-        const int s = f.window->navigation().CurrentRecord;
+        const int s = f.window->session().CurrentRecord;
         QCOMPARE(learnPane(f)->wholeText(), learn::SignificanceRecordText(c, s));
         QCOMPARE(learnPane(f)->wholeText().count(QStringLiteral("Significance")), 1);
     }
@@ -105,26 +105,26 @@ private Q_SLOTS:
             f.subject(s)->setChecked(true);
         f.click("cmdNext3");
         const ContentTables& c = f.window->content();
-        QCOMPARE(int(f.window->navigation().CurrentRecord), ticked.first());
+        QCOMPARE(int(f.window->session().CurrentRecord), ticked.first());
 
         f.click("cmdBackLearn");
         QCOMPARE(f.messages(), QStringList{QStringLiteral("You are at the first record")});
-        QCOMPARE(int(f.window->navigation().CurrentRecord), ticked.first());
+        QCOMPARE(int(f.window->session().CurrentRecord), ticked.first());
         for (int k = 1; k < ticked.size(); ++k) {
             f.click("cmdNextLearn");
-            QCOMPARE(int(f.window->navigation().CurrentRecord), ticked.at(k));
+            QCOMPARE(int(f.window->session().CurrentRecord), ticked.at(k));
             QCOMPARE(f.label("lblLearnSubject")->text(), c.SubjectName[ticked.at(k)]);
         }
         const QString last = learnPane(f)->wholeText();
         f.click("cmdNextLearn");
         QCOMPARE(f.messages().last(), QStringLiteral("You are at the last record"));
         QCOMPARE(learnPane(f)->wholeText(), last);
-        QCOMPARE(int(f.window->navigation().CurrentRecord), ticked.last());
+        QCOMPARE(int(f.window->session().CurrentRecord), ticked.last());
         QCOMPARE(f.messages().size(), 2);
         // And back again, down to the first.
         for (int k = ticked.size() - 2; k >= 0; --k) {
             f.click("cmdBackLearn");
-            QCOMPARE(int(f.window->navigation().CurrentRecord), ticked.at(k));
+            QCOMPARE(int(f.window->session().CurrentRecord), ticked.at(k));
         }
     }
 

@@ -1,3 +1,4 @@
+#include "version.h"
 #include "support/mainwindowfixture.h"
 
 #include "shell/windowlook.h"
@@ -39,7 +40,7 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         f.window->show();
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("Corvella Learn Numerology v1.20"));
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("Corvella Learn Numerology v" CORVELLA_VERSION));
         QCOMPARE(f.window->centralWidget()->size(), QSize(641, 393));
         QVERIFY(!(f.window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(f.window->windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -89,7 +90,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         f.chooseActivity(learn);
         QCOMPARE(f.window->currentScreen(), 1);
-        QCOMPARE(f.window->navigation().LearnSelected, learn);
+        QCOMPARE(f.window->session().LearnSelected, learn);
         QCOMPARE(f.radio("optOption0")->text(), first);
         QCOMPARE(f.radio("optOption1")->text(), second);
         QCOMPARE(f.frame(1)->title(), frame);
@@ -107,7 +108,7 @@ private Q_SLOTS:
         QCOMPARE(f.messages().size(), 1); // a new choice is needed
         f.chooseActivity(false);
         QVERIFY(!f.radio("optOption0")->isChecked() && !f.radio("optOption1")->isChecked());
-        QVERIFY(!f.window->navigation().LearnSelected);
+        QVERIFY(!f.window->session().LearnSelected);
     }
 
     void eachMethodLeadsToItsScreen_data()
@@ -136,8 +137,8 @@ private Q_SLOTS:
         f.chooseMethod(bySignificance);
         QCOMPARE(f.window->currentScreen(), screen);
         QCOMPARE(f.frame(captionedFrame)->title(), caption);
-        QCOMPARE(f.window->navigation().BySignificance, bySignificance);
-        QCOMPARE(f.window->navigation().CurrentRecord, qint16(0));
+        QCOMPARE(f.window->session().BySignificance, bySignificance);
+        QCOMPARE(f.window->session().CurrentRecord, qint16(0));
         QVERIFY(f.messages().isEmpty());
         if (screen == 3) {
             QCOMPARE(f.label("lblCaption5")->text(),
@@ -200,9 +201,9 @@ private Q_SLOTS:
         f.click("cmdNext3");
         QCOMPARE(f.window->currentScreen(), 2);
         QCOMPARE(f.frame(2)->title(), QStringLiteral("Learn By Interpretation"));
-        QCOMPARE(int(f.window->navigation().CurrentRecord), firstRecord);
+        QCOMPARE(int(f.window->session().CurrentRecord), firstRecord);
         for (int i = 0; i < 16; ++i)
-            QCOMPARE(f.window->navigation().SubjectTicked[i], ticked.contains(i));
+            QCOMPARE(f.window->session().SubjectTicked[i], ticked.contains(i));
         for (int i = 0; i < 15; ++i)
             QVERIFY(!f.subject(i)->isChecked());
         // The next visit of the subject screen starts with no box ticked.

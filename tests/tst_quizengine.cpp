@@ -139,37 +139,33 @@ struct Rig
 
     void startSignificance()
     {
-        nav.BySignificance = true;
-        nav.CurrentRecord = 0;
+        session.BySignificance = true;
+        session.startActivity();
         engine.ShowSignificanceQuestion(screen);
     }
 
     void startInterpretation(const QList<int>& ticked)
     {
-        nav.BySignificance = false;
-        nav.SubjectTicked.fill(false);
+        session.BySignificance = false;
+        session.SubjectTicked.fill(false);
         for (int s : ticked)
-            nav.SubjectTicked[s] = true;
-        nav.CurrentRecord = 0;
+            session.SubjectTicked[s] = true;
+        session.startActivity();
         engine.ShowInterpretationQuestion(screen);
     }
 
-    // What the report leaves behind when it ends a test.
-    void endTest()
-    {
-        test.clear();
-        nav.SubjectTicked.fill(false);
-    }
+    // What the result screen leaves behind when it ends a test.
+    void endTest() { session.finishTest(); }
 
-    NavigationState nav;
-    TestState test;
+    StudySession session;
+    TestState& test = session.test;
     ContentTables content;
     FakeClock clock;
     ScriptedRandom random;
     RandomDraw draw{random, clock};
     QList<int> drawsAtLoad;
     FakeQuestionScreen screen;
-    QuizEngine engine{nav, test, content, draw, [this](ContentTables& tables) {
+    QuizEngine engine{session, content, draw, [this](ContentTables& tables) {
                           drawsAtLoad << random.draws;
                           fillSyntheticContent(tables);
                       }};
@@ -589,17 +585,18 @@ void TestQuizEngine::rangeEndsComeUpHalfAsOften()
 void TestQuizEngine::realContent()
 {
     // The program's own tables, as loaded by the engine itself.
-    NavigationState nav;
-    TestState test;
+    StudySession session;
+    TestState& test = session.test;
     ContentTables content;
     FakeClock clock;
     ScriptedRandom random(entryDraws({90, 84, 85, 86, 87}) +
                           distractorEntryDraws({1, 2, 3, 4, 81}) + QList<double>{rBelow(0, 4)});
     RandomDraw draw(random, clock);
-    QuizEngine engine(nav, test, content, draw);
+    QuizEngine engine(session, content, draw);
     FakeQuestionScreen screen;
 
-    nav.SubjectTicked[6] = true;
+    session.SubjectTicked[6] = true;
+    session.startActivity();
     engine.ShowInterpretationQuestion(screen);
 
     QCOMPARE(content.SubjectName[6], QStringLiteral("Heart Desire / Personality Bridge Number"));
@@ -611,12 +608,12 @@ void TestQuizEngine::realContent()
     QCOMPARE(screen.answers[4], content.InterpretationText[81]);
     QCOMPARE(screen.answers[4], screen.answers[0]);
 
-    test.clear();
-    nav.BySignificance = true;
+    session.BySignificance = true;
+    session.startActivity();
     ScriptedRandom subjects(subjectDraws({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}) +
                             subjectDraws({14, 13, 12, 11, 10}) + QList<double>{rBelow(1, 4)});
     RandomDraw subjectDraw(subjects, clock);
-    QuizEngine significance(nav, test, content, subjectDraw);
+    QuizEngine significance(session, content, subjectDraw);
     significance.ShowSignificanceQuestion(screen);
     QCOMPARE(screen.subjectName, QStringLiteral("Life Path Number"));
     QCOMPARE(screen.answers[0], content.SubjectSignificance[14]);
@@ -653,7 +650,7 @@ void TestQuizEngine::nothingSelectedChangesNothing()
 
     QCOMPARE(rig.engine.takeAnswer(rig.screen), QuizEngine::AnswerResult::NothingSelected);
 
-    QCOMPARE(rig.nav.CurrentRecord, 1);
+    QCOMPARE(rig.test.CurrentQuestion, 1);
     QCOMPARE(boxTexts(rig.screen), screenBefore);
     QCOMPARE(rig.screen.subjectName, subjectBefore);
     QCOMPARE(rig.screen.questionNo, counterBefore);
@@ -689,7 +686,7 @@ void TestQuizEngine::acceptedAnswer()
 
     QCOMPARE(rig.engine.takeAnswer(rig.screen), QuizEngine::AnswerResult::NextQuestionShown);
 
-    QCOMPARE(rig.nav.CurrentRecord, 1);
+    QCOMPARE(rig.test.CurrentQuestion, 1);
     QCOMPARE(bySignificance ? rig.test.SignificanceAnswers[0] : rig.test.InterpretationAnswers[0],
              chosen);
     QCOMPARE(rig.screen.selected, -1);
@@ -744,7 +741,7 @@ void TestQuizEngine::counters()
         rig.screen.selected = 0;
         const QString last = rig.screen.answers[0];
         QCOMPARE(rig.engine.takeAnswer(rig.screen), QuizEngine::AnswerResult::TestFinished);
-        QCOMPARE(rig.nav.CurrentRecord, count);
+        QCOMPARE(rig.test.CurrentQuestion, count);
         QCOMPARE(rig.random.draws, drawsBefore);
         QCOMPARE(rig.drawsAtLoad.size(), number);
         QCOMPARE(rig.screen.selected, -1);

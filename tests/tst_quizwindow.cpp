@@ -48,7 +48,7 @@ private Q_SLOTS:
         QCOMPARE(f.messages(), QStringList{QStringLiteral("Please select an option")});
         QCOMPARE(f.fakes.messages.shown.first().kind, QStringLiteral("error"));
         QCOMPARE(counter(f), QStringLiteral("Question 1 of 10"));
-        QCOMPARE(f.window->navigation().CurrentRecord, qint16(0));
+        QCOMPARE(f.window->session().test.CurrentQuestion, qint16(0));
         for (int i = 0; i < 5; ++i)
             QCOMPARE(pane(f, QStringLiteral("txtOption%1").arg(i))->wholeText(), before.at(i));
     }
@@ -104,7 +104,7 @@ private Q_SLOTS:
         QCOMPARE(counter(f), QStringLiteral("Question 2 of 10"));
         for (int i = 0; i < 5; ++i)
             QVERIFY(!f.radio(qPrintable(QStringLiteral("optChoice%1").arg(i)))->isChecked());
-        QCOMPARE(f.window->testState().SignificanceAnswers[0], chosen);
+        QCOMPARE(f.window->session().test.SignificanceAnswers[0], chosen);
     }
 
     void significanceTestEndsOnTheReport()
@@ -119,7 +119,7 @@ private Q_SLOTS:
         QCOMPARE(report.count(QStringLiteral("\r\nYour Choice: \r\n")), 10);
         QVERIFY(report.contains(
             QRegularExpression(QStringLiteral("\r\n\r\n\\d+ Correct out of 10 Questions$"))));
-        QVERIFY(!f.window->testState().QuestionsDrawn);
+        QVERIFY(!f.window->session().test.QuestionsDrawn);
     }
 
     void allFifteenSubjectsMakeSeventyFiveQuestions()
@@ -151,9 +151,9 @@ private Q_SLOTS:
         QCOMPARE(report.count(QStringLiteral("\r\nCorrect Choice: \r\n")), 75);
         QVERIFY(report.endsWith(QStringLiteral(" Correct out of 75 Questions")));
         // Nothing of this test carries over to the next one.
-        for (bool ticked : f.window->navigation().SubjectTicked)
+        for (bool ticked : f.window->session().SubjectTicked)
             QVERIFY(!ticked);
-        QVERIFY(f.window->testState().InterpretationQuestions.isEmpty());
+        QVERIFY(f.window->session().test.InterpretationQuestions.isEmpty());
     }
 
     void printingComposesTheCopyAndPrintsIt()
@@ -210,7 +210,7 @@ private Q_SLOTS:
         f.click("cmdNext");
         f.click("cmdNext2");
         QCOMPARE(counter(f), QStringLiteral("Question 1 of 10"));
-        QVERIFY(f.window->testState().QuestionsDrawn);
+        QVERIFY(f.window->session().test.QuestionsDrawn);
     }
 };
 

@@ -1,7 +1,9 @@
 #include "support/fakes.h"
+#include "support/syntheticcatalogue.h"
 #include "quiz/printcopy.h"
 #include "quiz/quizengine.h"
 #include "quiz/resultreport.h"
+#include "session/quizsizes.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -11,42 +13,14 @@
 
 using namespace corvella;
 using corvella::testing::FakeClock;
+using corvella::testing::fillSyntheticContent;
+using corvella::testing::firstEntryOf;
+using corvella::testing::lastEntryOf;
 using corvella::testing::ScriptedRandom;
 
 namespace {
 
-constexpr std::array<qint16, SubjectCount> RunFirst = {0,   11,  22,  33,  44,  75,  84, 93,
-                                                       102, 113, 124, 133, 144, 153, 162};
-constexpr std::array<qint16, SubjectCount> RunLast = {10,  21,  32,  43,  74,  83,  92, 101,
-                                                      112, 123, 132, 143, 152, 161, 170};
-
 const QString CrLf = QStringLiteral("\r\n");
-
-// The real runs with texts that name their own index, so expected reports do not depend on
-// the wording of the teaching texts.
-void fillSyntheticContent(ContentTables& tables)
-{
-    for (int s = 0; s < SubjectCount; ++s) {
-        tables.SubjectName[s] = QStringLiteral("Subject %1").arg(s);
-        tables.SubjectSignificance[s] = QStringLiteral("Significance %1.").arg(s);
-        tables.FirstInterpretation[s] = RunFirst[s];
-        tables.LastInterpretation[s] = RunLast[s];
-        for (int e = RunFirst[s]; e <= RunLast[s]; ++e)
-            tables.InterpretationValue[e] = static_cast<qint16>(e - RunFirst[s] + (s == 5 ? 0 : 1));
-    }
-    for (int e = 0; e < InterpretationEntryCount; ++e)
-        tables.InterpretationText[e] = QStringLiteral("Interpretation %1.").arg(e);
-}
-
-QString heading(const ContentTables& tables, int entry)
-{
-    for (int s = 0; s < SubjectCount; ++s) {
-        if (entry >= RunFirst[s] && entry <= RunLast[s])
-            return tables.SubjectName[s] + QLatin1Char(' ') +
-                   QString::number(tables.InterpretationValue[entry]);
-    }
-    return QString();
-}
 
 QString block(const QString& title, const QString& choice, const QString& correct)
 {
@@ -59,15 +33,15 @@ bool isBold(const QTextFragment& fragment)
     return fragment.charFormat().fontWeight() >= QFont::Bold;
 }
 
-// A significance test over the synthetic tables, answered correctly in the given questions.
+// A finished significance test over the synthetic tables, answered correctly in the given
+// questions.
 struct SignificanceFixture
 {
     explicit SignificanceFixture(const QList<int>& correctQuestions)
     {
         fillSyntheticContent(content);
-        nav.BySignificance = true;
-        nav.CurrentRecord = 10;
         test.QuestionsDrawn = true;
+        test.CurrentQuestion = SignificanceQuestionCount;
         const std::array<qint16, 10> order{6, 0, 14, 3, 9, 11, 2, 7, 13, 1};
         for (int q = 0; q < 10; ++q) {
             test.SignificanceOrder[q] = order[q];
@@ -76,29 +50,28 @@ struct SignificanceFixture
             if (correctQuestions.contains(q))
                 test.SignificanceAnswers[q] = correct;
             else if (q % 2)
-                test.SignificanceAnswers[q] = correct.toUpper();
+                test.SignificanceAnswers[q] = correct.toLower();
             else
                 test.SignificanceAnswers[q] = content.SubjectSignificance[order[(q + 1) % 10]];
         }
     }
 
-    NavigationState nav;
+    TestReport report() const { return makeTestReport(true, test, content); }
+
     TestState test;
     ContentTables content;
 };
 
-// An interpretation test asking the first five entries of each ticked subject; every third
-// question answered correctly.
+// A finished interpretation test asking the first five entries of each ticked subject; every
+// third question answered correctly.
 struct InterpretationFixture
 {
     explicit InterpretationFixture(int ticks)
     {
         fillSyntheticContent(content);
-        nav.BySignificance = false;
         test.QuestionsDrawn = true;
         for (int s = 0; s < ticks; ++s) {
-            nav.SubjectTicked[s] = true;
-            for (int e = RunFirst[s]; e < RunFirst[s] + 5; ++e)
+            for (int e = firstEntryOf(s); e < firstEntryOf(s) + EntriesPerTickedSubject; ++e)
                 test.InterpretationQuestions << e;
         }
         for (int q = 0; q < test.InterpretationQuestions.size(); ++q) {
@@ -106,30 +79,34 @@ struct InterpretationFixture
             test.InterpretationAnswers
                 << content.InterpretationText[q % 3 == 0 ? entry : 169 - entry];
         }
-        nav.CurrentRecord = static_cast<qint16>(test.InterpretationQuestions.size());
+        test.CurrentQuestion = static_cast<qint16>(test.InterpretationQuestions.size());
     }
 
-    NavigationState nav;
+    TestReport report() const { return makeTestReport(false, test, content); }
+
     TestState test;
     ContentTables content;
 };
 
-void verifyTestStateEmpty(const NavigationState& nav, const TestState& test)
+void verifySessionEmpty(const StudySession& session)
 {
+    const TestState& test = session.test;
     QVERIFY(!test.QuestionsDrawn);
+    QCOMPARE(test.CurrentQuestion, 0);
     for (int q = 0; q < 11; ++q) {
         QCOMPARE(test.SignificanceOrder[q], 0);
         QVERIFY(test.SignificanceAnswers[q].isEmpty());
     }
     QVERIFY(test.InterpretationQuestions.isEmpty());
     QVERIFY(test.InterpretationAnswers.isEmpty());
-    for (bool ticked : nav.SubjectTicked)
+    for (bool ticked : session.SubjectTicked)
         QVERIFY(!ticked);
+    QCOMPARE(session.phase, Phase::ShowingResult);
 }
 
 } // namespace
 
-class TestReport : public QObject
+class TestResultReport : public QObject
 {
     Q_OBJECT
 
@@ -141,13 +118,13 @@ private Q_SLOTS:
     void interpretationReport_data();
     void interpretationReport();
     void sharedTextScoresFromAnotherBox();
-    void onlyHeadingsAreEmphasised();
+    void drawnReport();
     void nothingCarriesOverToTheNextTest();
     void printedCopy();
     void printedCopyIsRebuiltOnEveryPress();
 };
 
-void TestReport::frameCaption_data()
+void TestResultReport::frameCaption_data()
 {
     QTest::addColumn<bool>("bySignificance");
     QTest::addColumn<QString>("caption");
@@ -155,14 +132,14 @@ void TestReport::frameCaption_data()
     QTest::newRow("interpretation") << false << QStringLiteral("Test Result: Interpretation");
 }
 
-void TestReport::frameCaption()
+void TestResultReport::frameCaption()
 {
     QFETCH(bool, bySignificance);
     QFETCH(QString, caption);
     QCOMPARE(ResultFrameCaption(bySignificance), caption);
 }
 
-void TestReport::significanceReport_data()
+void TestResultReport::significanceReport_data()
 {
     QTest::addColumn<QList<int>>("correctQuestions");
     QTest::addColumn<QString>("summary");
@@ -174,29 +151,27 @@ void TestReport::significanceReport_data()
         << QList<int>{0, 2, 4, 6, 7, 8, 9} << QStringLiteral("7 Correct out of 10 Questions");
 }
 
-void TestReport::significanceReport()
+void TestResultReport::significanceReport()
 {
     QFETCH(QList<int>, correctQuestions);
     QFETCH(QString, summary);
     SignificanceFixture f(correctQuestions);
-    RichTextPane pane;
-    pane.setWholeText(QStringLiteral("An earlier report\r\n"));
 
-    QString expected;
-    for (int q = 0; q < 10; ++q) {
+    const TestReport report = f.report();
+    QCOMPARE(report.questionCount(), SignificanceQuestionCount);
+    for (int q = 0; q < SignificanceQuestionCount; ++q) {
         const int subject = f.test.SignificanceOrder[q];
-        expected += block(f.content.SubjectName[subject], f.test.SignificanceAnswers[q],
-                          f.content.SubjectSignificance[subject]);
+        const ReportBlock& b = report.blocks.at(q);
+        QCOMPARE(b.heading, f.content.SubjectName[subject]);
+        QCOMPARE(b.choice, f.test.SignificanceAnswers[q]);
+        QCOMPARE(b.correct, f.content.SubjectSignificance[subject]);
+        QCOMPARE(b.isCorrect(), correctQuestions.contains(q));
     }
-    expected += summary;
-
-    QCOMPARE(WriteTestReport(f.nav, f.test, f.content, pane), correctQuestions.size());
-    QCOMPARE(pane.wholeText(), expected);
-    QVERIFY(pane.wholeText().endsWith(QStringLiteral("Significance 1.\r\n\r\n") + summary));
-    verifyTestStateEmpty(f.nav, f.test);
+    QCOMPARE(report.score, correctQuestions.size());
+    QCOMPARE(report.summary(), summary);
 }
 
-void TestReport::interpretationReport_data()
+void TestResultReport::interpretationReport_data()
 {
     QTest::addColumn<int>("ticks");
     QTest::addColumn<QString>("summary");
@@ -205,58 +180,60 @@ void TestReport::interpretationReport_data()
     QTest::newRow("all fifteen") << 15 << QStringLiteral("25 Correct out of 75 Questions");
 }
 
-void TestReport::interpretationReport()
+void TestResultReport::interpretationReport()
 {
     QFETCH(int, ticks);
     QFETCH(QString, summary);
     InterpretationFixture f(ticks);
-    RichTextPane pane;
 
-    QString expected;
-    for (int q = 0; q < f.test.InterpretationQuestions.size(); ++q) {
+    const TestReport report = f.report();
+    QCOMPARE(report.questionCount(), interpretationQuestionCount(ticks));
+    for (int q = 0; q < report.questionCount(); ++q) {
         const int entry = f.test.InterpretationQuestions[q];
-        expected += block(heading(f.content, entry), f.test.InterpretationAnswers[q],
-                          f.content.InterpretationText[entry]);
+        const ReportBlock& b = report.blocks.at(q);
+        QCOMPARE(b.heading, EntryHeading(f.content, entry));
+        QCOMPARE(b.choice, f.test.InterpretationAnswers[q]);
+        QCOMPARE(b.correct, f.content.InterpretationText[entry]);
+        QCOMPARE(b.isCorrect(), q % 3 == 0);
     }
-    expected += summary;
-
-    WriteTestReport(f.nav, f.test, f.content, pane);
-    const QString text = pane.wholeText();
-    QCOMPARE(text, expected);
-    QCOMPARE(text.count(QStringLiteral("Your Choice: \r\n")), 5 * ticks);
-    QCOMPARE(text.count(QStringLiteral("Correct Choice: \r\n")), 5 * ticks);
-    QVERIFY(text.startsWith(QStringLiteral("Subject 0 1\r\nYour Choice: \r\n")));
-    verifyTestStateEmpty(f.nav, f.test);
+    QCOMPARE(report.blocks.first().heading, QStringLiteral("S0 1"));
+    QCOMPARE(report.summary(), summary);
 }
 
-void TestReport::sharedTextScoresFromAnotherBox()
+void TestResultReport::sharedTextScoresFromAnotherBox()
 {
     // The program's own tables: two bridge numbers share three texts.
     ContentTables content;
     LoadContent(content);
-    NavigationState nav;
     TestState test;
-    nav.SubjectTicked[6] = true;
     test.QuestionsDrawn = true;
     test.InterpretationQuestions = {90, 91, 92, 84, 85};
     const auto& text = content.InterpretationText;
     test.InterpretationAnswers = {text[81], text[82], text[83], text[85], text[85]};
     QVERIFY2(text[81] == text[90] && text[84] != text[85], "content: shared bridge texts");
-    RichTextPane pane;
 
-    QCOMPARE(WriteTestReport(nav, test, content, pane), 4);
-    const QString report = pane.wholeText();
-    QVERIFY(report.startsWith(EntryHeading(content, 90) + CrLf));
-    QVERIFY(report.startsWith(QStringLiteral("Heart Desire / Personality Bridge Number 6\r\n")));
-    QVERIFY(report.endsWith(QStringLiteral("\r\n\r\n4 Correct out of 5 Questions")));
+    const TestReport report = makeTestReport(false, test, content);
+    QCOMPARE(report.score, 4);
+    QCOMPARE(report.blocks.first().heading,
+             QStringLiteral("Heart Desire / Personality Bridge Number 6"));
+    QCOMPARE(report.summary(), QStringLiteral("4 Correct out of 5 Questions"));
 }
 
-void TestReport::onlyHeadingsAreEmphasised()
+// The one test of the drawing: exact text, line breaks and emphasis.
+void TestResultReport::drawnReport()
 {
     InterpretationFixture f(2);
+    const TestReport report = f.report();
     RichTextPane pane;
+    pane.setWholeText(QStringLiteral("An earlier report\r\n"));
     pane.setEmphasis(true);
-    WriteTestReport(f.nav, f.test, f.content, pane);
+    drawTestReport(report, pane);
+
+    QString expected;
+    for (const ReportBlock& b : report.blocks)
+        expected += block(b.heading, b.choice, b.correct);
+    expected += QStringLiteral("4 Correct out of 10 Questions");
+    QCOMPARE(pane.wholeText(), expected);
 
     const QTextDocument* document = pane.document();
     QCOMPARE(document->blockCount(), 6 * 10 + 1);
@@ -280,16 +257,14 @@ void TestReport::onlyHeadingsAreEmphasised()
     QVERIFY(!pane.emphasis());
 }
 
-void TestReport::nothingCarriesOverToTheNextTest()
+void TestResultReport::nothingCarriesOverToTheNextTest()
 {
-    NavigationState nav;
-    TestState test;
+    StudySession session;
     ContentTables content;
     FakeClock clock;
     ScriptedRandom random(2024u);
     RandomDraw draw(random, clock);
-    QuizEngine engine(nav, test, content, draw, fillSyntheticContent);
-    RichTextPane pane;
+    QuizEngine engine(session, content, draw, fillSyntheticContent);
 
     struct Screen : QuestionScreen
     {
@@ -314,44 +289,48 @@ void TestReport::nothingCarriesOverToTheNextTest()
         }
     };
 
-    nav.BySignificance = false;
-    nav.SubjectTicked[2] = nav.SubjectTicked[5] = true;
-    nav.CurrentRecord = 0;
+    session.LearnSelected = false;
+    session.BySignificance = false;
+    session.SubjectTicked[2] = session.SubjectTicked[5] = true;
+    session.startActivity();
     engine.ShowInterpretationQuestion(screen);
     QCOMPARE(answerAll(), 10);
-    WriteTestReport(nav, test, content, pane);
-    verifyTestStateEmpty(nav, test);
+    QCOMPARE(makeTestReport(false, session.test, content).questionCount(), 10);
+    session.finishTest();
+    verifySessionEmpty(session);
 
     // A significance test draws its own ten subjects.
-    nav.BySignificance = true;
-    nav.CurrentRecord = 0;
+    session.BySignificance = true;
+    session.startActivity();
     const int drawsBefore = random.draws;
     engine.ShowSignificanceQuestion(screen);
-    QVERIFY(test.QuestionsDrawn);
+    QVERIFY(session.test.QuestionsDrawn);
     QVERIFY(random.draws - drawsBefore >= 10 + 5 + 1);
     QCOMPARE(screen.counter, QStringLiteral("Question 1 of 10"));
     QCOMPARE(answerAll(), 10);
-    WriteTestReport(nav, test, content, pane);
-    QVERIFY(pane.wholeText().endsWith(QStringLiteral(" Correct out of 10 Questions")));
-    verifyTestStateEmpty(nav, test);
+    QVERIFY(makeTestReport(true, session.test, content)
+                .summary()
+                .endsWith(QStringLiteral(" Correct out of 10 Questions")));
+    session.finishTest();
+    verifySessionEmpty(session);
 
     // An interpretation test with a new tick knows nothing of the earlier ones.
-    nav.BySignificance = false;
-    nav.SubjectTicked[7] = true;
-    nav.CurrentRecord = 0;
+    session.BySignificance = false;
+    session.SubjectTicked[7] = true;
+    session.startActivity();
     engine.ShowInterpretationQuestion(screen);
-    QCOMPARE(test.InterpretationQuestions.size(), 5);
-    for (qint16 entry : test.InterpretationQuestions)
-        QVERIFY(entry >= RunFirst[7] && entry <= RunLast[7]);
-    QCOMPARE(test.InterpretationAnswers, QList<QString>(5));
+    QCOMPARE(session.test.InterpretationQuestions.size(), 5);
+    for (qint16 entry : session.test.InterpretationQuestions)
+        QVERIFY(entry >= firstEntryOf(7) && entry <= lastEntryOf(7));
+    QCOMPARE(session.test.InterpretationAnswers, QList<QString>(5));
     QCOMPARE(screen.counter, QStringLiteral("Question 1 of 5"));
 }
 
-void TestReport::printedCopy()
+void TestResultReport::printedCopy()
 {
     SignificanceFixture f({1, 4});
     RichTextPane report;
-    WriteTestReport(f.nav, f.test, f.content, report);
+    drawTestReport(f.report(), report);
     const QString reportText = report.wholeText();
 
     RichTextPane rtb1;
@@ -385,11 +364,11 @@ void TestReport::printedCopy()
     QVERIFY(!rtb1.textCursor().hasSelection());
 }
 
-void TestReport::printedCopyIsRebuiltOnEveryPress()
+void TestResultReport::printedCopyIsRebuiltOnEveryPress()
 {
     InterpretationFixture f(3);
     RichTextPane report;
-    WriteTestReport(f.nav, f.test, f.content, report);
+    drawTestReport(f.report(), report);
     RichTextPane rtb1;
 
     ComposePrintedCopy(rtb1, report.wholeText());
@@ -400,11 +379,12 @@ void TestReport::printedCopyIsRebuiltOnEveryPress()
 
     // A later, shorter report replaces the copy completely.
     SignificanceFixture g({});
-    WriteTestReport(g.nav, g.test, g.content, report);
+    drawTestReport(g.report(), report);
     ComposePrintedCopy(rtb1, report.wholeText());
-    QVERIFY(!rtb1.wholeText().contains(QStringLiteral("Interpretation")));
+    QVERIFY(!rtb1.wholeText().contains(QStringLiteral("T0")));
+    QVERIFY(rtb1.wholeText().contains(QStringLiteral("G6")));
     QCOMPARE(rtb1.wholeText().count(AttributionLine()), 2);
 }
 
-QTEST_MAIN(TestReport)
+QTEST_MAIN(TestResultReport)
 #include "tst_report.moc"

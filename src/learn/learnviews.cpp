@@ -15,11 +15,11 @@ QString SignificanceRecordText(const ContentTables& content, int subject)
            CrLf + QStringLiteral("Calculation") + CrLf + content.SubjectCalculation[subject];
 }
 
-QString ShowSignificanceRecord(ContentTables& content, const NavigationState& nav,
+QString ShowSignificanceRecord(ContentTables& content, const StudySession& session,
                                RichTextPane& pane)
 {
     LoadContent(content);
-    const int s = nav.CurrentRecord;
+    const int s = session.CurrentRecord;
     pane.setWholeText(QString());
     pane.beginEditBlock();
     pane.insertAtCaret(QStringLiteral("Significance") + CrLf);
@@ -30,11 +30,11 @@ QString ShowSignificanceRecord(ContentTables& content, const NavigationState& na
     return content.SubjectName[s];
 }
 
-QString ShowInterpretationRecord(ContentTables& content, const NavigationState& nav,
+QString ShowInterpretationRecord(ContentTables& content, const StudySession& session,
                                  RichTextPane& pane)
 {
     LoadContent(content);
-    const int s = nav.CurrentRecord;
+    const int s = session.CurrentRecord;
     pane.setWholeText(QString());
     pane.beginEditBlock();
     for (int i = content.FirstInterpretation[s]; i <= content.LastInterpretation[s]; ++i) {
@@ -46,34 +46,34 @@ QString ShowInterpretationRecord(ContentTables& content, const NavigationState& 
     return content.SubjectName[s];
 }
 
-bool MoveToNextRecord(NavigationState& nav)
+bool MoveToNextRecord(StudySession& session)
 {
-    if (nav.BySignificance) {
-        if (nav.CurrentRecord >= LastSubject)
+    if (session.activityBySignificance()) {
+        if (session.CurrentRecord >= LastSubject)
             return false;
-        ++nav.CurrentRecord;
+        ++session.CurrentRecord;
         return true;
     }
-    for (int i = nav.CurrentRecord + 1; i <= LastSubject; ++i) {
-        if (nav.SubjectTicked[i]) {
-            nav.CurrentRecord = static_cast<qint16>(i);
+    for (int i = session.CurrentRecord + 1; i <= LastSubject; ++i) {
+        if (session.SubjectTicked[i]) {
+            session.CurrentRecord = static_cast<qint16>(i);
             return true;
         }
     }
     return false;
 }
 
-bool MoveToPreviousRecord(NavigationState& nav)
+bool MoveToPreviousRecord(StudySession& session)
 {
-    if (nav.BySignificance) {
-        if (nav.CurrentRecord <= 0)
+    if (session.activityBySignificance()) {
+        if (session.CurrentRecord <= 0)
             return false;
-        --nav.CurrentRecord;
+        --session.CurrentRecord;
         return true;
     }
-    for (int i = nav.CurrentRecord - 1; i >= 0; --i) {
-        if (nav.SubjectTicked[i]) {
-            nav.CurrentRecord = static_cast<qint16>(i);
+    for (int i = session.CurrentRecord - 1; i >= 0; --i) {
+        if (session.SubjectTicked[i]) {
+            session.CurrentRecord = static_cast<qint16>(i);
             return true;
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "content/modLearnNumerology.h"
-#include "shell/navigationstate.h"
+#include "session/studysession.h"
 
 namespace corvella {
 
@@ -15,20 +15,20 @@ QString SignificanceRecordText(const ContentTables& content, int subject);
 
 // Writes the significance record of CurrentRecord into the pane, piece by piece at the caret,
 // after loading the catalogue. Returns the subject's name for the learn screen's caption.
-QString ShowSignificanceRecord(ContentTables& content, const NavigationState& nav,
+QString ShowSignificanceRecord(ContentTables& content, const StudySession& session,
                                RichTextPane& pane);
 
 // Writes every interpretation entry of CurrentRecord: a heading "Name value" and the
 // paragraph, then an empty line. Returns the subject's name.
-QString ShowInterpretationRecord(ContentTables& content, const NavigationState& nav,
+QString ShowInterpretationRecord(ContentTables& content, const StudySession& session,
                                  RichTextPane& pane);
 
 // Moves CurrentRecord to the next record of the method in use: the next subject by
 // significance, the next ticked subject by interpretation. Returns false, with CurrentRecord
 // where it was, when there is none.
-bool MoveToNextRecord(NavigationState& nav);
+bool MoveToNextRecord(StudySession& session);
 // The same towards the first record.
-bool MoveToPreviousRecord(NavigationState& nav);
+bool MoveToPreviousRecord(StudySession& session);
 
 } // namespace learn
 } // namespace corvella

@@ -1,5 +1,7 @@
 #include "quiz/quizengine.h"
 
+#include "session/quizsizes.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -9,12 +11,12 @@ namespace corvella {
 
 namespace {
 
-constexpr int SignificanceQuestions = 10;
-constexpr int AnswerBoxes = 5;
+constexpr int SignificanceQuestions = SignificanceQuestionCount;
+constexpr int AnswerBoxes = AnswerBoxCount;
 // The correct text goes into one of the first four boxes only; the fifth always shows its
 // own distractor.
 constexpr int CorrectPositions = 4;
-constexpr int EntriesPerSubject = 5;
+constexpr int EntriesPerSubject = EntriesPerTickedSubject;
 // Distractors come from entries 0 to 169: the last entry is never offered as a wrong answer.
 constexpr int DistractorEntries = InterpretationEntryCount - 1;
 
@@ -52,9 +54,9 @@ int RoundHalfToEven(double value)
     return std::fmod(lower, 2.0) == 0.0 ? static_cast<int>(lower) : static_cast<int>(lower) + 1;
 }
 
-QuizEngine::QuizEngine(NavigationState& nav, TestState& test, ContentTables& content,
-                       RandomDraw& draw, ContentLoader loadContent)
-    : m_nav(nav), m_test(test), m_content(content), m_draw(draw),
+QuizEngine::QuizEngine(StudySession& session, ContentTables& content, RandomDraw& draw,
+                       ContentLoader loadContent)
+    : m_session(session), m_test(session.test), m_content(content), m_draw(draw),
       m_loadContent(std::move(loadContent))
 {}
 
@@ -82,13 +84,13 @@ void QuizEngine::ShowSignificanceQuestion(QuestionScreen& screen)
     m_loadContent(m_content);
     const int correctBox = m_draw.below(CorrectPositions);
 
-    const int asked = m_test.SignificanceOrder[m_nav.CurrentRecord];
+    const int asked = m_test.SignificanceOrder[m_test.CurrentQuestion];
     for (int box = 0; box < AnswerBoxes; ++box) {
         const int subject = box == correctBox ? asked : distractors[box];
         screen.setAnswerText(box, m_content.SubjectSignificance[subject]);
     }
     screen.setSubjectName(m_content.SubjectName[asked]);
-    screen.setQuestionNo(questionCounter(m_nav.CurrentRecord + 1, SignificanceQuestions));
+    screen.setQuestionNo(questionCounter(m_test.CurrentQuestion + 1, SignificanceQuestions));
 }
 
 int QuizEngine::drawEntryOf(int subject)
@@ -105,7 +107,7 @@ void QuizEngine::drawInterpretationQuestions()
     QList<qint16>& questions = m_test.InterpretationQuestions;
     questions.clear();
     for (int subject = 0; subject < SubjectCount; ++subject) {
-        if (!m_nav.SubjectTicked[subject])
+        if (!m_session.SubjectTicked[subject])
             continue;
         const qsizetype blockStart = questions.size();
         for (int place = 0; place < EntriesPerSubject; ++place) {
@@ -130,13 +132,13 @@ void QuizEngine::ShowInterpretationQuestion(QuestionScreen& screen)
     const auto distractors = drawDistractors(m_draw, DistractorEntries);
     const int correctBox = m_draw.below(CorrectPositions);
 
-    const int asked = m_test.InterpretationQuestions.at(m_nav.CurrentRecord);
+    const int asked = m_test.InterpretationQuestions.at(m_test.CurrentQuestion);
     for (int box = 0; box < AnswerBoxes; ++box) {
         const int entry = box == correctBox ? asked : distractors[box];
         screen.setAnswerText(box, m_content.InterpretationText[entry]);
     }
     screen.setSubjectName(EntryHeading(m_content, asked));
-    screen.setQuestionNo(questionCounter(m_nav.CurrentRecord + 1, questionCount()));
+    screen.setQuestionNo(questionCounter(m_test.CurrentQuestion + 1, questionCount()));
 }
 
 QuizEngine::AnswerResult QuizEngine::takeAnswer(QuestionScreen& screen)
@@ -147,16 +149,16 @@ QuizEngine::AnswerResult QuizEngine::takeAnswer(QuestionScreen& screen)
 
     // The text is stored, not the box: the report shows it and scores it by text.
     const QString text = screen.answerText(choice);
-    if (m_nav.BySignificance)
-        m_test.SignificanceAnswers[m_nav.CurrentRecord] = text;
+    if (m_session.activityBySignificance())
+        m_test.SignificanceAnswers[m_test.CurrentQuestion] = text;
     else
-        m_test.InterpretationAnswers[m_nav.CurrentRecord] = text;
-    ++m_nav.CurrentRecord;
+        m_test.InterpretationAnswers[m_test.CurrentQuestion] = text;
+    ++m_test.CurrentQuestion;
     screen.clearChoices();
 
-    if (m_nav.CurrentRecord >= questionCount())
+    if (m_test.CurrentQuestion >= questionCount())
         return AnswerResult::TestFinished;
-    if (m_nav.BySignificance)
+    if (m_session.activityBySignificance())
         ShowSignificanceQuestion(screen);
     else
         ShowInterpretationQuestion(screen);
@@ -165,7 +167,7 @@ QuizEngine::AnswerResult QuizEngine::takeAnswer(QuestionScreen& screen)
 
 int QuizEngine::questionCount() const
 {
-    return m_nav.BySignificance ? SignificanceQuestions
+    return m_session.activityBySignificance() ? SignificanceQuestions
                                 : static_cast<int>(m_test.InterpretationQuestions.size());
 }
 

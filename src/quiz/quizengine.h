@@ -2,9 +2,8 @@
 
 #include "content/modLearnNumerology.h"
 #include "platform/randomdraw.h"
-#include "shell/navigationstate.h"
 #include "quiz/questionscreen.h"
-#include "quiz/teststate.h"
+#include "session/studysession.h"
 
 #include <functional>
 
@@ -15,8 +14,8 @@ namespace corvella {
 int RoundHalfToEven(double value);
 
 // Draws the questions of a test, puts them on the question screen and takes the answers.
-// All state lives in the navigation and test state it is given, so the report can score
-// and empty it afterwards; the engine itself keeps nothing between calls.
+// All state lives in the study session it is given, so the report can score it afterwards;
+// the engine itself keeps nothing between calls.
 class QuizEngine
 {
 public:
@@ -24,13 +23,13 @@ public:
     // own tables here so that they can tell the texts apart.
     using ContentLoader = std::function<void(ContentTables&)>;
 
-    QuizEngine(NavigationState& nav, TestState& test, ContentTables& content, RandomDraw& draw,
+    QuizEngine(StudySession& session, ContentTables& content, RandomDraw& draw,
                ContentLoader loadContent = LoadContent);
 
-    // Shows question CurrentRecord + 1 of a significance test; the first call of a test
+    // Shows question CurrentQuestion + 1 of a significance test; the first call of a test
     // also draws the ten subjects asked.
     void ShowSignificanceQuestion(QuestionScreen& screen);
-    // Shows question CurrentRecord + 1 of an interpretation test; the first call of a test
+    // Shows question CurrentQuestion + 1 of an interpretation test; the first call of a test
     // also draws five entries per ticked subject.
     void ShowInterpretationQuestion(QuestionScreen& screen);
 
@@ -48,7 +47,7 @@ private:
     void drawInterpretationQuestions();
     int drawEntryOf(int subject);
 
-    NavigationState& m_nav;
+    StudySession& m_session;
     TestState& m_test;
     ContentTables& m_content;
     RandomDraw& m_draw;

@@ -1,10 +1,11 @@
 #include "quiz/resultreport.h"
 
+#include "platform/richtextpane.h"
+#include "session/quizsizes.h"
+
 namespace corvella {
 
 namespace {
-
-constexpr int SignificanceQuestions = 10;
 
 const QString& crLf()
 {
@@ -20,49 +21,53 @@ QString ResultFrameCaption(bool bySignificance)
                           : QStringLiteral("Test Result: Interpretation");
 }
 
-int WriteTestReport(NavigationState& nav, TestState& test, const ContentTables& content,
-                    RichTextPane& pane)
+QString TestReport::summary() const
+{
+    return QStringLiteral("%1 Correct out of %2 Questions").arg(score).arg(questionCount());
+}
+
+TestReport makeTestReport(bool bySignificance, const TestState& test,
+                          const ContentTables& content)
+{
+    const int count = bySignificance ? SignificanceQuestionCount
+                                     : static_cast<int>(test.InterpretationQuestions.size());
+    TestReport report;
+    report.blocks.reserve(count);
+    for (int q = 0; q < count; ++q) {
+        ReportBlock block;
+        if (bySignificance) {
+            const int subject = test.SignificanceOrder[q];
+            block.heading = content.SubjectName[subject];
+            block.choice = test.SignificanceAnswers[q];
+            block.correct = content.SubjectSignificance[subject];
+        } else {
+            const int entry = test.InterpretationQuestions.at(q);
+            block.heading = EntryHeading(content, entry);
+            block.choice = test.InterpretationAnswers.at(q);
+            block.correct = content.InterpretationText[entry];
+        }
+        if (block.isCorrect())
+            ++report.score;
+        report.blocks.append(block);
+    }
+    return report;
+}
+
+void drawTestReport(const TestReport& report, RichTextPane& pane)
 {
     pane.setWholeText(QString());
     pane.beginEditBlock();
-
-    const int count = nav.BySignificance ? SignificanceQuestions
-                                         : static_cast<int>(test.InterpretationQuestions.size());
-    int score = 0;
-    for (int q = 0; q < count; ++q) {
-        QString heading;
-        QString choice;
-        QString correct;
-        if (nav.BySignificance) {
-            const int subject = test.SignificanceOrder[q];
-            heading = content.SubjectName[subject];
-            choice = test.SignificanceAnswers[q];
-            correct = content.SubjectSignificance[subject];
-        } else {
-            const int entry = test.InterpretationQuestions.at(q);
-            heading = EntryHeading(content, entry);
-            choice = test.InterpretationAnswers.at(q);
-            correct = content.InterpretationText[entry];
-        }
-
+    for (const ReportBlock& block : report.blocks) {
         pane.setEmphasis(true);
-        pane.insertAtCaret(heading + crLf());
+        pane.insertAtCaret(block.heading + crLf());
         pane.setEmphasis(false);
         pane.insertAtCaret(QStringLiteral("Your Choice: ") + crLf());
-        pane.insertAtCaret(choice + crLf());
+        pane.insertAtCaret(block.choice + crLf());
         pane.insertAtCaret(QStringLiteral("Correct Choice: ") + crLf());
-        pane.insertAtCaret(correct + crLf() + crLf());
-
-        // Exact and case-sensitive: the same text offered in two boxes scores from either.
-        if (choice == correct)
-            ++score;
+        pane.insertAtCaret(block.correct + crLf() + crLf());
     }
-    pane.insertAtCaret(QStringLiteral("%1 Correct out of %2 Questions").arg(score).arg(count));
+    pane.insertAtCaret(report.summary());
     pane.endEditBlock();
-
-    test.clear();
-    nav.SubjectTicked.fill(false);
-    return score;
 }
 
 } // namespace corvella

@@ -1,5 +1,6 @@
 #include "shell/frmAbout.h"
 #include "ui_frmAbout.h"
+#include "version.h"
 
 #include "platform/weblauncher.h"
 
@@ -22,6 +23,8 @@ frmAbout::frmAbout(WebLauncher& web, QWidget* parent)
     : QDialog(parent), m_ui(new Ui::frmAbout), m_web(web)
 {
     m_ui->setupUi(this);
+    setWindowTitle(versionedTitle());
+    m_ui->Label2->setText(versionedTitle());
     // A fixed dialog border with a close box only. As a window with a parent it gets no
     // task bar entry of its own.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 #include "ui_frmMain.h"
+#include "version.h"
 
 #include "learn/learnviews.h"
 #include "platform/richtextpane.h"
@@ -100,7 +101,7 @@ private:
 
 frmMain::frmMain(const Services& services, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()), m_services(services),
-      m_draw(*services.random, *services.clock), m_engine(m_nav, m_test, m_content, m_draw),
+      m_draw(*services.random, *services.clock), m_engine(m_session, m_content, m_draw),
       m_questionWidgets(std::make_unique<QuestionWidgets>(*this)),
       m_clipboardGuard(std::make_unique<ClipboardGuard>(*services.clipboard))
 {
@@ -110,6 +111,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     windowFont.setPointSizeF(8.25);
     setFont(windowFont);
     ui->setupUi(this);
+    setWindowTitle(versionedTitle());
     applyWindowLook(*ui);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -231,9 +233,9 @@ void frmMain::CoBrand_Randomize(double r)
 
 void frmMain::cmdNext_Click()
 {
-    m_nav.LearnSelected = false;
+    m_session.LearnSelected = false;
     if (ui->optMain0->isChecked()) {
-        m_nav.LearnSelected = true;
+        m_session.LearnSelected = true;
         ui->optOption0->setText(text("Learn By Significance of Numbers"));
         ui->optOption1->setText(text("Learn By Interpretation of Numbers"));
         ui->fraOption1->setTitle(text("Learn Options"));
@@ -261,29 +263,29 @@ void frmMain::cmdBack2_Click()
 
 void frmMain::cmdNext2_Click()
 {
-    m_nav.BySignificance = false;
+    m_session.BySignificance = false;
     const bool first = ui->optOption0->isChecked();
     const bool second = ui->optOption1->isChecked();
-    if (m_nav.LearnSelected && first) {
-        m_nav.BySignificance = true;
-        m_nav.CurrentRecord = 0;
+    if (m_session.LearnSelected && first) {
+        m_session.BySignificance = true;
+        m_session.CurrentRecord = 0;
+        m_session.startActivity();
         ui->fraOption2->setTitle(text("Learn By Significance"));
         ShowScreen(LearnScreen);
         ShowSignificanceRecord();
-    } else if (m_nav.LearnSelected && second) {
-        m_nav.CurrentRecord = 0;
+    } else if (m_session.LearnSelected && second) {
+        m_session.CurrentRecord = 0;
         ui->lblCaption5->setText(text("Select the options which you would like to memorize."));
         ui->fraOption3->setTitle(text("Learn By Interpretation"));
         ShowScreen(SubjectScreen);
-    } else if (!m_nav.LearnSelected && first) {
-        m_nav.BySignificance = true;
-        m_nav.CurrentRecord = 0;
+    } else if (!m_session.LearnSelected && first) {
+        m_session.BySignificance = true;
+        m_session.startActivity();
         setGrowingCaption(ui->lblCaption6, text("Select one option from the given choices below."));
         ui->fraOption4->setTitle(text("Test By Significance"));
         ShowScreen(QuestionScreenIndex);
         ShowSignificanceQuestion();
-    } else if (!m_nav.LearnSelected && second) {
-        m_nav.CurrentRecord = 0;
+    } else if (!m_session.LearnSelected && second) {
         setGrowingCaption(ui->lblCaption6, text("Select the correct interpretation for the number "
                                                 "displayed at the bottom."));
         ui->lblCaption5->setText(
@@ -310,15 +312,16 @@ void frmMain::cmdNext3_Click()
         return;
     }
     for (int i = 0; i < SubjectCount; ++i)
-        m_nav.SubjectTicked[i] = chkSubject[i]->isChecked();
+        m_session.SubjectTicked[i] = chkSubject[i]->isChecked();
     for (QCheckBox* box : chkSubject)
         box->setChecked(false);
-    m_nav.CurrentRecord = 0;
+    m_session.CurrentRecord = 0;
+    m_session.startActivity();
 
-    if (m_nav.LearnSelected) {
+    if (m_session.LearnSelected) {
         for (int i = 0; i < SubjectCount; ++i) {
-            if (m_nav.SubjectTicked[i]) {
-                m_nav.CurrentRecord = static_cast<qint16>(i);
+            if (m_session.SubjectTicked[i]) {
+                m_session.CurrentRecord = static_cast<qint16>(i);
                 break;
             }
         }
@@ -334,31 +337,33 @@ void frmMain::cmdNext3_Click()
 
 void frmMain::cmdBackToMain_Click()
 {
+    m_session.returnToChoosing();
     ShowScreen(StartScreen);
 }
 
 void frmMain::cmdGoToMain_Click()
 {
+    m_session.returnToChoosing();
     ShowScreen(StartScreen);
 }
 
 void frmMain::ShowSignificanceRecord()
 {
     setGrowingCaption(ui->lblLearnSubject,
-                      learn::ShowSignificanceRecord(m_content, m_nav, *ui->RTBLearn));
+                      learn::ShowSignificanceRecord(m_content, m_session, *ui->RTBLearn));
     ui->RTBLearn->scrollToTop();
 }
 
 void frmMain::ShowInterpretationRecord()
 {
     setGrowingCaption(ui->lblLearnSubject,
-                      learn::ShowInterpretationRecord(m_content, m_nav, *ui->RTBLearn));
+                      learn::ShowInterpretationRecord(m_content, m_session, *ui->RTBLearn));
     ui->RTBLearn->scrollToTop();
 }
 
 void frmMain::drawLearnRecord()
 {
-    if (m_nav.BySignificance)
+    if (m_session.activityBySignificance())
         ShowSignificanceRecord();
     else
         ShowInterpretationRecord();
@@ -366,7 +371,7 @@ void frmMain::drawLearnRecord()
 
 void frmMain::cmdNextLearn_Click()
 {
-    if (learn::MoveToNextRecord(m_nav))
+    if (learn::MoveToNextRecord(m_session))
         drawLearnRecord();
     else
         m_services.messages->error(text("You are at the last record"));
@@ -374,7 +379,7 @@ void frmMain::cmdNextLearn_Click()
 
 void frmMain::cmdBackLearn_Click()
 {
-    if (learn::MoveToPreviousRecord(m_nav))
+    if (learn::MoveToPreviousRecord(m_session))
         drawLearnRecord();
     else
         m_services.messages->error(text("You are at the first record"));
@@ -412,8 +417,10 @@ void frmMain::cmdNextQuestion_Click()
 void frmMain::ShowTestResult()
 {
     ShowScreen(ResultScreen);
-    ui->fraOption5->setTitle(ResultFrameCaption(m_nav.BySignificance));
-    WriteTestReport(m_nav, m_test, m_content, *ui->RTBTestResult);
+    const bool bySignificance = m_session.activityBySignificance();
+    ui->fraOption5->setTitle(ResultFrameCaption(bySignificance));
+    drawTestReport(makeTestReport(bySignificance, m_session.test, m_content), *ui->RTBTestResult);
+    m_session.finishTest();
     ui->RTBTestResult->scrollToTop();
     Q_EMIT testFinished();
 }

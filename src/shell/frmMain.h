@@ -4,9 +4,8 @@
 #include "platform/randomdraw.h"
 #include "platform/services.h"
 #include "platform/weblauncher.h"
-#include "shell/navigationstate.h"
 #include "quiz/quizengine.h"
-#include "quiz/teststate.h"
+#include "session/studysession.h"
 
 #include <QMainWindow>
 
@@ -55,8 +54,7 @@ public:
     void CoBrand_Randomize(double r);
     int coBrandRandomNumber() const { return m_coBrandRandomNumber; }
 
-    const NavigationState& navigation() const { return m_nav; }
-    const TestState& testState() const { return m_test; }
+    const StudySession& session() const { return m_session; }
     const ContentTables& content() const { return m_content; }
 
     // The handlers of the wizard's buttons, public so that tests can call them directly.
@@ -94,8 +92,7 @@ private:
 
     std::unique_ptr<Ui::frmMain> ui;
     Services m_services;
-    NavigationState m_nav;
-    TestState m_test;
+    StudySession m_session;
     ContentTables m_content;
     RandomDraw m_draw;
     QuizEngine m_engine;

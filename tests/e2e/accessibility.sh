@@ -56,10 +56,11 @@ echo "AT-SPI bus ready at $a11y_bus"
 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$WORK/program.log" 2>&1 &
 app=$!
 CLEANUP_PIDS+=($app)
-wait_for 20 window_named '^Corvella Learn Numerology v1\.20$' || fail "the main window did not appear"
+title="Corvella Learn Numerology v${CORVELLA_VERSION:?CTest names the version}"
+wait_for 20 window_named "^${title//./\\.}\$" || fail "the main window did not appear"
 
 AT_SPI_BUS_ADDRESS="$a11y_bus" "$python" "$here/lib/atspi_walk.py" "$(basename "$program")" \
-    "Corvella Learn Numerology v1.20"
+    "$title"
 status=$?
 [ "$status" = 77 ] && exit 77
 [ "$status" = 0 ] || {

@@ -9,6 +9,7 @@
 // Usage: corvella_soak [--actions N] [--seed S]. The seed is printed first, so that a failing
 // walk can be replayed exactly: the program's own random draws are seeded from it too.
 
+#include "version.h"
 #include "support/mainwindowfixture.h"
 
 #include "content/modLearnNumerology.h"
@@ -128,6 +129,7 @@ struct Model
     bool learnSelected = false;
     bool bySignificance = false;
     int currentRecord = 0;
+    int currentQuestion = 0;
     std::array<bool, SubjectSlots> subjectTicked{};
 
     // The running test, or the last finished one.
@@ -430,7 +432,7 @@ private:
         const bool second = m_f.radio("optOption1")->isChecked();
         const bool learn = m_model.learnSelected;
         m_model.bySignificance = first;
-        if (first || second)
+        if (learn && (first || second))
             m_model.currentRecord = 0;
         if (learn && first)
             m_model.screen = frmMain::LearnScreen;
@@ -570,8 +572,8 @@ private:
             return;
         }
         m_model.choices << answerBox(chosen)->wholeText();
-        ++m_model.currentRecord;
-        const bool last = m_model.currentRecord == m_model.questionCount;
+        ++m_model.currentQuestion;
+        const bool last = m_model.currentQuestion == m_model.questionCount;
         if (last) {
             m_model.screen = frmMain::ResultScreen;
             m_model.testRunning = false;
@@ -621,7 +623,7 @@ private:
         check(m_closerDone, QStringLiteral("the About window's closer never ran"));
         check(m_aboutSeen, QStringLiteral("About Software did not open the About window"));
         check(m_aboutModal, QStringLiteral("the About window was not modal"));
-        checkText(m_aboutTitle, QStringLiteral("Corvella Learn Numerology v1.20"),
+        checkText(m_aboutTitle, QStringLiteral("Corvella Learn Numerology v" CORVELLA_VERSION),
                   QStringLiteral("About window caption"));
         check(!m_aboutLeftOpen,
               QStringLiteral("the About window stayed open after %1").arg(aboutCloseName(how)));
@@ -677,6 +679,7 @@ private:
     {
         m_model.screen = frmMain::QuestionScreenIndex;
         m_model.testRunning = true;
+        m_model.currentQuestion = 0;
         m_model.questionCount = questions;
         m_model.asked.clear();
         m_model.headings.clear();
@@ -831,7 +834,7 @@ private:
         }
 
         // The report ends the test: nothing of it carries over into the next one.
-        const TestState& test = m_f.window->testState();
+        const TestState& test = m_f.window->session().test;
         check(!test.QuestionsDrawn && test.InterpretationQuestions.isEmpty() &&
                   test.InterpretationAnswers.isEmpty(),
               QStringLiteral("the test state was not emptied by the report"));
@@ -849,6 +852,30 @@ private:
 
     // ---- invariants after every step -----------------------------------------------------
 
+    void checkPhase(Phase phase)
+    {
+        const bool sig = m_model.bySignificance;
+        switch (m_model.screen) {
+        case frmMain::LearnScreen:
+            checkEqual(int(phase),
+                       int(sig ? Phase::LearningBySignificance : Phase::LearningByInterpretation),
+                       QStringLiteral("phase on the learn screen"));
+            break;
+        case frmMain::QuestionScreenIndex:
+            checkEqual(int(phase),
+                       int(sig ? Phase::TestingBySignificance : Phase::TestingByInterpretation),
+                       QStringLiteral("phase on the question screen"));
+            break;
+        case frmMain::ResultScreen:
+            checkEqual(int(phase), int(Phase::ShowingResult),
+                       QStringLiteral("phase on the result screen"));
+            break;
+        default:
+            checkEqual(int(phase), int(Phase::Choosing), QStringLiteral("phase while choosing"));
+            break;
+        }
+    }
+
     void checkInvariants()
     {
         // Exactly one screen in front, the one the actions lead to, on top of the others.
@@ -865,7 +892,7 @@ private:
         checkControlsInFront(front);
 
         // The navigation state follows the model.
-        const NavigationState& nav = m_f.window->navigation();
+        const StudySession& nav = m_f.window->session();
         checkEqual(nav.LearnSelected, m_model.learnSelected, QStringLiteral("LearnSelected"));
         checkEqual(nav.BySignificance, m_model.bySignificance, QStringLiteral("BySignificance"));
         checkEqual(int(nav.CurrentRecord), m_model.currentRecord, QStringLiteral("CurrentRecord"));
@@ -874,9 +901,14 @@ private:
                        QStringLiteral("SubjectTicked(%1)").arg(i));
         check(!nav.SubjectTicked[SubjectSlots - 1], QStringLiteral("SubjectTicked(15) is set"));
 
-        // CurrentRecord within the bounds of what the screen in front is doing.
+        // The phase is the activity of the screen in front.
+        checkPhase(nav.phase);
+
+        // CurrentRecord and CurrentQuestion within the bounds of what the screen in front is
+        // doing.
         const int record = nav.CurrentRecord;
-        const TestState& test = m_f.window->testState();
+        const int question = nav.test.CurrentQuestion;
+        const TestState& test = nav.test;
         switch (m_model.screen) {
         case frmMain::LearnScreen:
             check(record >= 0 && record <= kLastSubject,
@@ -892,10 +924,11 @@ private:
             check(test.QuestionsDrawn,
                   QStringLiteral("question screen in front without a drawn test"));
             checkEqual(count, m_model.questionCount, QStringLiteral("question count"));
-            check(record >= 0 && record < count,
-                  QStringLiteral("question number %1 out of 0..%2").arg(record).arg(count - 1));
+            checkEqual(question, m_model.currentQuestion, QStringLiteral("CurrentQuestion"));
+            check(question >= 0 && question < count,
+                  QStringLiteral("question number %1 out of 0..%2").arg(question).arg(count - 1));
             checkText(m_f.label("lblQuestionNo")->text(),
-                      QStringLiteral("Question %1 of %2").arg(record + 1).arg(count),
+                      QStringLiteral("Question %1 of %2").arg(question + 1).arg(count),
                       QStringLiteral("question counter"));
             if (!nav.BySignificance)
                 checkEqual(static_cast<int>(test.InterpretationAnswers.size()), count,
@@ -903,12 +936,11 @@ private:
             break;
         }
         case frmMain::ResultScreen:
-            checkEqual(record, m_model.questionCount,
-                       QStringLiteral("CurrentRecord on the result screen"));
+            checkEqual(question, 0, QStringLiteral("CurrentQuestion on the result screen"));
             break;
         default:
-            check(record >= 0 && record <= kMostQuestions,
-                  QStringLiteral("CurrentRecord %1 out of 0..75").arg(record));
+            check(record >= 0 && record <= kLastSubject,
+                  QStringLiteral("CurrentRecord %1 out of 0..14").arg(record));
             break;
         }
         // A test runs only while its questions are on screen: it cannot be left half done.

@@ -16,7 +16,7 @@ build="${BENCH_BUILD:-$root/build-bench}"
 starts="${BENCH_STARTS:-21}"
 median="${BENCH_MEDIAN:-9}"
 
-bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/install-deps.sh" test
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target benchmarks -j"$(nproc)"
 

@@ -2,6 +2,6 @@
 # Installs what is missing, builds, and starts Corvella Learn Numerology.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/install-deps.sh" run
 bash "$root/scripts/build.sh" "$root/build"
 exec "$root/build/src/CorvellaFreeLearnNumerology"

@@ -19,7 +19,7 @@ scales=(1 1.5 2)
 # 0.02; a control moved by 3 pixels measures 0.05.
 max_difference=0.03
 
-bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/install-deps.sh" test
 [ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --target corvella_screenshots CorvellaFreeLearnNumerology -j"$(nproc)"
 

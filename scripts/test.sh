@@ -3,7 +3,7 @@
 # then once more built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/install-deps.sh" test
 
 bash "$root/scripts/build.sh" "$root/build"
 (cd "$root/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)

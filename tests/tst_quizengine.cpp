@@ -586,7 +586,6 @@ void TestQuizEngine::realContent()
 {
     // The program's own tables, as loaded by the engine itself.
     StudySession session;
-    TestState& test = session.test;
     ContentTables content;
     FakeClock clock;
     ScriptedRandom random(entryDraws({90, 84, 85, 86, 87}) +

@@ -3,6 +3,7 @@
 #include "platform/richtextpane.h"
 #include "quiz/printcopy.h"
 
+#include <QSet>
 #include <QTest>
 #include <QTextBlock>
 
@@ -120,6 +121,58 @@ private Q_SLOTS:
         QVERIFY(report.contains(
             QRegularExpression(QStringLiteral("\r\n\r\n\\d+ Correct out of 10 Questions$"))));
         QVERIFY(!f.window->session().test.QuestionsDrawn);
+    }
+
+    // Answers right or wrong by a fixed pattern, finding the correct text among the boxes
+    // the way the learner sees them, and expects the report to count exactly the right ones.
+    void reportCountsTheRightAnswers_data()
+    {
+        QTest::addColumn<bool>("bySignificance");
+        QTest::addColumn<QList<int>>("ticked");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("significance") << true << QList<int>{} << 10;
+        QTest::newRow("interpretation, bridges and birthday") << false << QList<int>{4, 5, 6} << 15;
+    }
+    void reportCountsTheRightAnswers()
+    {
+        QFETCH(bool, bySignificance);
+        QFETCH(QList<int>, ticked);
+        QFETCH(int, questions);
+        MainWindowFixture f;
+        f.chooseActivity(false);
+        f.chooseMethod(bySignificance);
+        if (!bySignificance) {
+            for (int s : ticked)
+                f.subject(s)->setChecked(true);
+            f.click("cmdNext3");
+        }
+        const ContentTables& content = f.window->content();
+        int right = 0;
+        for (int q = 0; q < questions; ++q) {
+            QCOMPARE(f.window->currentScreen(), 4);
+            const TestState& test = f.window->session().test;
+            const QString correct =
+                bySignificance ? content.SubjectSignificance[test.SignificanceOrder[q]]
+                               : content.InterpretationText[test.InterpretationQuestions[q]];
+            QStringList texts;
+            for (int i = 0; i < 5; ++i)
+                texts << pane(f, QStringLiteral("txtOption%1").arg(i))->wholeText();
+            QCOMPARE(texts.count(correct), 1);
+            QCOMPARE(QSet<QString>(texts.begin(), texts.end()).size(), 5);
+            int box = static_cast<int>(texts.indexOf(correct));
+            if (q % 3 == 1)
+                box = (box + 1 + q % 4) % 5; // a wrong answer
+            else
+                ++right;
+            f.radio(qPrintable(QStringLiteral("optChoice%1").arg(box)))->setChecked(true);
+            f.click("cmdNextQuestion");
+        }
+        QCOMPARE(f.window->currentScreen(), 5);
+        const QString report = pane(f, QStringLiteral("RTBTestResult"))->wholeText();
+        QVERIFY2(
+            report.endsWith(
+                QStringLiteral("\r\n\r\n%1 Correct out of %2 Questions").arg(right).arg(questions)),
+            qPrintable(report.right(60)));
     }
 
     void allFifteenSubjectsMakeSeventyFiveQuestions()

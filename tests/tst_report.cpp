@@ -305,7 +305,7 @@ void TestResultReport::nothingCarriesOverToTheNextTest()
     const int drawsBefore = random.draws;
     engine.ShowSignificanceQuestion(screen);
     QVERIFY(session.test.QuestionsDrawn);
-    QVERIFY(random.draws - drawsBefore >= 10 + 5 + 1);
+    QVERIFY(random.draws - drawsBefore >= 10 + 4 + 1);
     QCOMPARE(screen.counter, QStringLiteral("Question 1 of 10"));
     QCOMPARE(answerAll(), 10);
     QVERIFY(makeTestReport(true, session.test, content)

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace corvella {
 
@@ -13,27 +14,50 @@ namespace {
 
 constexpr int SignificanceQuestions = SignificanceQuestionCount;
 constexpr int AnswerBoxes = AnswerBoxCount;
-// The correct text goes into one of the first four boxes only; the fifth always shows its
-// own distractor.
-constexpr int CorrectPositions = 4;
+// One box holds the correct text, the other four a wrong answer each.
+constexpr int Distractors = AnswerBoxes - 1;
 constexpr int EntriesPerSubject = EntriesPerTickedSubject;
 // Distractors come from entries 0 to 169: the last entry is never offered as a wrong answer.
 constexpr int DistractorEntries = InterpretationEntryCount - 1;
 
-// One draw below n per answer box, drawing again for a box whose value an earlier box of the
-// same question already holds.
-std::array<int, AnswerBoxes> drawDistractors(RandomDraw& draw, int n)
+// Draws the four wrong answers of a question from texts[0] to texts[count - 1]. Scoring goes
+// by text, so choices are told apart by text too: a candidate whose text is the correct one
+// never enters the draw (the asked item itself, or another with the same text), and once a
+// distractor is drawn every candidate with its text leaves the draw. Each draw is uniform
+// over the candidates left, in index order.
+std::array<int, Distractors> drawDistractors(RandomDraw& draw, const QString* texts, int count,
+                                             const QString& correct)
 {
-    std::array<int, AnswerBoxes> distractors{};
-    for (int box = 0; box < AnswerBoxes; ++box) {
-        int value;
-        do {
-            value = draw.below(n);
-        } while (std::find(distractors.begin(), distractors.begin() + box, value) !=
-                 distractors.begin() + box);
-        distractors[box] = value;
+    std::vector<int> candidates;
+    candidates.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        if (texts[i] != correct)
+            candidates.push_back(i);
+    }
+    std::array<int, Distractors> distractors{};
+    for (int& distractor : distractors) {
+        // The program's tables hold far more than five different texts; stop rather than read
+        // past the list if some other tables do not.
+        if (candidates.empty())
+            break;
+        distractor = candidates[draw.below(static_cast<int>(candidates.size()))];
+        const QString& drawn = texts[distractor];
+        candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
+                                        [&](int i) { return texts[i] == drawn; }),
+                         candidates.end());
     }
     return distractors;
+}
+
+// The correct text goes into a box drawn from all five; the distractors fill the other boxes
+// in the order they were drawn.
+void fillAnswerBoxes(QuestionScreen& screen, RandomDraw& draw, const QString& correct,
+                     const std::array<int, Distractors>& distractors, const QString* texts)
+{
+    const int correctBox = draw.below(AnswerBoxes);
+    auto next = distractors.begin();
+    for (int box = 0; box < AnswerBoxes; ++box)
+        screen.setAnswerText(box, box == correctBox ? correct : texts[*next++]);
 }
 
 QString questionCounter(int number, int count)
@@ -78,17 +102,13 @@ void QuizEngine::ShowSignificanceQuestion(QuestionScreen& screen)
         m_test.QuestionsDrawn = true;
         drawSignificanceOrder();
     }
-    // Distractors are only kept apart from each other, not from the subject asked: when one
-    // of them is that subject, the correct text stands in two boxes and either scores.
-    const auto distractors = drawDistractors(m_draw, SubjectCount);
+    // The tables come first: the distractors are told apart by their texts.
     m_loadContent(m_content);
-    const int correctBox = m_draw.below(CorrectPositions);
-
     const int asked = m_test.SignificanceOrder[m_test.CurrentQuestion];
-    for (int box = 0; box < AnswerBoxes; ++box) {
-        const int subject = box == correctBox ? asked : distractors[box];
-        screen.setAnswerText(box, m_content.SubjectSignificance[subject]);
-    }
+    const QString* texts = m_content.SubjectSignificance.data();
+    const QString& correct = texts[asked];
+    const auto distractors = drawDistractors(m_draw, texts, SubjectCount, correct);
+    fillAnswerBoxes(screen, m_draw, correct, distractors, texts);
     screen.setSubjectName(m_content.SubjectName[asked]);
     screen.setQuestionNo(questionCounter(m_test.CurrentQuestion + 1, SignificanceQuestions));
 }
@@ -129,14 +149,11 @@ void QuizEngine::ShowInterpretationQuestion(QuestionScreen& screen)
         m_test.QuestionsDrawn = true;
         drawInterpretationQuestions();
     }
-    const auto distractors = drawDistractors(m_draw, DistractorEntries);
-    const int correctBox = m_draw.below(CorrectPositions);
-
     const int asked = m_test.InterpretationQuestions.at(m_test.CurrentQuestion);
-    for (int box = 0; box < AnswerBoxes; ++box) {
-        const int entry = box == correctBox ? asked : distractors[box];
-        screen.setAnswerText(box, m_content.InterpretationText[entry]);
-    }
+    const QString* texts = m_content.InterpretationText.data();
+    const QString& correct = texts[asked];
+    const auto distractors = drawDistractors(m_draw, texts, DistractorEntries, correct);
+    fillAnswerBoxes(screen, m_draw, correct, distractors, texts);
     screen.setSubjectName(EntryHeading(m_content, asked));
     screen.setQuestionNo(questionCounter(m_test.CurrentQuestion + 1, questionCount()));
 }

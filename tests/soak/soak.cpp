@@ -686,8 +686,8 @@ private:
         m_model.choices.clear();
     }
 
-    // A new question is on screen: it asks about a known subject or value, its correct answer
-    // stands in one of the first four boxes, and every box holds a text that can be an answer.
+    // A new question is on screen: it asks about a known subject or value, every box holds a
+    // text that can be an answer, no two boxes the same, and the correct one is among them.
     void questionShown()
     {
         const QString heading = m_f.label("lblSubjectName")->text();
@@ -707,18 +707,23 @@ private:
                   QStringLiteral("question asks about an unknown value \"%1\"").arg(heading));
             correct = m_content.InterpretationText[asked];
         }
-        bool offered = false;
+        QStringList texts;
         for (int i = 0; i < kAnswerBoxes; ++i) {
             const QString text = answerBox(i)->wholeText();
-            offered = offered || (i < kAnswerBoxes - 1 && text == correct);
+            texts << text;
             check(isAnswerText(text),
                   QStringLiteral("answer box %1 holds a text that is no answer: \"%2\"")
                       .arg(i)
                       .arg(shortened(text)));
         }
-        check(offered,
-              QStringLiteral("the correct answer to \"%1\" is not in one of the first four boxes")
-                  .arg(heading));
+        check(texts.count(correct) == 1,
+              QStringLiteral("the correct answer to \"%1\" stands in %2 boxes, expected one")
+                  .arg(heading)
+                  .arg(texts.count(correct)));
+        QStringList distinct = texts;
+        distinct.removeDuplicates();
+        check(distinct.size() == kAnswerBoxes,
+              QStringLiteral("two answer boxes of \"%1\" hold the same text").arg(heading));
         m_model.asked << asked;
         m_model.headings << heading;
     }

@@ -5,19 +5,19 @@ namespace corvella::texts {
 // The values 6, 7 and 8 of the two bridge numbers share one paragraph each, so these
 // speak of closing the gap between two sides of oneself without naming which two.
 static const char BridgeSix[] =
-    "Care and responsibility close the gap between the sides of yourself that this bridge "
+    "Care and responsibility close the gap between the sides of yourself that this Bridge "
     "connects. When you take up your duties to family, friends and community willingly, what you "
     "want and what you live begin to line up. Learn to give without taking control, create "
     "harmony and beauty around you, and accept help in return. Warm, dependable service is the "
     "quality to develop, and it draws both sides of you together into a whole.";
 static const char BridgeSeven[] =
-    "Developing reflection and inner understanding joins the sides of yourself that this bridge "
+    "Developing reflection and inner understanding joins the sides of yourself that this Bridge "
     "links. Set aside quiet time to study, think and look honestly at your motives, rather than "
     "rushing from task to task. Trust your intuition and seek the deeper meaning behind your "
     "experiences. As you come to know yourself better, the gap narrows, because you see clearly "
     "what each side of you needs and how they fit.";
 static const char BridgeEight[] =
-    "Balanced strength is the way to bring together the sides of yourself that this bridge "
+    "Balanced strength is the way to bring together the sides of yourself that this Bridge "
     "connects. Develop good judgement, self-discipline and the confidence to take charge of your "
     "affairs, including money, while keeping material success in proportion to your values. Using "
     "your power fairly and with purpose closes the gap, letting both sides of you work together "
@@ -225,7 +225,7 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "task is simply to use your gifts fully on the path in front of you. Take care not to rest "
     "on this ease: a closed gap is a head start, not a finished journey.",
     // Life Path / Expression Bridge Number 1
-    "This bridge asks you to develop independence and self-confidence to bring your life's "
+    "This Bridge asks you to develop independence and self-confidence to bring your life's "
     "direction and your natural talents together. You may have the skills you need but hesitate "
     "to use them on your own initiative, waiting for others to approve. Practise making "
     "decisions, taking the lead and trusting your own judgement. Each time you act on your own "
@@ -267,7 +267,7 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "between inner wish and outer face to close. Your task is to stay honest and keep it that "
     "way, letting your genuine feelings go on shaping how you present yourself.",
     // Heart Desire / Personality Bridge Number 1
-    "This bridge asks you to show your inner wishes with more courage. What you want in your "
+    "This Bridge asks you to show your inner wishes with more courage. What you want in your "
     "heart may stay hidden behind an outward image shaped by other people's expectations. Develop "
     "self-assurance: state your preferences, stand up for what matters to you and let your "
     "individuality show in how you dress, speak and act. When your outward image carries the "

@@ -73,72 +73,72 @@ const char* const InterpretationsCycles[69] = {
     "these years opportunities come to those who take the initiative: starting a business, "
     "stepping into a leadership role or striking out on your own. You may have to rely on "
     "yourself more than usual, which builds courage and confidence. Make the most of this "
-    "pinnacle by acting on your own ideas instead of waiting for others.",
+    "Pinnacle by acting on your own ideas instead of waiting for others.",
     // Pinnacle Number 2
     "Progress in this period comes through cooperation rather than force. The climate of these "
     "years is gentle and sometimes slow; opportunities arrive through partnerships, marriage, "
     "teamwork and careful diplomacy. Sensitivity is heightened, so feelings may be easily "
-    "hurt, yet this is also a fine time to develop tact and patience. Success in this pinnacle "
+    "hurt, yet this is also a fine time to develop tact and patience. Success in this Pinnacle "
     "grows from the details you attend to and the people you support.",
     // Pinnacle Number 3
     "A lively, sociable period begins in which self-expression is the key opportunity. These "
     "years favour writing, speaking, the arts, entertaining and making friends, and there is "
     "often more fun and lightness than usual. The climate encourages creativity, but it can "
     "also tempt you to spread yourself thin. Channel your energy into a few chosen outlets and "
-    "this pinnacle can bring real recognition for your talents.",
+    "this Pinnacle can bring real recognition for your talents.",
     // Pinnacle Number 4
     "This is a period of hard work and building foundations. The opportunities of these years "
     "come through steady effort, organisation and practical skill: buying a home, learning a "
     "trade, establishing a career. The climate can feel demanding, with limits on time and "
     "money, but what you build now is meant to last. Patience, order and persistence are the "
-    "tools that turn this pinnacle into lasting security.",
+    "tools that turn this Pinnacle into lasting security.",
     // Pinnacle Number 5
     "This period is full of change, movement and fresh experience. Expect opportunities to "
     "travel, move house, switch jobs or meet people from all walks of life. The climate is "
     "restless and exciting, and plans made at the start of the period may look very different "
-    "by its end. This pinnacle rewards flexibility and curiosity; its pitfall is acting on "
+    "by its end. This Pinnacle rewards flexibility and curiosity; its pitfall is acting on "
     "impulse, so keep a steady hand on your choices while enjoying the variety.",
     // Pinnacle Number 6
     "This period of life centres on home, family and responsibility. These years often bring "
     "marriage, children, caring for relatives or serving the local community, and "
     "opportunities come through what you do for others. The climate is warm but can feel heavy "
-    "with duties. Meeting those duties with love rather than resentment makes this pinnacle a "
+    "with duties. Meeting those duties with love rather than resentment makes this Pinnacle a "
     "time of deep contentment and a settled, welcoming home.",
     // Pinnacle Number 7
     "A quieter period arrives, suited to study, reflection and inner growth. The opportunities "
     "of these years lie in education, research, specialised skill and spiritual understanding "
     "rather than in outward show. The climate may feel solitary, and material matters "
-    "sometimes move slowly. Use this pinnacle to deepen your knowledge and learn to trust your "
+    "sometimes move slowly. Use this Pinnacle to deepen your knowledge and learn to trust your "
     "own insight, and it will leave you far wiser than before.",
     // Pinnacle Number 8
     "This is a period of ambition, achievement and material opportunity. During these years "
     "business, finance and positions of authority open up, and good management can bring real "
     "gains in money and status. The climate is competitive and asks for confidence and sound "
-    "judgement. Handled with fairness and efficiency, this pinnacle can be among the most "
+    "judgement. Handled with fairness and efficiency, this Pinnacle can be among the most "
     "successful stretches of your working life.",
     // Pinnacle Number 9
     "This period brings broadening horizons and completion. The opportunities of these years "
     "come through service, creativity and compassion, and you may be drawn to work that "
     "benefits many people. The climate also brings endings: chapters close so that new ones "
-    "can open later. This pinnacle asks you to give freely and let go gracefully, and it "
+    "can open later. This Pinnacle asks you to give freely and let go gracefully, and it "
     "rewards generosity with a wider outlook on life.",
     // Pinnacle Number 11
     "Ruled by a master number, this period brings heightened intuition and inspiration. During "
     "these years you may be noticed for your ideals, your insight or an artistic or spiritual "
     "calling, and opportunities can come through teaching or inspiring others. The climate is "
     "electric and can bring nervous strain, so rest and grounding matter. Followed with faith, "
-    "this pinnacle can bring illumination and public recognition.",
+    "this Pinnacle can bring illumination and public recognition.",
     // Pinnacle Number 22
     "Ruled by a master number of practical vision, this period offers the chance to achieve "
     "something of real scale. The opportunities of these years involve large projects, "
     "organisations or plans that can benefit many people, as practical ability meets a broad "
     "vision. The climate is demanding and the pressure high. If you work with discipline and "
-    "keep your ideals, this pinnacle can produce results that last long after it ends.",
+    "keep your ideals, this Pinnacle can produce results that last long after it ends.",
     // Challenge Number 0
     "No single obstacle is marked out for you here. That does not mean there is nothing to "
     "learn: no lesson announces itself, so you have to find your own weak spots, which can be a "
     "gift or a trap, because without a clear signpost it is easy to drift. Work on this "
-    "challenge by knowing yourself honestly, noticing where you tend to fall short, and deciding "
+    "Challenge by knowing yourself honestly, noticing where you tend to fall short, and deciding "
     "for yourself which of those habits to strengthen first.",
     // Challenge Number 1
     "This obstacle revolves around self-will and self-confidence. You may swing between "
@@ -146,15 +146,15 @@ const char* const InterpretationsCycles[69] = {
     "a healthy sense of your own identity: to stand up for your needs without being stubborn "
     "or selfish, and to make decisions alone without fearing what others will think of them.",
     // Challenge Number 2
-    "This challenge asks you to work on oversensitivity. Small remarks may hurt deeply, and "
+    "This Challenge asks you to work on oversensitivity. Small remarks may hurt deeply, and "
     "fear of conflict can make you shy, indecisive or too eager to please. The obstacle is "
     "letting other people's moods run your life. Overcome it by building inner security, "
     "learning that disagreement is not rejection, and noticing the details of a situation "
     "without taking everything personally.",
     // Challenge Number 3
-    "This challenge concerns self-expression. You may hold back your feelings and ideas out of "
+    "This Challenge concerns self-expression. You may hold back your feelings and ideas out of "
     "shyness or fear of criticism, or else scatter them in chatter and exaggeration. The "
-    "obstacle is an inner critic that blocks genuine creativity. Work on this challenge by "
+    "obstacle is an inner critic that blocks genuine creativity. Work on this Challenge by "
     "practising honest expression - speaking, writing or making things regularly - and by "
     "valuing your own voice without needing constant applause.",
     // Challenge Number 4
@@ -164,7 +164,7 @@ const char* const InterpretationsCycles[69] = {
     "realistic plans, finish what you start, and accept structure as a support rather than a "
     "prison.",
     // Challenge Number 5
-    "This challenge concerns freedom and how you handle change. You may be restless, impatient "
+    "This Challenge concerns freedom and how you handle change. You may be restless, impatient "
     "and tempted by excess - too much food, spending or novelty - or, on the other side, so "
     "afraid of change that you cling to whatever feels safe. The obstacle is using freedom "
     "responsibly. Work on it by learning from experience, keeping your commitments and "
@@ -176,9 +176,9 @@ const char* const InterpretationsCycles[69] = {
     "they are, give care without controlling, and let others carry their own share of the "
     "load.",
     // Challenge Number 7
-    "This challenge concerns trust and your inner life. You may feel isolated, misunderstood "
+    "This Challenge concerns trust and your inner life. You may feel isolated, misunderstood "
     "or suspicious, and hide behind a cool, critical mind instead of letting others get close. "
-    "The obstacle is a lack of faith, in people and in life itself. Work on this challenge by "
+    "The obstacle is a lack of faith, in people and in life itself. Work on this Challenge by "
     "opening up a little at a time, balancing analysis with feeling, and seeking meaning "
     "through quiet reflection rather than withdrawal.",
     // Challenge Number 8

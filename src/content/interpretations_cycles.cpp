@@ -15,7 +15,7 @@ const char* const InterpretationsCycles[69] = {
     "a close marriage, a trusted team or a role as peacemaker, where patience and tact count for "
     "more than being in the spotlight.",
     // Maturity / Realization Number 3
-    "As you pass midlife, your gift for expression opens up. As the years pass you may feel "
+    "Beyond midlife, your gift for expression opens up. As the years pass you may feel "
     "freer to write, speak, paint, perform or simply enjoy good company, and you tend to grow "
     "lighter and more optimistic rather than heavier. The aim that emerges is to share joy and "
     "ideas with others; the lesson is to keep enough focus that your many talents produce "
@@ -39,7 +39,7 @@ const char* const InterpretationsCycles[69] = {
     "responsibility; the lesson is to give generously without trying to run other people's lives "
     "for them.",
     // Maturity / Realization Number 7
-    "After midlife, life draws you inward. After years of outward activity you may feel a "
+    "From midlife on, life draws you inward. After years of outward activity you may feel a "
     "growing need for quiet, study and reflection, and a wish to understand the deeper meaning "
     "behind events. Many people with this number become specialists, researchers or spiritual "
     "seekers later on. The goal is wisdom gained through thought; the danger is cutting yourself "
@@ -247,11 +247,11 @@ const char* const InterpretationsCycles[69] = {
     "in the harvest years it deepens spiritual insight. This period asks you to manage nervous "
     "tension and to trust the flashes of understanding that come to you.",
     // Life Path Period Number 22
-    "Under this master number a part of life holds great potential for practical achievement. As "
-    "a formative influence it can feel heavy, a childhood weighed by serious expectations; in "
-    "the productive period it offers the chance to plan and carry out large, useful works; in "
-    "the harvest years it can leave a lasting legacy. This period teaches you to join a big "
-    "vision to steady, disciplined effort.",
+    "Under this master number, the part of life it rules holds great potential for practical "
+    "achievement. As a formative influence it can feel heavy, a childhood weighed by serious "
+    "expectations; in the productive period it offers the chance to plan and carry out large, "
+    "useful works; in the harvest years it can leave a lasting legacy. This period teaches you "
+    "to join a big vision to steady, disciplined effort.",
     // Personal Day Number 1
     "Today is a good day for beginnings. The mood is energetic and self-directed, so start a "
     "new task, put forward an idea, apply for something or make a decision you have been "

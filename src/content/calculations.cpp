@@ -123,7 +123,7 @@ const char* const Maturity[] = {
     "you travel through life.",
     "Example: Kathryn Oakley, born August 31, 1983.",
     "Life Path: 8 + 3 + 1 + 1 + 9 + 8 + 3 = 33, and 3 + 3 = 6.",
-    "Expression from KATHRYN OAKLEY: 58, then 5 + 8 = 13 and 1 + 3 = 4.",
+    "Expression (Destiny) from KATHRYN OAKLEY: 58, then 5 + 8 = 13 and 1 + 3 = 4.",
     "Maturity: 6 + 4 = 10, and 1 + 0 = 1, so the Maturity Number is 1.",
 };
 

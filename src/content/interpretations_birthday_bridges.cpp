@@ -157,7 +157,7 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "with an audience suits you. This birthday also gives you a good sense of timing and a wish "
     "for harmony; learn to trust your own voice even when others might disagree with it.",
     // Birthday Number 22
-    "Yours is a master number birthday, joining a cooperative nature to a builder's "
+    "A master number marks this birthday, joining a cooperative nature to a builder's "
     "patience. Your gift is the rare ability to see a large vision and also the practical steps "
     "that will make it real. You can organise people and resources to build something lasting, "
     "whether a business, a community project or a body of work. This birthday brings pressure and "

@@ -41,6 +41,12 @@ int reduced(int n, bool keepMasters)
     return n;
 }
 
+// A number that goes into another calculation goes in as its single digit: 11 as 2, 22 as 4.
+int single(int n)
+{
+    return reduced(n, false);
+}
+
 QString plusJoined(const QList<int>& numbers)
 {
     QStringList parts;
@@ -140,12 +146,21 @@ struct Person
     QList<int> birthDateDigits() const { return digitsOf({birth.month, birth.day, birth.year}); }
     int lifePathSum() const { return sumOf(birthDateDigits()); }
     int lifePath() const { return reduced(lifePathSum(), true); }
-    // The other common way: month, day and year reduced first.
+    // The other common way: month, day and year reduced first, keeping 11 and 22.
     int lifePathByParts() const
     {
         return reduced(reduced(birth.month, true) + reduced(birth.day, true) +
                            reduced(digitSum(birth.year), true),
                        true);
+    }
+    // The totals on the way while the digits are added one by one, the last being the sum.
+    QList<int> runningTotals() const
+    {
+        QList<int> totals;
+        int total = 0;
+        for (int digit : birthDateDigits())
+            totals << (total += digit);
+        return totals;
     }
     int expressionSum() const { return sumOf(letterValues(nameParts, Letters::All)); }
     int expression() const { return reduced(expressionSum(), true); }
@@ -155,7 +170,7 @@ struct Person
     {
         QList<int> parts;
         for (const QString& word : nameParts)
-            parts << reduced(sumOf(letterValues(word, Letters::Consonants)), true);
+            parts << single(sumOf(letterValues(word, Letters::Consonants)));
         return parts;
     }
     int personality() const { return reduced(sumOf(personalityParts()), true); }
@@ -175,9 +190,26 @@ struct Person
     }
     QList<int> pinnacleSums() const
     {
-        const int first = reduced(month() + day(), true);
-        const int second = reduced(day() + year(), true);
-        return {month() + day(), day() + year(), first + second, month() + year()};
+        return {month() + day(), day() + year(), single(month() + day()) + single(day() + year()),
+                month() + year()};
+    }
+    // The other common way keeps 11 and 22 in the month, day and year (and in the first two
+    // pinnacles when they make the third).
+    QList<int> pinnaclesKeepingMasters() const
+    {
+        const int m = reduced(birth.month, true);
+        const int d = reduced(birth.day, true);
+        const int y = reduced(digitSum(birth.year), true);
+        const int first = reduced(m + d, true);
+        const int second = reduced(d + y, true);
+        return {first, second, reduced(first + second, true), reduced(m + y, true)};
+    }
+    QList<int> pinnacles() const
+    {
+        QList<int> results;
+        for (int sum : pinnacleSums())
+            results << reduced(sum, true);
+        return results;
     }
     QList<int> challenges() const
     {
@@ -198,20 +230,17 @@ struct Person
     // The results in the order the calculation texts state them, subject by subject.
     QList<QList<int>> statedResults() const
     {
-        QList<int> pinnacles;
-        for (int sum : pinnacleSums())
-            pinnacles << reduced(sum, true);
         return {
             {lifePath()},
             {expression()},
             {soulsUrge()},
             {personality()},
             {birth.day},
-            {qAbs(reduced(lifePath(), false) - reduced(expression(), false))},
-            {qAbs(reduced(personality(), false) - reduced(soulsUrge(), false))},
-            {reduced(sumOf(initials()), false)},
-            {lifePath(), expression(), reduced(lifePath() + expression(), true)},
-            pinnacles,
+            {qAbs(single(lifePath()) - single(expression()))},
+            {qAbs(single(personality()) - single(soulsUrge()))},
+            {single(sumOf(initials()))},
+            {lifePath(), expression(), reduced(single(lifePath()) + single(expression()), true)},
+            pinnacles(),
             challenges(),
             {reduced(birth.month, true), reduced(birth.day, true),
              reduced(digitSum(birth.year), true)},
@@ -226,6 +255,12 @@ Person examplePerson()
 {
     return {QString::fromLatin1(examples::FullBirthName).split(QLatin1Char(' ')),
             examples::BirthDate, examples::CurrentDate};
+}
+
+// The short case of the Life Path text whose digits end on a master number.
+Person masterNumberCase()
+{
+    return {{}, {3, 7, 1990}, {}};
 }
 
 QString spelledDate(const examples::CalendarDate& date)
@@ -273,6 +308,31 @@ QString lastNumberOf(const QString& line)
     for (const auto& match : number.globalMatch(line))
         last = match.captured();
     return last;
+}
+
+// Every teaching text with a label for messages: significance, calculation and interpretation.
+QList<QPair<QString, QString>> allTexts()
+{
+    const ContentTables& t = loaded();
+    QList<QPair<QString, QString>> texts;
+    for (int s = 0; s < SubjectCount; ++s) {
+        texts.append({QStringLiteral("significance %1").arg(s), t.SubjectSignificance[s]});
+        texts.append({QStringLiteral("calculation %1").arg(s), t.SubjectCalculation[s]});
+    }
+    for (int i = 0; i < InterpretationEntryCount; ++i)
+        texts.append({EntryHeading(t, i), t.InterpretationText[i]});
+    return texts;
+}
+
+QStringList entryTexts(int subject, const QList<int>& values = {})
+{
+    const ContentTables& t = loaded();
+    QStringList texts;
+    for (int i = t.FirstInterpretation[subject]; i <= t.LastInterpretation[subject]; ++i) {
+        if (values.isEmpty() || values.contains(t.InterpretationValue[i]))
+            texts << t.InterpretationText[i];
+    }
+    return texts;
 }
 
 bool sameTables(const ContentTables& a, const ContentTables& b)
@@ -338,10 +398,18 @@ private Q_SLOTS:
     void vowelRuleExamples_data();
     void vowelRuleExamples();
     void examplesAvoidAmbiguity();
+    void otherMethodClaimsHold();
     void statedResultsMatchRecomputation();
     void workedExampleLines_data();
     void workedExampleLines();
     void everySumInTheTextsIsRight();
+    void conventionsStated_data();
+    void conventionsStated();
+    void retiredWording_data();
+    void retiredWording();
+    void britishSpellings_data();
+    void britishSpellings();
+    void subjectNamesCapitalised();
 };
 
 void TestContent::subjectNamesInCatalogueOrder()
@@ -508,7 +576,13 @@ void TestContent::answersDoNotGiveThemselvesAway()
 {
     const ContentTables& t = loaded();
     for (int s = 0; s < SubjectCount; ++s) {
-        const QString& text = t.SubjectSignificance[s];
+        // A number built from another may name that one in full ("Life Path Number" in the
+        // bridge that starts from it); its own name stays out.
+        QString text = t.SubjectSignificance[s];
+        for (int other = 0; other < SubjectCount; ++other) {
+            if (other != s)
+                text.remove(t.SubjectName[other]);
+        }
         for (const QString& part : t.SubjectName[s].split(QLatin1Char('/'))) {
             const QString word = part.trimmed().remove(QStringLiteral(" Number"));
             QVERIFY2(!text.contains(word, Qt::CaseInsensitive),
@@ -712,21 +786,80 @@ void TestContent::vowelRuleExamples()
 }
 
 // The examples are chosen so that no other common way of working gives a different answer.
+// Yet they still show a master number kept, and a master number counted as its digit.
 void TestContent::examplesAvoidAmbiguity()
 {
     const Person p = examplePerson();
+    const QList<QList<int>> results = p.statedResults();
     QCOMPARE(p.nameParts.size(), 2);
     QCOMPARE(p.lifePathByParts(), p.lifePath());
+    QCOMPARE(p.pinnaclesKeepingMasters(), p.pinnacles());
     QCOMPARE(p.personalityFromWholeName(), p.personality());
+    for (const QString& part : p.nameParts) {
+        const int consonants = sumOf(letterValues(part, Letters::Consonants));
+        QCOMPARE(reduced(consonants, true), single(consonants));
+    }
+    QCOMPARE(reduced(p.lifePath() + p.expression(), true), results[8].last());
     QCOMPARE(p.personality(), 11);
     QVERIFY(p.lifePath() != 11 && p.lifePath() != 22);
+    QVERIFY(results[9].contains(11));
+    // The second bridge is 0 although its two numbers differ.
+    QVERIFY(p.personality() != p.soulsUrge());
+    QCOMPARE(results[6], QList<int>{0});
+    // The example line says that its running total passes 11 and 22 without stopping there.
+    QVERIFY(calculationLines(0).value(1).contains(QLatin1String("passes 11 and 22")));
+    const QList<int> running = p.runningTotals().mid(0, p.runningTotals().size() - 1);
+    QVERIFY(running.contains(11) && running.contains(22));
+    // The short case ends on 11 whichever common way is used.
+    QCOMPARE(masterNumberCase().lifePath(), 11);
+    QCOMPARE(masterNumberCase().lifePathByParts(), 11);
     QVERIFY(p.birth.day > 9); // so that "not reduced" shows
     QVERIFY(QDate(p.birth.year, p.birth.month, p.birth.day).isValid());
     QVERIFY(QDate(p.today.year, p.today.month, p.today.day).isValid());
     // The Personal Year, Month and Day agree with each other as a learner would chain them.
-    const QList<QList<int>> results = p.statedResults();
     QCOMPARE(reduced(results[14][0] + p.today.month, false), results[13][0]);
     QCOMPARE(reduced(results[13][0] + p.today.day, false), results[12][0]);
+}
+
+// What the texts say of the other common ways of working: the Life Path and the Pinnacles
+// end on the same single digit either way and can differ only on a master number, on
+// roughly one date in nine for the Life Path; the same holds for the Personality worked from
+// the whole name.
+void TestContent::otherMethodClaimsHold()
+{
+    int dates = 0;
+    int lifePathsDiffer = 0;
+    int pinnaclesDiffer = 0;
+    QStringList wrongDigit;
+    for (QDate d(1900, 1, 1); d.year() < 2100; d = d.addDays(1)) {
+        const Person p{{}, {d.day(), d.month(), d.year()}, {}};
+        ++dates;
+        if (p.lifePathByParts() != p.lifePath())
+            ++lifePathsDiffer;
+        if (p.pinnaclesKeepingMasters() != p.pinnacles())
+            ++pinnaclesDiffer;
+        if (single(p.lifePathByParts()) != single(p.lifePath()))
+            wrongDigit << d.toString(Qt::ISODate);
+        for (int k = 0; k < 4; ++k) {
+            if (single(p.pinnaclesKeepingMasters()[k]) != single(p.pinnacles()[k]))
+                wrongDigit << d.toString(Qt::ISODate);
+        }
+    }
+    QVERIFY2(wrongDigit.isEmpty(), qPrintable(wrongDigit.mid(0, 5).join(QLatin1Char(' '))));
+    QVERIFY2(lifePathsDiffer * 8 < dates && lifePathsDiffer * 10 > dates,
+             qPrintable(QStringLiteral("%1 of %2").arg(lifePathsDiffer).arg(dates)));
+    QVERIFY(pinnaclesDiffer > 0); // so "can change whether a Pinnacle is a master number"
+
+    const QStringList words = {
+        QStringLiteral("KATHRYN"), QStringLiteral("OAKLEY"), QStringLiteral("LYNN"),
+        QStringLiteral("HOLLY"),   QStringLiteral("DAWN"),   QStringLiteral("LOWELL"),
+        QStringLiteral("MAYA"),    QStringLiteral("WENDY"),  QStringLiteral("YOLANDA")};
+    for (const QString& first : words) {
+        for (const QString& last : words) {
+            const Person p{{first, last}, {}, {}};
+            QCOMPARE(single(p.personalityFromWholeName()), single(p.personality()));
+        }
+    }
 }
 
 void TestContent::statedResultsMatchRecomputation()
@@ -761,6 +894,12 @@ void TestContent::workedExampleLines_data()
     const QString birthSum = sumLine(p.birthDateDigits());
     const auto num = [](int n) { return QString::number(n); };
 
+    const Person master = masterNumberCase();
+    QTest::newRow("life path master case")
+        << 0 << 0
+        << (QStringList{spelledDate(master.birth), sumLine(master.birthDateDigits())} +
+            reductionSteps(master.lifePathSum(), true) +
+            QStringList{QString::number(master.lifePath())});
     QTest::newRow("life path digits") << 0 << 1 << QStringList{born, birthSum};
     QTest::newRow("life path result") << 0 << 2 << reductionSteps(p.lifePathSum(), true);
 
@@ -824,9 +963,11 @@ void TestContent::workedExampleLines_data()
     QTest::newRow("maturity destiny")
         << 8 << 4
         << (QStringList{name, num(p.expressionSum())} + reductionSteps(p.expressionSum(), true));
-    QTest::newRow("maturity result") << 8 << 5
-                                     << (QStringList{sumLine({p.lifePath(), p.expression()})} +
-                                         reductionSteps(p.lifePath() + p.expression(), true));
+    const int maturitySum = single(p.lifePath()) + single(p.expression());
+    QTest::newRow("maturity result")
+        << 8 << 5
+        << (QStringList{sumLine({single(p.lifePath()), single(p.expression())})} +
+            reductionSteps(maturitySum, true));
 
     const QStringList reducedDate = QStringList{born} +
                                     labelledSteps(QStringLiteral("month "), p.birth.month, false) +
@@ -839,7 +980,7 @@ void TestContent::workedExampleLines_data()
     QTest::newRow("second pinnacle")
         << 9 << 2 << (QStringList{sumLine({p.day(), p.year()})} + reductionSteps(sums[1], true));
     QTest::newRow("third pinnacle")
-        << 9 << 3 << QStringList{sumLine({reduced(sums[0], true), reduced(sums[1], true)})};
+        << 9 << 3 << QStringList{sumLine({single(sums[0]), single(sums[1])})};
     QTest::newRow("third pinnacle continued") << 9 << 4 << reductionSteps(sums[2], true);
     QTest::newRow("fourth pinnacle")
         << 9 << 5 << (QStringList{sumLine({p.month(), p.year()})} + reductionSteps(sums[3], true));
@@ -916,6 +1057,217 @@ void TestContent::everySumInTheTextsIsRight()
         }
     }
     QVERIFY(checked >= 40);
+}
+
+// The rules that the calculation texts teach are stated where they apply: which totals count,
+// where 11 and 22 are kept, where a number goes in as its single digit, which number is worked
+// part by part, and what the other common ways do.
+void TestContent::conventionsStated_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("phrase");
+    const ContentTables& t = loaded();
+    const auto calc = [](int s, int line) { return calculationLines(s).value(line); };
+    const auto entry = [&t](int s, int value) {
+        for (int i = t.FirstInterpretation[s]; i <= t.LastInterpretation[s]; ++i) {
+            if (t.InterpretationValue[i] == value)
+                return t.InterpretationText[i];
+        }
+        return QString();
+    };
+    const QString asSingleDigit = QStringLiteral("11 counts as 2 and 22 as 4");
+    const QString reducedToo = QStringLiteral("11 and 22 are reduced too");
+    const QString keptAsMasters = QStringLiteral("keeping 11 and 22 as master numbers");
+
+    QTest::newRow("life path adds every digit")
+        << calc(0, 0) << QStringLiteral("Add together every digit of your full date of birth");
+    QTest::newRow("which totals count")
+        << calc(0, 0) << QStringLiteral("never a running total partway");
+    QTest::newRow("life path other way")
+        << calc(0, 0)
+        << QStringLiteral("Many teachers instead reduce the month, the day and the year");
+    QTest::newRow("the one rule for ingredients")
+        << calc(0, 0) << QStringLiteral("it goes in as its single digit: ") + asSingleDigit;
+    QTest::newRow("expression whole name")
+        << calc(1, 0) << QStringLiteral("whole name together at once");
+    QTest::newRow("expression keeps masters") << calc(1, 0) << keptAsMasters;
+    QTest::newRow("expression is destiny")
+        << calc(1, 0) << QStringLiteral("also called the Destiny Number");
+    QTest::newRow("soul's urge whole name")
+        << calc(2, 0) << QStringLiteral("whole name together at once");
+    QTest::newRow("soul's urge keeps masters") << calc(2, 0) << keptAsMasters;
+    QTest::newRow("soul's urge is heart's desire")
+        << calc(2, 0)
+        << QStringLiteral("The Soul's Urge Number and the Heart's Desire Number are two names "
+                          "for one number");
+    QTest::newRow("W rule other way")
+        << calc(2, 5) << QStringLiteral("many never count it as a vowel");
+    QTest::newRow("personality part by part")
+        << calc(3, 0) << QStringLiteral("worked one part of the name at a time");
+    QTest::newRow("personality parts as digits") << calc(3, 0) << asSingleDigit;
+    QTest::newRow("personality keeps masters") << calc(3, 0) << keptAsMasters;
+    QTest::newRow("personality other way")
+        << calc(3, 0)
+        << QStringLiteral("Adding all the consonants at once reaches the same single digit");
+    QTest::newRow("first bridge") << calc(5, 0) << asSingleDigit;
+    QTest::newRow("first bridge 0 from unequal numbers")
+        << calc(5, 0) << QStringLiteral("a Life Path 11 and an Expression 2 give 0 as well");
+    QTest::newRow("second bridge") << calc(6, 0) << asSingleDigit;
+    QTest::newRow("balance") << calc(7, 0) << reducedToo;
+    QTest::newRow("maturity inputs") << calc(8, 0) << asSingleDigit;
+    QTest::newRow("maturity keeps masters") << calc(8, 0) << keptAsMasters;
+    QTest::newRow("pinnacle inputs") << calc(9, 0) << asSingleDigit;
+    QTest::newRow("pinnacle keeps masters")
+        << calc(9, 0) << QStringLiteral("adds up to 11 or 22 is kept as a master number");
+    QTest::newRow("pinnacle other way")
+        << calc(9, 0) << QStringLiteral("Many teachers keep 11 and 22 in the month, day and year");
+    QTest::newRow("challenge inputs") << calc(10, 0) << asSingleDigit;
+    QTest::newRow("period keeps masters") << calc(11, 3) << keptAsMasters;
+    QTest::newRow("period why") << calc(11, 3) << QStringLiteral("November stays 11");
+    QTest::newRow("first period ages") << calc(11, 0) << QStringLiteral("to about the age of 28");
+    QTest::newRow("second period ages")
+        << calc(11, 1) << QStringLiteral("from about 28 to about 56");
+    QTest::newRow("third period ages") << calc(11, 2) << QStringLiteral("from about 56 onwards");
+    QTest::newRow("personal day") << calc(12, 0) << reducedToo;
+    QTest::newRow("personal month") << calc(13, 0) << reducedToo;
+    QTest::newRow("personal year") << calc(14, 0) << reducedToo;
+
+    const QString lifePathNumber = QStringLiteral("your Life Path Number");
+    QTest::newRow("first bridge significance") << t.SubjectSignificance[5] << lifePathNumber;
+    QTest::newRow("maturity significance") << t.SubjectSignificance[8] << lifePathNumber;
+    QTest::newRow("pinnacle significance")
+        << t.SubjectSignificance[9] << lifePathNumber + QStringLiteral(" (as a single digit)");
+    QTest::newRow("maturity timing")
+        << t.SubjectSignificance[8] << QStringLiteral("from midlife, about the age of forty");
+    QTest::newRow("period ages significance")
+        << t.SubjectSignificance[11] << QStringLiteral("up to about 28");
+
+    const QString sameDigit = QStringLiteral("come down to the same single digit");
+    QTest::newRow("first bridge 0") << entry(5, 0) << sameDigit;
+    QTest::newRow("second bridge 0") << entry(6, 0) << sameDigit;
+    const QString whatTheCircleAdds = QStringLiteral("open circle that ends this date widens");
+    for (int day : {10, 20, 30})
+        QTest::addRow("birthday %d", day) << entry(4, day) << whatTheCircleAdds;
+}
+
+void TestContent::conventionsStated()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, phrase);
+    QVERIFY2(text.contains(phrase),
+             qPrintable(QStringLiteral("\"%1\" not in: %2").arg(phrase, text)));
+}
+
+// Wording that once gave a paragraph's value away, promised too much or said the wrong thing.
+void TestContent::retiredWording_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("pattern");
+    QStringList everything;
+    for (const auto& labelled : allTexts())
+        everything << labelled.second;
+
+    QTest::newRow("master builder") << everything << QStringLiteral("master builder");
+    QTest::newRow("number of your birth date")
+        << everything << QStringLiteral("number of (your|the) birth ?date");
+    QTest::newRow("birthday 10") << entryTexts(4, {10}) << QStringLiteral("extra weight");
+    QTest::newRow("challenge 0") << entryTexts(10, {0}) << QStringLiteral("or rather");
+    QTest::newRow("periods") << entryTexts(11) << QStringLiteral("fills a cycle");
+    QTest::newRow("personal days") << entryTexts(12) << QStringLiteral("tomorrow|next day");
+    QTest::newRow("personal months")
+        << entryTexts(13) << QStringLiteral("(next|following|coming) month");
+    QTest::newRow("personal years")
+        << entryTexts(14)
+        << QStringLiteral("\\bcycle|\\b(last|next|previous|following|coming) year|"
+                          "\\byears? (before|after)\\b|\\bmiddle\\b");
+    QTest::newRow("maturity timing")
+        << (entryTexts(8) + QStringList{loaded().SubjectSignificance[8]})
+        << QStringLiteral("thirties|forties|fifties|middle (age|years)|second half|"
+                          "later (years|life|decades|part)");
+    QTest::newRow("bridges 0") << (entryTexts(5, {0}) + entryTexts(6, {0}))
+                               << QStringLiteral("\\bmatch|\\bequal");
+}
+
+void TestContent::retiredWording()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(QString, pattern);
+    const QRegularExpression retired(pattern, QRegularExpression::CaseInsensitiveOption);
+    QVERIFY(retired.isValid());
+    QVERIFY(!texts.isEmpty());
+    for (const QString& text : texts) {
+        const QRegularExpressionMatch found = retired.match(text);
+        QVERIFY2(!found.hasMatch(),
+                 qPrintable(QStringLiteral("\"%1\" in: %2").arg(found.captured(), text)));
+    }
+}
+
+// British spelling throughout; the subject names keep their fixed form ("Realization").
+void TestContent::britishSpellings_data()
+{
+    QTest::addColumn<QString>("american");
+    QTest::newRow("toward") << QStringLiteral("\\b(after|to)ward\\b");
+    QTest::newRow("judgment") << QStringLiteral("\\bjudgment");
+    QTest::newRow("-or") << QStringLiteral(
+        "\\b(colo|behavio|favo|hono|humo|labo|neighbo|endeavo|flavo|rumo|vigo|valo|harbo|armo|"
+        "parlo)r(s|ed|ing|ful|able|ite|ites|hood)?\\b");
+    QTest::newRow("center") << QStringLiteral("\\bcent(er|ers|ered|ering)\\b");
+    QTest::newRow("-ize") << QStringLiteral("\\b[a-z]{3,}iz(e|es|ed|er|ers|ing|ation|ations)\\b");
+    QTest::newRow("-yze") << QStringLiteral("lyz(e|es|ed|ing)\\b");
+    QTest::newRow("single l") << QStringLiteral(
+        "\\b(travel|counsel|model|cancel|label|signal|level|fuel|marvel|"
+        "quarrel|jewel)(ed|ing|er|ers|or|ors)\\b");
+    QTest::newRow("fulfill") << QStringLiteral("\\b(fulfill|fulfills|fulfillment|enroll)\\b");
+    QTest::newRow("-ful") << QStringLiteral("\\b(skill|will)ful");
+    QTest::newRow("-ense") << QStringLiteral("\\b(defense|offense|pretense)\\b");
+    QTest::newRow("others") << QStringLiteral(
+        "\\b(gray|catalog|dialog|aging|jewelry|program|programs|theater|mold|plow)\\b");
+}
+
+void TestContent::britishSpellings()
+{
+    QFETCH(QString, american);
+    const QRegularExpression form(american, QRegularExpression::CaseInsensitiveOption);
+    QVERIFY(form.isValid());
+    for (const auto& labelled : allTexts()) {
+        QString text = labelled.second;
+        for (int s = 0; s < SubjectCount; ++s)
+            text.remove(loaded().SubjectName[s]);
+        const QRegularExpressionMatch found = form.match(text);
+        QVERIFY2(!found.hasMatch(),
+                 qPrintable(QStringLiteral("%1: \"%2\"").arg(labelled.first, found.captured())));
+    }
+}
+
+// Subject names are written one way: "Life Path Number", "Personal Year", "this Pinnacle",
+// never "life path", "Expression numbers" or "this pinnacle".
+void TestContent::subjectNamesCapitalised()
+{
+    const QRegularExpression anyCase(
+        QStringLiteral("\\b(life path|soul's urge|heart's desire|personal (day|month|year))\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression lowerNumber(
+        QStringLiteral("\\b(Life Path|Expression|Destiny|Soul's Urge|Heart's Desire|Personality|"
+                       "Birthday|Bridge|Balance|Maturity|Pinnacle|Challenge|Period|Personal Day|"
+                       "Personal Month|Personal Year) numbers?\\b|"
+                       "\\b[Tt]his (pinnacle|challenge|bridge)\\b"));
+    const QStringList capitalised = {
+        QStringLiteral("Life Path"),      QStringLiteral("Soul's Urge"),
+        QStringLiteral("Heart's Desire"), QStringLiteral("Personal Day"),
+        QStringLiteral("Personal Month"), QStringLiteral("Personal Year")};
+    int named = 0;
+    for (const auto& labelled : allTexts()) {
+        for (const auto& match : anyCase.globalMatch(labelled.second)) {
+            QVERIFY2(
+                capitalised.contains(match.captured()),
+                qPrintable(QStringLiteral("%1: \"%2\"").arg(labelled.first, match.captured())));
+            ++named;
+        }
+        const QRegularExpressionMatch lower = lowerNumber.match(labelled.second);
+        QVERIFY2(!lower.hasMatch(),
+                 qPrintable(QStringLiteral("%1: \"%2\"").arg(labelled.first, lower.captured())));
+    }
+    QVERIFY(named > 10); // the pattern does find the names
 }
 
 QTEST_GUILESS_MAIN(TestContent)

@@ -5,19 +5,19 @@ namespace corvella::texts {
 // The values 6, 7 and 8 of the two bridge numbers share one paragraph each, so these
 // speak of closing the gap between two sides of oneself without naming which two.
 static const char BridgeSix[] =
-    "Care and responsibility close the gap between the sides of yourself that this bridge "
+    "Care and responsibility close the gap between the sides of yourself that this Bridge "
     "connects. When you take up your duties to family, friends and community willingly, what you "
     "want and what you live begin to line up. Learn to give without taking control, create "
     "harmony and beauty around you, and accept help in return. Warm, dependable service is the "
     "quality to develop, and it draws both sides of you together into a whole.";
 static const char BridgeSeven[] =
-    "Developing reflection and inner understanding joins the sides of yourself that this bridge "
+    "Developing reflection and inner understanding joins the sides of yourself that this Bridge "
     "links. Set aside quiet time to study, think and look honestly at your motives, rather than "
     "rushing from task to task. Trust your intuition and seek the deeper meaning behind your "
     "experiences. As you come to know yourself better, the gap narrows, because you see clearly "
     "what each side of you needs and how they fit.";
 static const char BridgeEight[] =
-    "Balanced strength is the way to bring together the sides of yourself that this bridge "
+    "Balanced strength is the way to bring together the sides of yourself that this Bridge "
     "connects. Develop good judgement, self-discipline and the confidence to take charge of your "
     "affairs, including money, while keeping material success in proportion to your values. Using "
     "your power fairly and with purpose closes the gap, letting both sides of you work together "
@@ -31,17 +31,18 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "talent shines when you are trusted to lead a project from its very start; learn to listen as "
     "well, so that your drive carries others along instead of leaving them behind.",
     // Birthday Number 2
-    "Your special gift is tact. You notice the small signals other people miss - a change of "
-    "tone, a tired face - and you know how to smooth a tense moment. You work best in "
-    "partnership, often as the quiet helper who makes a team work. This day also brings deep "
-    "feelings and a need for harmony, so criticism can hurt you more than it should. Trust that "
-    "your gentle way of bringing people together is a real strength, not a weakness.",
+    "Your special gift is tact in close, personal dealings. You notice the small signals another "
+    "person misses - a change of tone, a tired face - and you know how to ease a tense moment "
+    "before it grows. You work best in partnership, often as the quiet helper beside "
+    "someone else. This day also brings deep feelings and a need for harmony, so criticism can "
+    "hurt you more than it should. Trust that your gentle way of bringing people together is a "
+    "real strength, not a weakness.",
     // Birthday Number 3
-    "You were given a lively imagination and a talent for words. You can tell a story, lift a "
-    "gloomy room with a joke and find a creative way around a dull task. People enjoy your "
-    "company and your enthusiasm is catching. The lesson of this birthday is focus: your many "
-    "interests can scatter your energy, so choose a few outlets - writing, speaking, art, music - "
-    "and give them steady time, and your gift will truly flower.",
+    "You were given a lively imagination and a quick sense of humour. You can lift a gloomy room "
+    "with a joke, brighten a friend's day and find a playful way around a dull task. People "
+    "enjoy your company and your enthusiasm is catching. The lesson of this birthday is focus: "
+    "your many interests can scatter your energy, so choose a few pastimes or skills and give "
+    "them steady time, and your gift will truly flower.",
     // Birthday Number 4
     "You have a gift for order and solid work. You like to know how things are built, you plan "
     "before you act and you finish what you start. Others rely on you because your word holds and "
@@ -79,10 +80,11 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "relationships may come to a natural end in your life, and your strength grows each time you "
     "release them with grace and move forward.",
     // Birthday Number 10
-    "You have the independence of a pioneer, given extra weight and a sense of open, untapped "
-    "potential. You are self-motivated and full of ideas, and you recover quickly from setbacks, "
-    "treating each as a fresh start. This birthday gives you a talent for leading new ventures "
-    "and for working on your own terms. Your challenge is to avoid being so self-reliant that you "
+    "You have the independence of a pioneer, and the open circle that ends this date widens it: "
+    "your drive reaches past your own affairs to ventures that involve others, and it comes with "
+    "many possible directions rather than a single set path. You are self-motivated and full of "
+    "ideas, and you recover quickly from setbacks, treating each as a fresh start. Your "
+    "challenge is to choose among your openings and to avoid being so self-reliant that you "
     "refuse help; success comes faster when you let others share your plans.",
     // Birthday Number 11
     "Yours is a master number birthday, charged with inspiration and vision. You have a strong "
@@ -142,11 +144,12 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "asking for help; once you accept support, your talent for new beginnings carries you very "
     "far.",
     // Birthday Number 20
-    "You carry a gentle, cooperative nature with an added depth of sensitivity. Your gift is "
-    "understanding people: you are warm, diplomatic and perceptive, and others open up to you "
-    "easily. You are a natural partner, team member or go-between who can calm a conflict. This "
-    "birthday makes you very aware of other people's moods, so guard against taking everything "
-    "personally; your empathy is a treasure when you keep your own balance.",
+    "Your gift of cooperation reaches beyond a single partner to whole groups. The open circle "
+    "that ends this date widens the quality it follows: you sense the mood of a room, a family "
+    "or a team, and you can bring many people to work together. You make a natural go-between, "
+    "organiser of shared efforts or peacemaker among colleagues. Because you absorb so much of "
+    "what others feel, guard against taking everything personally; your empathy is a treasure "
+    "when you keep your own balance.",
     // Birthday Number 21
     "You blend a cooperative nature with an independent spirit, and together they make you "
     "expressive and outgoing. Your gift is sociable creativity: you are charming, quick-witted "
@@ -154,7 +157,7 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "with an audience suits you. This birthday also gives you a good sense of timing and a wish "
     "for harmony; learn to trust your own voice even when others might disagree with it.",
     // Birthday Number 22
-    "Yours is the master builder's birthday, joining a cooperative nature to a builder's "
+    "A master number marks this birthday, joining a cooperative nature to a builder's "
     "patience. Your gift is the rare ability to see a large vision and also the practical steps "
     "that will make it real. You can organise people and resources to build something lasting, "
     "whether a business, a community project or a body of work. This birthday brings pressure and "
@@ -203,12 +206,12 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "through words, art or care. This birthday can bring strong emotional ups and downs; quiet "
     "routines and trust in your inner guidance help you turn that sensitivity into wisdom.",
     // Birthday Number 30
-    "You carry a creative, expressive nature whose power to communicate is amplified even "
-    "further. Your gift is a vivid imagination and a natural way with words and images. You are "
-    "sociable, charming and good at lifting people's spirits. This birthday often brings talent "
-    "in writing, speaking, design or the arts. Your lesson is discipline: ideas come to you "
-    "easily, but the real joy comes from seeing them through to a finished result that you can "
-    "share.",
+    "Your talent for words and images is turned outwards to an audience. The open circle that "
+    "ends this date widens the gift it follows, from charming the people around you to reaching "
+    "many people at a time: teaching, public speaking, writing for readers, design or "
+    "performance suit you. You are sociable and persuasive, and you can lift the spirits of a "
+    "crowd. Your lesson is discipline: ideas come easily, but the real joy comes from finishing "
+    "work that others can see and share.",
     // Birthday Number 31
     "You blend a flair for expression with an independent spirit, and together they settle into a "
     "practical, building nature. Your gift is creativity with structure: you bring imagination to "
@@ -217,15 +220,16 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "stay open to new methods, and your careful, creative work will last.",
     // Life Path / Expression Bridge Number 0
     "The road your life is meant to follow and the talents you were born with already point in "
-    "the same direction, because your Life Path and Expression numbers match. There is no gap to "
-    "close. Your task is simply to use your gifts fully on the path in front of you. Take care "
-    "not to rest on this ease: a closed gap is a head start, not a finished journey.",
+    "the same direction: your Life Path and Expression Numbers come down to the same single "
+    "digit, counting a master number as the digit it reduces to. There is no gap to close. Your "
+    "task is simply to use your gifts fully on the path in front of you. Take care not to rest "
+    "on this ease: a closed gap is a head start, not a finished journey.",
     // Life Path / Expression Bridge Number 1
-    "This bridge asks you to develop independence and self-confidence to bring your life's "
+    "This Bridge asks you to develop independence and self-confidence to bring your life's "
     "direction and your natural talents together. You may have the skills you need but hesitate "
     "to use them on your own initiative, waiting for others to approve. Practise making "
     "decisions, taking the lead and trusting your own judgement. Each time you act on your own "
-    "ideas, your talents and your life path move a little closer.",
+    "ideas, your talents and your road through life move closer.",
     // Life Path / Expression Bridge Number 2
     "Cooperation is the link between the path you walk and the abilities you have. Your talents "
     "grow most fully in partnership, so learn to listen, to share credit and to be patient with "
@@ -237,7 +241,7 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "abilities or take life so seriously that they never reach the path they are meant for. "
     "Develop your ability to speak, write, create and enjoy yourself; share your ideas openly and "
     "let optimism guide you. When you express who you are with warmth and humour, your talents "
-    "find their way onto your life path.",
+    "find their way onto your road through life.",
     // Life Path / Expression Bridge Number 4
     "Discipline and order are the way to unite your life direction with your gifts. Talent "
     "without structure can drift, so build routines, set practical goals and work at them "
@@ -257,12 +261,13 @@ const char* const InterpretationsBirthdayBridges[58] = {
     // Life Path / Expression Bridge Number 8
     BridgeEight,
     // Heart Desire / Personality Bridge Number 0
-    "What you long for inside and the image you show the world already match, because your "
-    "Heart's Desire and Personality numbers are equal, so people tend to see you as you truly "
-    "are. There is no gap between inner wish and outer face to close. Your task is to stay honest "
-    "and keep it that way, letting your genuine feelings go on shaping how you present yourself.",
+    "What you long for inside and the image you show the world already agree: your Heart's "
+    "Desire and Personality Numbers come down to the same single digit, counting a master number "
+    "as the digit it reduces to, so people tend to see you as you truly are. There is no gap "
+    "between inner wish and outer face to close. Your task is to stay honest and keep it that "
+    "way, letting your genuine feelings go on shaping how you present yourself.",
     // Heart Desire / Personality Bridge Number 1
-    "This bridge asks you to show your inner wishes with more courage. What you want in your "
+    "This Bridge asks you to show your inner wishes with more courage. What you want in your "
     "heart may stay hidden behind an outward image shaped by other people's expectations. Develop "
     "self-assurance: state your preferences, stand up for what matters to you and let your "
     "individuality show in how you dress, speak and act. When your outward image carries the "

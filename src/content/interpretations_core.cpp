@@ -4,9 +4,9 @@ namespace corvella::texts {
 
 const char* const InterpretationsCore[44] = {
     // Life Path Number 1
-    "This is the road of the pioneer. Your life keeps steering you toward standing on your "
+    "This is the road of the pioneer. Your life keeps steering you towards standing on your "
     "own feet, making decisions and starting things that did not exist before. The lesson is "
-    "to trust your own judgment without waiting for permission, while learning that leading "
+    "to trust your own judgement without waiting for permission, while learning that leading "
     "well also means listening. Over the years you are meant to grow from simply wanting to "
     "be first into someone who opens the way for others.",
     // Life Path Number 2
@@ -23,21 +23,21 @@ const char* const InterpretationsCore[44] = {
     "your real feelings, not only the cheerful ones.",
     // Life Path Number 4
     "This is the road of the builder who lays brick upon brick. Your life's direction points "
-    "toward steady work, order and creating something that lasts, such as a home, a skill or "
+    "towards steady work, order and creating something that lasts, such as a home, a skill or "
     "a dependable business. The lesson is that patience and method pay off, but also that "
     "rigid rules can box you in. Learning to bend a little without losing your firm "
     "foundation is the growth this path asks of you.",
     // Life Path Number 5
     "On this path, life is a series of doors opening onto new places, people and experiences. "
-    "Your direction is toward freedom and change, and you learn best by trying things for "
+    "Your direction is towards freedom and change, and you learn best by trying things for "
     "yourself. The lesson is to use freedom wisely: restlessness can make you drop things too "
     "soon or chase excitement for its own sake. As you mature, you discover that real freedom "
     "includes the choice to commit.",
     // Life Path Number 6
-    "This path leads toward responsibility and care. Over a lifetime you are drawn to look "
+    "This path leads towards responsibility and care. Over a lifetime you are drawn to look "
     "after family, friends and community, and others often come to you for support and a "
     "sense of home. The lesson is to give without taking control: caring does not mean fixing "
-    "everyone or expecting perfection. This path grows toward a warm, balanced love that "
+    "everyone or expecting perfection. This path grows towards a warm, balanced love that "
     "includes looking after yourself too.",
     // Life Path Number 7
     "This is the path of the seeker. Your life pushes you to ask deeper questions, to study, "
@@ -46,14 +46,14 @@ const char* const InterpretationsCore[44] = {
     "to avoid shutting others out. Over the years this path turns curiosity into wisdom and "
     "often into a personal spiritual understanding.",
     // Life Path Number 8
-    "This path points toward achievement in the material world. Your life keeps placing you "
+    "This path points towards achievement in the material world. Your life keeps placing you "
     "where money, authority and large responsibilities are at stake, so that you can learn to "
     "handle power well. The lesson is balance: success built on fairness lasts, while success "
     "gained at any cost tends to fall away. This path teaches that ambition and integrity "
     "belong together, and that strength is best used for others as well as yourself.",
     // Life Path Number 9
     "This is the path of the humanitarian and of endings that make room for new life. Your "
-    "direction leads toward compassion, generosity and a wide view of the world, often "
+    "direction leads towards compassion, generosity and a wide view of the world, often "
     "serving causes larger than yourself. The lesson is letting go: of old hurts, of people "
     "and phases that have run their course, of the need for reward. Over time a life on this "
     "path matures into a kind, broad-minded wisdom that others find inspiring.",
@@ -64,9 +64,9 @@ const char* const InterpretationsCore[44] = {
     "nervous tension and self-doubt that come with such sensitivity. Many people on this path "
     "spend years as quiet helpers and peacemakers before they grow into its higher calling.",
     // Life Path Number 22
-    "Known as the path of the master builder, this road is about turning big visions into "
-    "concrete reality. Your life offers chances to create something of lasting value on a "
-    "large scale - an organisation, a project, a structure that serves many people. The "
+    "This master number path is about turning big visions into concrete reality. Your life "
+    "offers chances to create something of lasting value on a large scale - an organisation, a "
+    "project, a structure that serves many people. The "
     "lesson is to join dreams with hard, practical effort and not be crushed by the weight of "
     "your own potential. Early in life this path often feels like plain, dutiful hard work "
     "before its full scope opens up.",
@@ -250,7 +250,7 @@ const char* const InterpretationsCore[44] = {
     "The impression you make carries the stamp of a master number: people first notice a "
     "calm, capable strength that suggests great things can be achieved. You come across as "
     "both visionary and practical, someone who could lead a big project to completion. Others "
-    "tend to rely on you and trust your judgment. Your solid, impressive presence may also "
+    "tend to rely on you and trust your judgement. Your solid, impressive presence may also "
     "seem serious or hard to approach.",
 };
 

@@ -26,9 +26,9 @@ const char* const Significance[15] = {
     "talent you carry, one that supports your road through life and that you can call on "
     "easily whenever you need it.",
     // Life Path / Expression Bridge Number
-    "This number measures the gap between the number of your birth date and the number of your "
-    "full name. It suggests what to work on so that the road you travel and the abilities you "
-    "were given pull in the same direction.",
+    "This number measures the gap between your Life Path Number and the number of your full "
+    "name. It suggests what to work on so that the road you travel and the abilities you were "
+    "given pull in the same direction.",
     // Heart Desire / Personality Bridge Number
     "This number measures the distance between what you want inside and the way other people "
     "see you. It hints at how your outward manner can show more of your true wishes, so that "
@@ -38,22 +38,23 @@ const char* const Significance[15] = {
     "when life becomes difficult, and it offers a steady way to keep your calm in times of "
     "stress or conflict.",
     // Maturity / Realization Number
-    "This number joins the number of your birth date with the number of your full name. Its "
-    "influence grows slowly and is felt most from middle age onwards, revealing the deeper "
-    "goal that your life has been leading you towards all along.",
+    "This number joins your Life Path Number with the number of your full name. Its influence "
+    "grows slowly and is felt from midlife, about the age of forty, onwards, revealing the "
+    "deeper goal that your life has been leading you towards all along.",
     // Pinnacle Number
     "Four of these numbers each rule a long stretch of your life. The first lasts from birth "
-    "until the age of 36 minus the number of your birth date, the second and third last nine "
-    "years each, and the fourth stays with you for the rest of your life. Each one shows the "
-    "opportunities and the mood of its time.",
+    "until the age of 36 minus your Life Path Number (as a single digit), the second and third "
+    "last nine years each, and the fourth stays with you for the rest of your life. Each shows "
+    "the opportunities and the mood of its time.",
     // Challenge Number
     "Four of these numbers point to weak spots you are asked to overcome at different stages "
     "of life. They are not punishments: each shows a lesson that turns into a strength once it "
     "is learnt. The third is the main one and is felt all through your life.",
     // Life Path Period Number
-    "Your life falls into three long periods: youth, the busy middle years and the later years. "
-    "Each has its own number, taken from the month, the day or the year of your birth, and it "
-    "colours the mood and the lessons of that part of your life.",
+    "Your life falls into three long periods: youth up to about 28, the busy middle years up to "
+    "about 56 and the later years after that. Each has its own number, taken from the month, "
+    "the day or the year of your birth, and it colours the mood and the lessons of that part of "
+    "your life.",
     // Personal Day Number
     "This number changes from one day to the next. It describes the energy of a single day for "
     "you in particular, so you can pick a good day to start something new, to rest, to talk "

@@ -23,7 +23,7 @@ if ! clang++ -fsanitize=fuzzer,address,undefined "$probe.cpp" -o "$probe" >/dev/
     exit 77
 fi
 
-if ! cmake -S "$root/tests/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >"$build/configure.log" 2>&1; then
+if ! cmake -S "$root/tests/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCORVELLA_WERROR="${CORVELLA_WERROR:-OFF}" >"$build/configure.log" 2>&1; then
     cat "$build/configure.log"
     exit 1
 fi

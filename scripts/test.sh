@@ -5,11 +5,19 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/install-deps.sh" test
 
-bash "$root/scripts/build.sh" "$root/build"
+bash "$root/scripts/check-format.sh"
+
+# Every target, tests, tools and benchmarks included, with warnings as errors.
+bash "$root/scripts/build.sh" "$root/build" -DCORVELLA_WERROR=ON
+cmake --build "$root/build" --target benchmarks corvella_screenshots -j"$(nproc)"
 (cd "$root/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
 
+echo "=== The program alone, without Qt Test ==="
+bash "$root/scripts/build.sh" "$root/build-program" -DBUILD_TESTING=OFF -DCORVELLA_WERROR=ON
+
 echo "=== The same suite under the sanitizers ==="
-bash "$root/scripts/build.sh" "$root/build-sanitize" -DCORVELLA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+bash "$root/scripts/build.sh" "$root/build-sanitize" -DCORVELLA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
+    -DCORVELLA_WERROR=ON
 # The end-to-end scripts exercise the X server and the print server, not our memory, and the
 # fuzzer builds its own sanitized targets: they run in the plain build above.
 (cd "$root/build-sanitize" &&

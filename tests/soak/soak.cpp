@@ -10,6 +10,7 @@
 // walk can be replayed exactly: the program's own random draws are seeded from it too.
 
 #include "version.h"
+#include "session/quizsizes.h"
 #include "support/mainwindowfixture.h"
 
 #include "content/modLearnNumerology.h"
@@ -52,11 +53,8 @@ const QString kLastRecord = QStringLiteral("You are at the last record");
 const QString kFirstRecord = QStringLiteral("You are at the first record");
 
 constexpr int kLastSubject = SubjectCount - 1;
-constexpr int kSignificanceQuestions = 10;
-constexpr int kQuestionsPerSubject = 5;
-constexpr int kAnswerBoxes = 5;
-// The most questions a test can have: five for each of the fifteen subjects.
-constexpr int kMostQuestions = kQuestionsPerSubject * SubjectCount;
+constexpr int kSignificanceQuestions = SignificanceQuestionCount;
+constexpr int kAnswerBoxes = AnswerBoxCount;
 
 struct SoakFailure
 {
@@ -498,7 +496,7 @@ private:
                 static_cast<int>(std::find(ticks.begin(), ticks.end(), true) - ticks.begin());
             m_model.screen = frmMain::LearnScreen;
         } else {
-            startTest(kQuestionsPerSubject * count);
+            startTest(interpretationQuestionCount(count));
         }
         button->click();
         for (int i = 0; i < SubjectCount; ++i)
@@ -782,7 +780,7 @@ private:
             for (int subject = 0; subject < SubjectCount; ++subject) {
                 if (!m_model.subjectTicked[subject])
                     continue;
-                QList<int> entries = m_model.asked.mid(q, kQuestionsPerSubject);
+                QList<int> entries = m_model.asked.mid(q, EntriesPerTickedSubject);
                 for (int entry : entries)
                     check(entry >= m_content.FirstInterpretation[subject] &&
                               entry <= m_content.LastInterpretation[subject],
@@ -792,7 +790,7 @@ private:
                 std::sort(entries.begin(), entries.end());
                 check(std::adjacent_find(entries.begin(), entries.end()) == entries.end(),
                       QStringLiteral("a value of subject %1 was asked twice").arg(subject));
-                q += kQuestionsPerSubject;
+                q += EntriesPerTickedSubject;
             }
         }
 

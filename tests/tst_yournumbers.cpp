@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -78,6 +79,7 @@ class TestYourNumbers : public QObject
 private Q_SLOTS:
     void fileMenuGainsTheEntry();
     void opensBesideTheMainWindowOnceAtATime();
+    void staysOnTheScreen();
     void chartByKeyboard();
     void enterInAnyFieldCalculates_data();
     void enterInAnyFieldCalculates();
@@ -108,6 +110,10 @@ void TestYourNumbers::opensBesideTheMainWindowOnceAtATime()
     MainWindowFixture f;
     f.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    const QRect screen = f.window->screen()->availableGeometry();
+    QRect placed = f.window->frameGeometry();
+    placed.moveCenter(screen.center());
+    f.window->move(placed.topLeft());
     QTest::keyClick(f.window.get(), Qt::Key_Y, Qt::ControlModifier);
     auto* window = f.window->findChild<YourNumbers*>();
     QVERIFY(window);
@@ -118,6 +124,8 @@ void TestYourNumbers::opensBesideTheMainWindowOnceAtATime()
     const QPoint offset = window->frameGeometry().center() - f.window->frameGeometry().center();
     QVERIFY2(qAbs(offset.x()) <= 3 && qAbs(offset.y()) <= 3,
              qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
+
+    QVERIFY(screen.contains(window->frameGeometry()));
 
     // The main window carries on: the wizard still moves.
     f.chooseActivity(true);
@@ -130,6 +138,18 @@ void TestYourNumbers::opensBesideTheMainWindowOnceAtATime()
     QCOMPARE(f.window->findChild<YourNumbers*>(), window);
     QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtName"))->text(),
              QStringLiteral("Ann"));
+}
+
+// A main window in the corner of the screen: centring on it would put the top of the window,
+// with its fields, above the screen.
+void TestYourNumbers::staysOnTheScreen()
+{
+    MainWindowFixture f;
+    f.window->move(0, 0);
+    f.window->show();
+    f.window->findChild<QAction*>(QStringLiteral("mnuYourNumbers"))->trigger();
+    auto* window = f.window->findChild<YourNumbers*>();
+    QVERIFY(f.window->screen()->availableGeometry().contains(window->geometry()));
 }
 
 void TestYourNumbers::chartByKeyboard()

@@ -86,7 +86,21 @@ QStringList reductionSteps(int n, bool keepMasters)
 
 QString masterNote(int n)
 {
-    return QStringLiteral("%1, a master number, so it is left as %1").arg(n);
+    return QStringLiteral("%1 is a master number, so it is left as %1").arg(n);
+}
+
+const QString KeptMaster = QStringLiteral(", a master number, so it is left as %1");
+
+// What follows a total on the same line: nothing, ", 1 + 4 = 5", or the kept master number.
+QString continuation(int total, bool keepMasters)
+{
+    QString text;
+    for (const QString& step : reductionSteps(total, keepMasters))
+        text += QLatin1String(", ") + step;
+    const int result = reduce(total, keepMasters);
+    if (keepMasters && isMaster(result))
+        text += KeptMaster.arg(result);
+    return text;
 }
 
 // "24 = 2 + 4 = 6"-like text for inline use: "2 + 4 = 6", "1 + 9 + 8 + 0 = 18, 1 + 8 = 9",
@@ -98,7 +112,7 @@ QString reducedInline(int n, bool keepMasters)
     if (keepMasters && isMaster(result)) {
         if (steps.isEmpty())
             return masterNote(result);
-        steps.last() += QStringLiteral(", a master number, so it is left as %1").arg(result);
+        steps.last() += KeptMaster.arg(result);
     }
     return steps.isEmpty() ? num(n) : steps.join(QLatin1String(", "));
 }
@@ -112,7 +126,7 @@ QStringList reductionLines(int total, bool keepMasters)
         if (lines.isEmpty())
             lines << masterNote(result);
         else
-            lines.last() += QStringLiteral(", a master number, so it is left as %1").arg(result);
+            lines.last() += KeptMaster.arg(result);
     }
     return lines;
 }
@@ -185,19 +199,11 @@ NameNumber nameNumber(const QStringList& parts, Letters which, bool partsFirst, 
             continue;
         }
         const int total = sumOf(values);
-        QString line = part + QLatin1String(": ") + added(values);
-        const QString reduction = reducedInline(total, keep);
-        if (reduction != num(total))
-            line += QLatin1String(", ") + reduction;
-        result.working << line;
+        result.working << part + QLatin1String(": ") + added(values) + continuation(total, keep);
         partValues << reduce(total, keep);
     }
     const int total = sumOf(partValues);
-    QString together = QLatin1String("Together: ") + added(partValues);
-    const QStringList steps = reductionLines(total, keep);
-    if (!steps.isEmpty())
-        together += QLatin1String(", ") + steps.join(QLatin1String(", "));
-    result.working << together;
+    result.working << QLatin1String("Together: ") + added(partValues) + continuation(total, keep);
     result.value = reduce(total, keep);
     return result;
 }
@@ -250,9 +256,7 @@ Pinnacles pinnacles(const QDate& birth, bool keep)
     const int year = reduce(birth.year(), false);
     const auto pinnacle = [keep](const QString& label, int a, int b, int* value) {
         *value = reduce(a + b, keep);
-        const QStringList steps = reductionLines(a + b, keep);
-        return label + added({a, b}) + (steps.isEmpty() ? QString() : QLatin1String(", ")) +
-               steps.join(QLatin1String(", "));
+        return label + added({a, b}) + continuation(a + b, keep);
     };
     int first = 0;
     int second = 0;
@@ -487,7 +491,8 @@ Chart calculateChart(const QStringList& nameParts, const QDate& birth, const QDa
         const int b = reduce(second, false);
         return Number{subject,
                       {std::abs(a - b)},
-                      {asSingleDigit(firstLabel, first) + QLatin1String(", and ") +
+                      {asSingleDigit(firstLabel, first) +
+                           QLatin1String(first > 9 ? ", and " : " and ") +
                            asSingleDigit(secondLabel, second),
                        difference(a, b)},
                       {}};

@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -217,10 +218,15 @@ YourNumbers::YourNumbers(const Services& services, QWidget* parent)
     buildLook();
     resize(640, 560);
     m_name->setFocus();
-    // Centred on the window it was opened from.
+    // Centred on the window it was opened from, but kept on its screen.
     if (parent) {
         QRect placed(QPoint(), size());
         placed.moveCenter(parent->window()->frameGeometry().center());
+        if (const QScreen* screen = parent->window()->screen()) {
+            const QRect room = screen->availableGeometry();
+            placed.moveLeft(qBound(room.left(), placed.left(), room.right() + 1 - placed.width()));
+            placed.moveTop(qBound(room.top(), placed.top(), room.bottom() + 1 - placed.height()));
+        }
         move(placed.topLeft());
     }
 }

@@ -429,6 +429,9 @@ void TestNumerology::names_data()
                                         << QStringList{QString::fromUtf8("é as E")} << "";
     QTest::newRow("120 characters") << QString(120, QLatin1Char('a'))
                                     << QStringList{QString(120, QLatin1Char('A'))} << none << "";
+    QTest::newRow("120 characters and blanks around them")
+        << QLatin1String("  ") + QString(120, QLatin1Char('b')) + QLatin1String("  ")
+        << QStringList{QString(120, QLatin1Char('B'))} << none << "";
     QTest::newRow("121 characters") << QString(121, QLatin1Char('a')) << none << none << "121";
     QTest::newRow("digit") << "Ann 2nd" << none << none << "\"2\"";
     QTest::newRow("another script")

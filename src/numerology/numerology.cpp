@@ -351,7 +351,12 @@ NameReading readName(const QString& typed)
 {
     NameReading reading;
     // Composed first, so that a letter typed with a separate accent is one character.
-    const QString name = typed.normalized(QString::NormalizationForm_C);
+    // Blanks at either end are not part of the name.
+    QString name = typed.normalized(QString::NormalizationForm_C);
+    while (name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
+    while (name.startsWith(QLatin1Char(' ')))
+        name.remove(0, 1);
     if (name.size() > MaximumNameLength) {
         reading.problem = QStringLiteral("The full name at birth can be at most %1 characters "
                                          "long; this one has %2.")

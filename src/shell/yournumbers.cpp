@@ -181,6 +181,7 @@ YourNumbers::YourNumbers(const Services& services, QWidget* parent)
 
     m_printCopy = new RichTextPane(this);
     m_printCopy->setObjectName(QStringLiteral("RTBPrintCopy"));
+    m_printCopy->setAccessibleName(QStringLiteral("Printed copy"));
     m_printCopy->hide();
 
     auto* fields = new QGridLayout;

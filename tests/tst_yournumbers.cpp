@@ -88,6 +88,7 @@ private Q_SLOTS:
     void accentsAreNamed();
     void tabOrderAndNames();
     void escapeCloses();
+    void coloursAndFonts();
     void calendarFillsTheField();
     void printOffersTheDialog();
     void paneFollowsTheClipboardRule();
@@ -363,6 +364,24 @@ void TestYourNumbers::escapeCloses()
     o.f.window->findChild<QAction*>(QStringLiteral("mnuYourNumbers"))->trigger();
     QVERIFY(o.f.window->findChild<YourNumbers*>());
     QVERIFY(o.f.window->findChild<YourNumbers*>()->isVisible());
+}
+
+// The main window's colours: purple behind, light blue captions, the pink pane, and its font.
+void TestYourNumbers::coloursAndFonts()
+{
+    Opened o;
+    QCOMPARE(o.window->palette().color(QPalette::Window), QColor(64, 0, 64));
+    QCOMPARE(o.pane()->palette().color(QPalette::Base), QColor(255, 192, 255));
+    QCOMPARE(o.pane()->palette().color(QPalette::Text), QColor(0, 0, 0));
+    const QList<QLabel*> labels = o.window->findChildren<QLabel*>();
+    QCOMPARE(labels.size(), 4);
+    for (const QLabel* label : labels) {
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(108, 177, 253));
+        QVERIFY(label->font().bold());
+    }
+    QCOMPARE(o.window->font().family(), windowFontFamily());
+    QCOMPARE(o.window->font().pointSizeF(), 8.25);
+    QCOMPARE(o.pane()->font().family(), windowFontFamily());
 }
 
 void TestYourNumbers::calendarFillsTheField()

@@ -11,14 +11,16 @@
 #include "learn/learnviews.h"
 #include "platform/qtservices.h"
 #include "platform/richtextpane.h"
+#include "quiz/resultreport.h"
 #include "shell/clipboardguard.h"
 #include "shell/frmMain.h"
 #include "shell/windowlook.h"
-#include "quiz/resultreport.h"
+#include "shell/yournumbers.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -321,6 +323,33 @@ private Q_SLOTS:
         QCOMPARE(report.count(QStringLiteral("\r\nCorrect Choice: \r\n")), 75);
         QVERIFY(report.endsWith(QStringLiteral(" Correct out of 75 Questions")));
         QVERIFY(w.fakes.messages.shown.isEmpty());
+    }
+
+    // The Your Numbers window: a name and two dates in, the fifteen numbers with their working
+    // and meanings calculated, written into the pane, laid out and painted. Target: one frame
+    // (16 ms).
+    void yourNumbersChart()
+    {
+        BenchWindow w;
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        w.window->mnuYourNumbers_Click();
+        auto* window = w.window->findChild<YourNumbers*>();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->findChild<QLineEdit*>(QStringLiteral("txtName"))
+            ->setText(QStringLiteral("Mary-Jane Holly O'Brien Norris"));
+        window->findChild<QLineEdit*>(QStringLiteral("txtBirth"))
+            ->setText(QStringLiteral("1958-02-09"));
+        window->findChild<QLineEdit*>(QStringLiteral("txtLookAt"))
+            ->setText(QStringLiteral("2026-12-07"));
+        auto* pane = window->findChild<RichTextPane*>(QStringLiteral("RTBChart"));
+        QBENCHMARK
+        {
+            window->cmdCalculate_Click();
+            finishLayout(pane);
+            pane->viewport()->repaint();
+        }
+        QVERIFY(w.fakes.messages.shown.isEmpty());
+        QCOMPARE(boldLines(pane->document()).size(), SubjectCount);
     }
 
 private:

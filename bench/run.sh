@@ -225,6 +225,7 @@ verdict() { # verdict VALUE LIMIT
     row "clipboard guard, one event" clipboardGuard "" ""
     row "mouse movement over the learn pane" paneMouseMove corvella floor
     row "whole 75-question test through the window" wholeTest75 "" ""
+    row "Your Numbers: calculate, write, lay out, paint" yourNumbersChart "" ""
     ratio() { # ratio FUNCTION CORVELLA_TAG FLOOR_TAG
         awk -v p="$(bench "$1" "$2")" -v f="$(bench "$1" "$3")" 'BEGIN { print p / f }'
     }
@@ -232,6 +233,7 @@ verdict() { # verdict VALUE LIMIT
         "(until the call returns: $(verdict "$(ratio drawLongestRecord "corvella call only" "floor call only")" 3))," \
         "report target: $(verdict "$(ratio writeReport75 corvella floor)" 3)" \
         "(until the call returns: $(verdict "$(ratio writeReport75 "corvella call only" "floor call only")" 3))"
+    echo "  Your Numbers target: $(verdict "$(bench yourNumbersChart "")" 16) (<= 16 ms, one frame)"
     echo
     echo "Raw figures: $results"
 } | tee "$results/summary.txt"

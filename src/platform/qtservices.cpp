@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
@@ -100,6 +101,16 @@ bool DefaultPrinter::print(const QTextDocument& document)
     printer.setDocName(applicationTitle());
     document.print(&printer);
     return printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
+}
+
+// A plain stand-in: the dialog, then the document printed while the window waits.
+void DefaultPrinter::printWithDialog(const QTextDocument& document, QWidget* parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(applicationTitle());
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() == QDialog::Accepted)
+        document.print(&printer);
 }
 
 } // namespace corvella

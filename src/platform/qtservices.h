@@ -49,6 +49,7 @@ class DefaultPrinter : public Printer
 {
 public:
     bool print(const QTextDocument& document) override;
+    void printWithDialog(const QTextDocument& document, QWidget* parent) override;
 };
 
 // One of each, as the program uses them.

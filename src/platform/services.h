@@ -5,6 +5,7 @@
 #include <QUrl>
 
 class QTextDocument;
+class QWidget;
 
 namespace corvella {
 
@@ -70,6 +71,9 @@ public:
     // Prints the document on the default printer as one job. Returns false when there is
     // no printer or it refused the job; callers ignore the result.
     virtual bool print(const QTextDocument& document) = 0;
+    // Offers the platform's print dialog for the document and prints it on the printer the
+    // user chooses. The job itself never holds up the window; failures are not reported.
+    virtual void printWithDialog(const QTextDocument& document, QWidget* parent) = 0;
 };
 
 struct Services

@@ -8,6 +8,7 @@
 #include "shell/clipboardguard.h"
 #include "shell/frmAbout.h"
 #include "shell/windowlook.h"
+#include "shell/yournumbers.h"
 #include "quiz/printcopy.h"
 #include "quiz/resultreport.h"
 
@@ -171,6 +172,7 @@ void frmMain::connectHandlers()
     connect(ui->mnuUpdate, &QAction::triggered, this,
             [this] { openPage(WebPage::DownloadWebPage); });
     connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(ui->mnuYourNumbers, &QAction::triggered, this, &frmMain::mnuYourNumbers_Click);
     connect(ui->mnuMakeMoney, &QAction::triggered, this,
             [this] { openPage(WebPage::FullyBranded); });
     connect(ui->Label14, &LinkLabel::clicked, this, [this] { openPage(WebPage::HomePage); });
@@ -435,6 +437,15 @@ void frmMain::cmdPrint_Click()
 void frmMain::mnuAbout_Click()
 {
     ShowAboutWindow(*m_services.web, this);
+}
+
+void frmMain::mnuYourNumbers_Click()
+{
+    if (!m_yourNumbers)
+        m_yourNumbers = new YourNumbers(m_services, this);
+    m_yourNumbers->show();
+    m_yourNumbers->raise();
+    m_yourNumbers->activateWindow();
 }
 
 } // namespace corvella

@@ -8,6 +8,7 @@
 #include "session/studysession.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -25,6 +26,7 @@ namespace corvella {
 
 class ClipboardGuard;
 class RichTextPane;
+class YourNumbers;
 
 // The one working window: a menu bar, a link line, six screens on top of one another and a
 // promotional strip. The screens are a wizard; the handlers below move between them.
@@ -71,6 +73,8 @@ public:
     void cmdPrint_Click();
     void txtOption_MouseDown(int index);
     void mnuAbout_Click();
+    // Opens the Your Numbers window, or brings forward the one that is open.
+    void mnuYourNumbers_Click();
 
 Q_SIGNALS:
     // Emitted when a test's report is on screen; the soak test and the benchmarks listen.
@@ -99,6 +103,7 @@ private:
     std::unique_ptr<QuestionWidgets> m_questionWidgets;
     std::unique_ptr<ClipboardGuard> m_clipboardGuard;
     int m_coBrandRandomNumber = 0;
+    QPointer<YourNumbers> m_yourNumbers;
 
     std::array<QGroupBox*, 6> fraOption{};
     std::array<QCheckBox*, 15> chkSubject{};

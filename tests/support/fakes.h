@@ -122,8 +122,16 @@ public:
         jobs.append(document.toPlainText());
         return accept;
     }
+    // Records the document and the window the dialog would be shown over; no dialog appears.
+    void printWithDialog(const QTextDocument& document, QWidget* parent) override
+    {
+        dialogJobs.append(document.toPlainText());
+        dialogParents.append(parent);
+    }
     QStringList jobs;
     bool accept = true;
+    QStringList dialogJobs;
+    QList<QWidget*> dialogParents;
 };
 
 // One of each fake, wired into a Services value.

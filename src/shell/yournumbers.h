@@ -1,0 +1,62 @@
+#pragma once
+
+#include "content/modLearnNumerology.h"
+#include "numerology/numerology.h"
+#include "platform/services.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace corvella {
+
+class ClipboardGuard;
+class RichTextPane;
+
+// Writes a chart into a pane: for each number its name and values in bold, the working, then
+// what each value means. Accented letters read as plain ones are named first.
+void WriteChart(const numerology::Chart& chart, const QString& heading, const QStringList& readAs,
+                const ContentTables& content, RichTextPane& pane);
+
+// What the interpretation texts say of this value of this subject; empty when none does.
+QString MeaningOf(const ContentTables& content, int subject, int value);
+
+// The learner's own numbers: a name and two dates in, the fifteen numbers with their working
+// and meanings out. A window of its own beside the main window, not modal.
+class YourNumbers : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit YourNumbers(const Services& services, QWidget* parent = nullptr);
+    ~YourNumbers() override;
+
+    void cmdCalculate_Click();
+    void cmdPrint_Click();
+
+private:
+    QLineEdit* dateField(const QString& objectName, const QString& accessibleName);
+    void offerCalendar(QLineEdit* field);
+    void buildLook();
+    void refuse(const QString& message, QWidget* field);
+
+    Services m_services;
+    ContentTables m_content;
+    QLineEdit* m_name = nullptr;
+    QLineEdit* m_birth = nullptr;
+    QLineEdit* m_lookAt = nullptr;
+    QPushButton* m_calculate = nullptr;
+    RichTextPane* m_chart = nullptr;
+    QPushButton* m_print = nullptr;
+    QPushButton* m_close = nullptr;
+    QList<QLabel*> m_labels;
+    // Composes the printed copy; never shown.
+    RichTextPane* m_printCopy = nullptr;
+    std::unique_ptr<ClipboardGuard> m_clipboardGuard;
+};
+
+} // namespace corvella

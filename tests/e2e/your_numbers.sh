@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The Your Numbers window of the real program under a real X server, driven by the keyboard
+# only: Ctrl+Y opens it, a name and two dates are typed, Enter calculates, and the chart is
+# read from the pane with Ctrl+A, Ctrl+C and xclip. The clipboard rule empties the clipboard on
+# mouse events over the pane, so the pointer stays away from it and the copy is read at once.
+#
+# With CORVELLA_PICTURE set to a file name, a picture of the window with its chart is saved
+# there (this is how docs/your-numbers.png is made).
+set -uo pipefail
+program="$1"
+. "$(dirname "$0")/lib/session.sh"
+. "$(dirname "$0")/lib/drive.sh"
+for tool in xclip xdotool timeout; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed"
+done
+make_private_home
+start_xvfb
+export QT_QPA_PLATFORM=xcb
+
+"$program" >"$WORK/program.log" 2>&1 &
+app=$!
+CLEANUP_PIDS+=("$app")
+find_main_window || fail "the main window did not appear"
+# The pointer goes to a corner that neither window covers, and the main window takes the keys.
+xdotool mousemove --sync 0 0
+xdotool windowfocus --sync "$MAIN_WINDOW" 2>/dev/null || xdotool windowfocus "$MAIN_WINDOW"
+sleep 0.3
+
+xdotool key --clearmodifiers ctrl+y
+wait_for 10 window_named '^Your Numbers$' || fail "Ctrl+Y did not open the Your Numbers window"
+chart_window=$(window_named '^Your Numbers$')
+xdotool windowfocus --sync "$chart_window" 2>/dev/null || xdotool windowfocus "$chart_window"
+sleep 0.3
+
+# The name field has the focus when the window opens; the date to look at holds today.
+xdotool type --delay 20 "Holly Norris"
+xdotool key --clearmodifiers Tab
+xdotool type --delay 20 "1980-10-24"
+xdotool key --clearmodifiers Tab
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 "2025-03-17"
+xdotool key --clearmodifiers Return
+sleep 0.5
+kill -0 "$app" 2>/dev/null || fail "the program ended after Enter"
+[ -z "$(window_named '^Corvella Learn Numerology$')" ] \
+    || fail "a message box appeared instead of the chart"
+
+if [ -n "${CORVELLA_PICTURE:-}" ]; then
+    import -window "$chart_window" "$CORVELLA_PICTURE" || fail "could not take the picture"
+fi
+
+# Tab past Calculate into the pane, then copy all of it.
+xdotool key --clearmodifiers Tab
+xdotool key --clearmodifiers Tab
+xdotool key --clearmodifiers ctrl+a
+sleep 0.2
+xdotool key --clearmodifiers ctrl+c
+sleep 0.3
+copied=$(timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r')
+[ -n "$copied" ] || fail "the clipboard is empty after Ctrl+A, Ctrl+C in the pane"
+
+# The fifteen headings in the catalogue's order, with the values the lessons work out for
+# their example person.
+expected_headings="Life Path Number: 7
+Destiny / Expression Number: 3
+Soul's Urge/ Heart's Desire Number: 1
+Inner Dreams / Personality Number: 11
+Birthday Number: 24
+Life Path / Expression Bridge Number: 4
+Heart Desire / Personality Bridge Number: 1
+Balance Number: 4
+Maturity / Realization Number: 1
+Pinnacle Number: 7, 6, 4, 1
+Challenge Number: 5, 3, 2, 8
+Life Path Period Number: 1, 6, 9
+Personal Day Number: 9
+Personal Month Number: 1
+Personal Year Number: 7"
+headings=$(grep -E '^[A-Z][^:]*Number: [0-9]+(, [0-9]+)*$' <<<"$copied")
+[ "$headings" = "$expected_headings" ] \
+    || fail "the pane's headings are not the expected chart:
+$headings"
+# (Here-strings rather than pipes: an early-ending grep -q must not fail the pipe.)
+first_line=${copied%%$'\n'*}
+[ "$first_line" = 'HOLLY NORRIS, born October 24, 1980, looking at March 17, 2025' ] \
+    || fail "the chart does not open with the person and the dates: $first_line"
+grep -qxF 'October 24, 1980: 1 + 0 + 2 + 4 + 1 + 9 + 8 + 0 = 25' <<<"$copied" \
+    || fail "the Life Path working is missing"
+meanings=$(grep -c '^Meaning: .\{100,\}' <<<"$copied")
+[ "$meanings" = 12 ] || fail "$meanings meanings of single numbers instead of 12"
+echo "PASSED: Ctrl+Y, typed name and dates, Enter: the pane shows the fifteen numbers of the lessons' example person with working and meanings, copied with Ctrl+A, Ctrl+C"

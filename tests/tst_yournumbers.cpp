@@ -1,0 +1,443 @@
+#include "support/mainwindowfixture.h"
+
+#include "numerology/numerology.h"
+#include "platform/richtextpane.h"
+#include "quiz/printcopy.h"
+#include "shell/yournumbers.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+
+using namespace corvella;
+using namespace corvella::testing;
+
+namespace {
+
+// The main window with the Your Numbers window opened from its menu.
+struct Opened
+{
+    MainWindowFixture f;
+    YourNumbers* window = nullptr;
+
+    Opened()
+    {
+        f.window->show();
+        f.window->findChild<QAction*>(QStringLiteral("mnuYourNumbers"))->trigger();
+        window = f.window->findChild<YourNumbers*>();
+    }
+    QLineEdit* field(const char* name) const
+    {
+        return window->findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
+    RichTextPane* pane() const
+    {
+        return window->findChild<RichTextPane*>(QStringLiteral("RTBChart"));
+    }
+    // Types into a field with the keyboard, replacing what it held.
+    void type(const char* name, const QString& text) const
+    {
+        QLineEdit* edit = field(name);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        for (QChar c : text) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(edit, char(c.unicode()));
+            } else { // a letter from another keyboard layout: the key event carries its text
+                QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, QString(c), {});
+                QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, QString(c), {});
+            }
+        }
+    }
+    QStringList lines() const { return pane()->toPlainText().split(QLatin1Char('\n')); }
+};
+
+QStringList headingLines(const RichTextPane* pane)
+{
+    QStringList headings;
+    for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next()) {
+        if (!block.text().isEmpty() &&
+            block.begin().fragment().charFormat().fontWeight() == QFont::Bold)
+            headings << block.text();
+    }
+    return headings;
+}
+
+} // namespace
+
+class TestYourNumbers : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fileMenuGainsTheEntry();
+    void opensBesideTheMainWindowOnceAtATime();
+    void staysOnTheScreen();
+    void chartByKeyboard();
+    void enterInAnyFieldCalculates_data();
+    void enterInAnyFieldCalculates();
+    void badInput_data();
+    void badInput();
+    void accentsAreNamed();
+    void tabOrderAndNames();
+    void escapeCloses();
+    void coloursAndFonts();
+    void calendarFillsTheField();
+    void printOffersTheDialog();
+    void paneFollowsTheClipboardRule();
+};
+
+void TestYourNumbers::fileMenuGainsTheEntry()
+{
+    MainWindowFixture f;
+    auto* file = f.window->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    const QList<QAction*> items = file->actions();
+    QCOMPARE(items.size(), 3);
+    QCOMPARE(items[0]->text(), QStringLiteral("&Your Numbers..."));
+    QCOMPARE(items[0]->shortcut(), QKeySequence(Qt::ControlModifier | Qt::Key_Y));
+    QVERIFY(items[1]->isSeparator());
+    QCOMPARE(items[2]->text(), QStringLiteral("E&xit"));
+}
+
+void TestYourNumbers::opensBesideTheMainWindowOnceAtATime()
+{
+    MainWindowFixture f;
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    const QRect screen = f.window->screen()->availableGeometry();
+    QRect placed = f.window->frameGeometry();
+    placed.moveCenter(screen.center());
+    f.window->move(placed.topLeft());
+    QTest::keyClick(f.window.get(), Qt::Key_Y, Qt::ControlModifier);
+    auto* window = f.window->findChild<YourNumbers*>();
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Your Numbers"));
+    QVERIFY(!window->isModal());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    const QPoint offset = window->frameGeometry().center() - f.window->frameGeometry().center();
+    QVERIFY2(qAbs(offset.x()) <= 3 && qAbs(offset.y()) <= 3,
+             qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
+
+    QVERIFY(screen.contains(window->frameGeometry()));
+
+    // The main window carries on: the wizard still moves.
+    f.chooseActivity(true);
+    QCOMPARE(f.window->currentScreen(), 1);
+
+    // The menu brings the open window forward instead of opening another.
+    window->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("Ann"));
+    f.window->findChild<QAction*>(QStringLiteral("mnuYourNumbers"))->trigger();
+    QCOMPARE(f.window->findChildren<YourNumbers*>().size(), 1);
+    QCOMPARE(f.window->findChild<YourNumbers*>(), window);
+    QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtName"))->text(),
+             QStringLiteral("Ann"));
+}
+
+// A main window in the corner of the screen: centring on it would put the top of the window,
+// with its fields, above the screen.
+void TestYourNumbers::staysOnTheScreen()
+{
+    MainWindowFixture f;
+    f.window->move(0, 0);
+    f.window->show();
+    f.window->findChild<QAction*>(QStringLiteral("mnuYourNumbers"))->trigger();
+    auto* window = f.window->findChild<YourNumbers*>();
+    QVERIFY(f.window->screen()->availableGeometry().contains(window->geometry()));
+}
+
+void TestYourNumbers::chartByKeyboard()
+{
+    Opened o;
+    QCOMPARE(o.field("txtLookAt")->text(), QStringLiteral("2026-12-07")); // the fake clock's day
+    o.type("txtName", QStringLiteral("Holly Norris"));
+    QTest::keyClick(o.field("txtName"), Qt::Key_Tab);
+    QCOMPARE(o.window->focusWidget(), o.field("txtBirth"));
+    QTest::keyClicks(o.field("txtBirth"), QStringLiteral("1980-10-24"));
+    o.type("txtLookAt", QStringLiteral("2025-03-17"));
+    QTest::keyClick(o.field("txtLookAt"), Qt::Key_Return);
+    QVERIFY(o.f.messages().isEmpty());
+
+    const numerology::Chart chart =
+        numerology::calculateChart({QStringLiteral("HOLLY"), QStringLiteral("NORRIS")},
+                                   QDate(1980, 10, 24), QDate(2025, 3, 17));
+    const ContentTables& content = o.f.window->content();
+    ContentTables loaded;
+    LoadContent(loaded);
+    QStringList expected;
+    for (const numerology::Number& number : chart.numbers) {
+        QStringList values;
+        for (int v : number.values)
+            values << QString::number(v);
+        expected << loaded.SubjectName[number.subject] + QLatin1String(": ") +
+                        values.join(QLatin1String(", "));
+    }
+    Q_UNUSED(content);
+    // Exactly the fifteen headings are bold, in the catalogue's order.
+    QCOMPARE(headingLines(o.pane()), expected);
+    QCOMPARE(expected.first(), QStringLiteral("Life Path Number: 7"));
+    QCOMPARE(expected[numerology::Pinnacle], QStringLiteral("Pinnacle Number: 7, 6, 4, 1"));
+
+    // Each heading is followed by its working and then by the meanings of its values.
+    const QStringList lines = o.lines();
+    for (const numerology::Number& number : chart.numbers) {
+        int at = lines.indexOf(expected[number.subject]);
+        QVERIFY(at >= 0);
+        for (const QString& working : number.working)
+            QCOMPARE(lines.value(++at), working);
+        if (number.values.size() == 1) {
+            QCOMPARE(lines.value(++at), QLatin1String("Meaning: ") +
+                                            MeaningOf(loaded, number.subject, number.values[0]));
+        } else {
+            const char* ordinals[] = {"First", "Second", "Third", "Fourth"};
+            for (int k = 0; k < number.values.size(); ++k)
+                QCOMPARE(lines.value(++at),
+                         QStringLiteral("%1 (%2): %3")
+                             .arg(QLatin1String(ordinals[k]))
+                             .arg(number.values[k])
+                             .arg(MeaningOf(loaded, number.subject, number.values[k])));
+        }
+        QVERIFY(!MeaningOf(loaded, number.subject, number.values[0]).isEmpty());
+    }
+    // It opens at its top, and keyboard scrolling starts there too.
+    QCOMPARE(o.pane()->textCursor().position(), 0);
+    QCOMPARE(o.pane()->verticalScrollBar()->value(), o.pane()->verticalScrollBar()->minimum());
+    QVERIFY(o.pane()->verticalScrollBar()->maximum() > 0);
+    // The fields keep what was typed.
+    QCOMPARE(o.field("txtName")->text(), QStringLiteral("Holly Norris"));
+}
+
+void TestYourNumbers::enterInAnyFieldCalculates_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::newRow("name") << "txtName";
+    QTest::newRow("date of birth") << "txtBirth";
+    QTest::newRow("date to look at") << "txtLookAt";
+}
+
+void TestYourNumbers::enterInAnyFieldCalculates()
+{
+    QFETCH(QString, field);
+    Opened o;
+    o.type("txtName", QStringLiteral("Lynn"));
+    o.type("txtBirth", QStringLiteral("1990-11-29"));
+    QLineEdit* edit = o.field(qPrintable(field));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Enter);
+    QVERIFY(o.f.messages().isEmpty());
+    QVERIFY(o.lines().contains(QStringLiteral("Birthday Number: 29")));
+}
+
+void TestYourNumbers::badInput_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("birth");
+    QTest::addColumn<QString>("lookAt");
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("digit in the name") << "Ann 2nd"
+                                       << "1990-01-01"
+                                       << "2026-01-01"
+                                       << "\"2\""
+                                       << "txtName";
+    QTest::newRow("no name") << ""
+                             << "1990-01-01"
+                             << "2026-01-01"
+                             << "at least one letter"
+                             << "txtName";
+    QTest::newRow("name too long") << QString(121, QLatin1Char('a')) << "1990-01-01"
+                                   << "2026-01-01"
+                                   << "121"
+                                   << "txtName";
+    QTest::newRow("no vowel") << "Brr"
+                              << "1990-01-01"
+                              << "2026-01-01"
+                              << "no vowel"
+                              << "txtName";
+    QTest::newRow("no date of birth") << "Ann Lee"
+                                      << ""
+                                      << "2026-01-01"
+                                      << "date of birth"
+                                      << "txtBirth";
+    QTest::newRow("29 February 2023") << "Ann Lee"
+                                      << "2023-02-29"
+                                      << "2026-01-01"
+                                      << "\"2023-02-29\""
+                                      << "txtBirth";
+    QTest::newRow("year 0") << "Ann Lee"
+                            << "0000-05-05"
+                            << "2026-01-01"
+                            << "1 to 9999"
+                            << "txtBirth";
+    QTest::newRow("bad date to look at") << "Ann Lee"
+                                         << "1990-01-01"
+                                         << "2026-13-01"
+                                         << "date to look at"
+                                         << "txtLookAt";
+    QTest::newRow("looking before the birth") << "Ann Lee"
+                                              << "1990-01-01"
+                                              << "1989-12-31"
+                                              << "before the date of birth"
+                                              << "txtLookAt";
+}
+
+void TestYourNumbers::badInput()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, birth);
+    QFETCH(QString, lookAt);
+    QFETCH(QString, named);
+    QFETCH(QString, focused);
+    Opened o;
+    // A good chart first: a refused input must not leave it standing beside the new input.
+    o.type("txtName", QStringLiteral("Holly Norris"));
+    o.type("txtBirth", QStringLiteral("1980-10-24"));
+    QTest::keyClick(o.field("txtBirth"), Qt::Key_Return);
+    QVERIFY(!o.pane()->toPlainText().isEmpty());
+
+    o.type("txtName", name);
+    o.type("txtBirth", birth);
+    o.type("txtLookAt", lookAt);
+    QTest::keyClick(o.field("txtLookAt"), Qt::Key_Return);
+    QCOMPARE(o.f.fakes.messages.shown.size(), 1);
+    QCOMPARE(o.f.fakes.messages.shown[0].kind, QStringLiteral("error"));
+    QVERIFY2(o.f.messages()[0].contains(named), qPrintable(o.f.messages()[0]));
+    QVERIFY(o.pane()->toPlainText().isEmpty());
+    QCOMPARE(o.field("txtName")->text(), name);
+    QCOMPARE(o.field("txtBirth")->text(), birth);
+    QCOMPARE(o.field("txtLookAt")->text(), lookAt);
+    QCOMPARE(o.window->focusWidget()->objectName(), focused);
+}
+
+void TestYourNumbers::accentsAreNamed()
+{
+    Opened o;
+    o.type("txtName", QString::fromUtf8("Zoë Núñez"));
+    o.type("txtBirth", QStringLiteral("2000-02-29"));
+    QTest::keyClick(o.field("txtBirth"), Qt::Key_Return);
+    QVERIFY(o.f.messages().isEmpty());
+    QVERIFY(o.lines().contains(
+        QString::fromUtf8("Accented letters were read as plain ones: ë as E, ú as U, ñ as N.")));
+    QVERIFY(o.lines().contains(QStringLiteral("Destiny / Expression Number: 9")));
+}
+
+void TestYourNumbers::tabOrderAndNames()
+{
+    Opened o;
+    QVERIFY(QTest::qWaitForWindowActive(o.window));
+    o.field("txtName")->setFocus();
+    QStringList order{QApplication::focusWidget()->objectName()};
+    for (int k = 0; k < 6; ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order.join(QLatin1Char(' ')),
+             QStringLiteral("txtName txtBirth txtLookAt cmdCalculate RTBChart cmdPrint cmdClose"));
+
+    QCOMPARE(o.field("txtName")->accessibleName(), QStringLiteral("Full name at birth"));
+    QCOMPARE(o.field("txtBirth")->accessibleName(), QStringLiteral("Date of birth"));
+    QCOMPARE(o.field("txtLookAt")->accessibleName(), QStringLiteral("Date to look at"));
+    QCOMPARE(o.pane()->accessibleName(), QStringLiteral("Your numbers"));
+    for (QWidget* control : o.window->findChildren<QWidget*>()) {
+        if (control->focusPolicy() != Qt::NoFocus || qobject_cast<QLabel*>(control)) {
+            if (control->isVisibleTo(o.window) && control->parentWidget() == o.window)
+                QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+        }
+    }
+}
+
+void TestYourNumbers::escapeCloses()
+{
+    Opened o;
+    QPointer<YourNumbers> window = o.window;
+    QTest::keyClick(o.field("txtName"), Qt::Key_Escape);
+    QVERIFY(!window || !window->isVisible());
+    QTRY_VERIFY(window.isNull());
+    // The next opening builds a fresh window.
+    o.f.window->findChild<QAction*>(QStringLiteral("mnuYourNumbers"))->trigger();
+    QVERIFY(o.f.window->findChild<YourNumbers*>());
+    QVERIFY(o.f.window->findChild<YourNumbers*>()->isVisible());
+}
+
+// The main window's colours: purple behind, light blue captions, the pink pane, and its font.
+void TestYourNumbers::coloursAndFonts()
+{
+    Opened o;
+    QCOMPARE(o.window->palette().color(QPalette::Window), QColor(64, 0, 64));
+    QCOMPARE(o.pane()->palette().color(QPalette::Base), QColor(255, 192, 255));
+    QCOMPARE(o.pane()->palette().color(QPalette::Text), QColor(0, 0, 0));
+    const QList<QLabel*> labels = o.window->findChildren<QLabel*>();
+    QCOMPARE(labels.size(), 4);
+    for (const QLabel* label : labels) {
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(108, 177, 253));
+        QVERIFY(label->font().bold());
+    }
+    QCOMPARE(o.window->font().family(), windowFontFamily());
+    QCOMPARE(o.window->font().pointSizeF(), 8.25);
+    QCOMPARE(o.pane()->font().family(), windowFontFamily());
+}
+
+void TestYourNumbers::calendarFillsTheField()
+{
+    Opened o;
+    QVERIFY(QTest::qWaitForWindowActive(o.window));
+    o.type("txtBirth", QStringLiteral("1962-07-03"));
+    QTest::keyClick(o.field("txtBirth"), Qt::Key_Down, Qt::AltModifier);
+    auto* calendar = o.window->findChild<QCalendarWidget*>();
+    QVERIFY(calendar);
+    QTRY_VERIFY(calendar->isVisible());
+    QCOMPARE(calendar->selectedDate(), QDate(1962, 7, 3));
+    // One day on with the arrow key, and Enter takes it.
+    QWidget* grid = calendar->focusWidget();
+    QVERIFY(grid);
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QCOMPARE(o.field("txtBirth")->text(), QStringLiteral("1962-07-04"));
+    QTRY_VERIFY(!o.window->findChild<QCalendarWidget*>());
+}
+
+void TestYourNumbers::printOffersTheDialog()
+{
+    Opened o;
+    QVERIFY(QTest::qWaitForWindowActive(o.window));
+    // An access key animates the press and clicks a moment later.
+    QTest::keyClick(o.field("txtName"), Qt::Key_P, Qt::AltModifier);
+    QTRY_COMPARE(o.f.messages().size(), 1); // nothing to print yet
+    QVERIFY(o.f.fakes.printer.dialogJobs.isEmpty());
+
+    o.type("txtName", QStringLiteral("Holly Norris"));
+    o.type("txtBirth", QStringLiteral("1980-10-24"));
+    QTest::keyClick(o.field("txtBirth"), Qt::Key_Return);
+    QTest::keyClick(o.field("txtBirth"), Qt::Key_P, Qt::AltModifier);
+    QTRY_COMPARE(o.f.fakes.printer.dialogJobs.size(), 1);
+    QCOMPARE(o.f.fakes.printer.dialogParents, QList<QWidget*>{o.window});
+    const QString printed = o.f.fakes.printer.dialogJobs[0];
+    const QString attribution = AttributionLine();
+    QCOMPARE(printed, attribution + QLatin1String("\n\n") + o.pane()->toPlainText() +
+                          QLatin1String("\n\n") + attribution);
+    QVERIFY(o.f.fakes.printer.jobs.isEmpty()); // never straight to the default printer
+}
+
+void TestYourNumbers::paneFollowsTheClipboardRule()
+{
+    Opened o;
+    FakeClipboard& clipboard = o.f.fakes.clipboard;
+    clipboard.hasClipboard = clipboard.ownClipboard = true;
+    o.type("txtName", QStringLiteral("Holly Norris"));
+    o.type("txtBirth", QStringLiteral("1980-10-24"));
+    QTest::keyClick(o.field("txtBirth"), Qt::Key_Return);
+    QVERIFY(clipboard.clipboardClears > 0); // the pane changed
+    clipboard.hasClipboard = true;
+    QTest::mouseMove(o.pane()->viewport(), QPoint(20, 20));
+    QVERIFY(!clipboard.hasClipboard);
+}
+
+QTEST_MAIN(TestYourNumbers)
+#include "tst_yournumbers.moc"

@@ -198,9 +198,10 @@ NameNumber nameNumber(const QStringList& parts, Letters which, bool partsFirst, 
             partValues << 0;
             continue;
         }
+        // A part goes into the sum as its single digit: 11 counts as 2 and 22 as 4.
         const int total = sumOf(values);
-        result.working << part + QLatin1String(": ") + added(values) + continuation(total, keep);
-        partValues << reduce(total, keep);
+        result.working << part + QLatin1String(": ") + added(values) + continuation(total, false);
+        partValues << reduce(total, false);
     }
     const int total = sumOf(partValues);
     result.working << QLatin1String("Together: ") + added(partValues) + continuation(total, keep);
@@ -249,14 +250,16 @@ struct Pinnacles
     QStringList working;
 };
 
-Pinnacles pinnacles(const QDate& birth, bool keep)
+// The month, day and year go in as single digits, or (the other common method) keep 11 and
+// 22. Each Pinnacle keeps 11 and 22; the first two go into the third as single digits.
+Pinnacles pinnacles(const QDate& birth, bool partsKeepMasters)
 {
-    const int month = reduce(birth.month(), false);
-    const int day = reduce(birth.day(), false);
-    const int year = reduce(birth.year(), false);
-    const auto pinnacle = [keep](const QString& label, int a, int b, int* value) {
-        *value = reduce(a + b, keep);
-        return label + added({a, b}) + continuation(a + b, keep);
+    const int month = reduce(birth.month(), partsKeepMasters);
+    const int day = reduce(birth.day(), partsKeepMasters);
+    const int year = reduce(birth.year(), partsKeepMasters);
+    const auto pinnacle = [](const QString& label, int a, int b, int* value) {
+        *value = reduce(a + b, true);
+        return label + added({a, b}) + continuation(a + b, true);
     };
     int first = 0;
     int second = 0;
@@ -269,8 +272,8 @@ Pinnacles pinnacles(const QDate& birth, bool keep)
     result.working << pinnacle(QStringLiteral("Second Pinnacle = day + year: "), day, year,
                                &second);
     result.working << pinnacle(
-        QStringLiteral("Third Pinnacle = First Pinnacle + Second Pinnacle: "), first, second,
-        &third);
+        QStringLiteral("Third Pinnacle = First Pinnacle + Second Pinnacle: "),
+        reduce(first, false), reduce(second, false), &third);
     result.working << pinnacle(QStringLiteral("Fourth Pinnacle = month + year: "), month, year,
                                &fourth);
     result.values = {first, second, third, fourth};
@@ -528,13 +531,15 @@ Chart calculateChart(const QStringList& nameParts, const QDate& birth, const QDa
     }
 
     {
-        const int total = lifePath + expression.value;
+        // Both go in as single digits: 11 counts as 2 and 22 as 4.
+        const int a = reduce(lifePath, false);
+        const int b = reduce(expression.value, false);
+        const int total = a + b;
         Number maturity{Maturity, {}, {}, {}};
-        QString line = QStringLiteral("Life Path %1 plus Destiny %2: %3")
-                           .arg(lifePath)
-                           .arg(expression.value)
-                           .arg(added({lifePath, expression.value}));
-        maturity.working << line;
+        maturity.working << asSingleDigit(QStringLiteral("Life Path"), lifePath) +
+                                QLatin1String(" plus ") +
+                                asSingleDigit(QStringLiteral("Destiny"), expression.value) +
+                                QLatin1String(": ") + added({a, b});
         maturity.working << reductionLines(total, rules.maturityKeepsMasters);
         maturity.values = {reduce(total, rules.maturityKeepsMasters)};
         chart.numbers << maturity;
@@ -547,10 +552,10 @@ Chart calculateChart(const QStringList& nameParts, const QDate& birth, const QDa
         if (other.values != taught.values) {
             pinnacle.otherMethod =
                 (rules.pinnaclesKeepMasters
-                     ? QStringLiteral("Another common method reduces 11 and 22 in the pinnacles "
-                                      "as well; for this date it gives %1.")
-                     : QStringLiteral("Another common method keeps 11 and 22 in the pinnacles "
-                                      "as master numbers; for this date it gives %1."))
+                     ? QStringLiteral("Another common method reduces 11 and 22 in the month, "
+                                      "day and year as well; for this date it gives %1.")
+                     : QStringLiteral("Another common method keeps 11 and 22 in the month, day "
+                                      "and year; for this date it gives %1."))
                     .arg(valuesText(other.values));
         }
         chart.numbers << pinnacle;

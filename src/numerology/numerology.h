@@ -33,7 +33,8 @@ struct Rules
     bool lifePathKeepsMasters = true;
     bool nameNumbersKeepMasters = true; // Expression, Soul's Urge, Personality, their parts
     bool maturityKeepsMasters = true;
-    bool pinnaclesKeepMasters = true;
+    // Whether the month, day and year keep 11 and 22 before they go into the Pinnacles.
+    bool pinnaclesKeepMasters = false;
     bool periodsKeepMasters = true;
     bool balanceKeepsMasters = false;
     bool personalCyclesKeepMasters = false; // Personal Year, Month and Day

@@ -2,10 +2,14 @@
 
 #include "platform/richtextpane.h"
 
+#include <QDir>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTextDocument>
 #include <QToolTip>
+
+#include <cstdlib>
 
 using namespace corvella;
 using namespace corvella::testing;
@@ -19,6 +23,81 @@ private:
     static QString counter(const MainWindowFixture& f) { return f.label("lblQuestionNo")->text(); }
 
 private Q_SLOTS:
+
+    void centredTopLeft_data()
+    {
+        QTest::addColumn<QSize>("outer");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QPoint>("expected");
+        const QSize window(647, 431);
+        QTest::newRow("1280 x 1024") << window << QRect(0, 0, 1280, 1024) << QPoint(316, 296);
+        QTest::newRow("800 x 600") << window << QRect(0, 0, 800, 600) << QPoint(76, 84);
+        QTest::newRow("panel along the top")
+            << window << QRect(0, 28, 1280, 996) << QPoint(316, 310);
+        QTest::newRow("panel on the left of a second screen")
+            << window << QRect(1328, 0, 1872, 1200) << QPoint(1940, 384);
+        QTest::newRow("screen smaller than the window")
+            << window << QRect(0, 24, 640, 456) << QPoint(0, 36);
+        QTest::newRow("narrower and lower than the window")
+            << window << QRect(100, 50, 600, 400) << QPoint(100, 50);
+    }
+
+    void centredTopLeft()
+    {
+        QFETCH(QSize, outer);
+        QFETCH(QRect, available);
+        QFETCH(QPoint, expected);
+        QCOMPARE(corvella::centredTopLeft(outer, available), expected);
+    }
+
+    // The test's platform offers two screens of different sizes (see main below).
+    void windowOpensCentredOnItsScreen_data()
+    {
+        QTest::addColumn<int>("screenIndex");
+        QTest::addColumn<QRect>("screenGeometry");
+        QTest::newRow("1280 x 1024, primary") << 0 << QRect(0, 0, 1280, 1024);
+        QTest::newRow("800 x 600, beside it") << 1 << QRect(1280, 0, 800, 600);
+    }
+
+    void windowOpensCentredOnItsScreen()
+    {
+        QFETCH(int, screenIndex);
+        QFETCH(QRect, screenGeometry);
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        QCOMPARE(screens.size(), 2);
+        QScreen* screen = screens.at(screenIndex);
+        QCOMPARE(screen->geometry(), screenGeometry);
+
+        MainWindowFixture f;
+        // A window belongs to the screen that holds its centre.
+        f.window->move(screenGeometry.topLeft());
+        QCOMPARE(f.window->screen(), screen);
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        const QRect frame = f.window->frameGeometry();
+        // The platform draws a frame, and the frame is what is centred.
+        QVERIFY(frame.width() > f.window->width());
+        const QRect available = screen->availableGeometry();
+        QVERIFY(available.contains(frame));
+        const QPoint offset = frame.center() - available.center();
+        QVERIFY2(
+            std::abs(offset.x()) <= 1 && std::abs(offset.y()) <= 1,
+            qPrintable(
+                QStringLiteral("frame centre is off by (%1, %2)").arg(offset.x()).arg(offset.y())));
+    }
+
+    void placedOnlyWhenFirstShown()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        const QPoint elsewhere = f.window->pos() + QPoint(-40, 25);
+        f.window->move(elsewhere);
+        f.window->hide();
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QCOMPARE(f.window->pos(), elsewhere);
+    }
 
     void instructionAndCounterStayApart_data()
     {
@@ -59,5 +138,21 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestWindowFit)
+// Two screens side by side, 1280 x 1024 (primary, named first) and 800 x 600, for a platform
+// that draws window frames.
+int main(int argc, char* argv[])
+{
+    QTemporaryFile config(QDir::tempPath() + QStringLiteral("/tst_windowfit-XXXXXX.json"));
+    if (!config.open())
+        return 2;
+    config.write(R"({"windowFrameMargins": true, "screens": [
+        {"name": "a-large", "x": 0, "y": 0, "width": 1280, "height": 1024},
+        {"name": "b-small", "x": 1280, "y": 0, "width": 800, "height": 600}]})");
+    config.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    QApplication app(argc, argv);
+    TestWindowFit test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_windowfit.moc"

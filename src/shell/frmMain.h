@@ -74,6 +74,9 @@ public:
     void txtOption_MouseDown(int index);
     void mnuAbout_Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 Q_SIGNALS:
     // Emitted when a test's report is on screen; the soak test and the benchmarks listen.
     void testFinished();
@@ -91,6 +94,7 @@ private:
     void ShowInterpretationQuestion();
     void ShowTestResult();
     void openPage(WebPage page);
+    void centreOnScreen();
 
     std::unique_ptr<Ui::frmMain> ui;
     Services m_services;
@@ -102,6 +106,7 @@ private:
     std::unique_ptr<QuestionWidgets> m_questionWidgets;
     std::unique_ptr<ClipboardGuard> m_clipboardGuard;
     int m_coBrandRandomNumber = 0;
+    bool m_placed = false;
 
     std::array<QGroupBox*, 6> fraOption{};
     std::array<QCheckBox*, 15> chkSubject{};
@@ -111,6 +116,11 @@ private:
 
 // The banner draw: 6r + 1 in single precision, rounded half to even, giving 1 to 7.
 int CoBrandNumber(double r);
+
+// The top left corner that centres a window of this outer size (frame included) on the part of a
+// screen that windows may use, that is, less the desktop's panels. A window larger than that
+// part keeps its top left corner inside it, so that its title bar stays within reach.
+QPoint centredTopLeft(const QSize& outerSize, const QRect& available);
 
 // Unchecks a radio button even when it is the checked one of its exclusive group.
 void clearOption(QRadioButton* button);

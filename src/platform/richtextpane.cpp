@@ -85,6 +85,9 @@ void RichTextPane::endEditBlock()
 
 void RichTextPane::scrollToTop()
 {
+    QTextCursor cursor = textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    setTextCursor(cursor);
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
     m_topWhenShown = !isVisible();
 }

@@ -34,7 +34,8 @@ public:
     // change once, at the end, instead of after every insert.
     void beginEditBlock();
     void endEditBlock();
-    // Shows the top of the content without moving the caret.
+    // Shows the top of the content and puts the caret at its start, so that the arrow and page
+    // keys go on from the top rather than from wherever the last insert left the caret.
     void scrollToTop();
 
     static QString toCrLf(QString text);

@@ -2,7 +2,9 @@
 
 #include "platform/richtextpane.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
 #include <QScreen>
 #include <QTemporaryFile>
 #include <QTest>
@@ -21,6 +23,17 @@ class TestWindowFit : public QObject
 
 private:
     static QString counter(const MainWindowFixture& f) { return f.label("lblQuestionNo")->text(); }
+    // The text a rich-text tooltip shows. Plain text gives the table that holds it a line
+    // break on either side; those are the table's, not the text's.
+    static QString shownText(const QString& toolTip)
+    {
+        QTextDocument shown;
+        shown.setHtml(toolTip);
+        QString text = shown.toPlainText();
+        if (text.startsWith(QLatin1Char('\n')) && text.endsWith(QLatin1Char('\n')))
+            text = text.mid(1, text.size() - 2);
+        return text;
+    }
 
 private Q_SLOTS:
 
@@ -97,6 +110,76 @@ private Q_SLOTS:
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QCOMPARE(f.window->pos(), elsewhere);
+    }
+
+    void answerToolTipsFollowTheQuestions_data()
+    {
+        QTest::addColumn<bool>("bySignificance");
+        QTest::newRow("test by significance") << true;
+        QTest::newRow("test by interpretation") << false;
+    }
+
+    void answerToolTipsFollowTheQuestions()
+    {
+        QFETCH(bool, bySignificance);
+        MainWindowFixture f;
+        f.chooseActivity(false);
+        f.chooseMethod(bySignificance);
+        if (!bySignificance)
+            f.tickAndGo({0, 4});
+        QStringList previous;
+        for (int question = 1; question <= 4; ++question) {
+            QCOMPARE(counter(f), QStringLiteral("Question %1 of 10").arg(question));
+            QStringList tips;
+            for (int i = 0; i < 5; ++i) {
+                auto* box = f.find<RichTextPane>(QStringLiteral("txtOption%1").arg(i));
+                const QString tip = box->toolTip();
+                QVERIFY(Qt::mightBeRichText(tip));
+                QCOMPARE(shownText(tip), RichTextPane::fromCrLf(box->wholeText()));
+                tips << tip;
+            }
+            QVERIFY(tips != previous);
+            previous = tips;
+            f.radio("optChoice0")->setChecked(true);
+            f.click("cmdNextQuestion");
+        }
+    }
+
+    void toolTipShowsMarkupCharactersAsText()
+    {
+        const QString text = QStringLiteral("1 < 2 && 3 > 2\r\n<b>not bold</b> &amp; \"quoted\"");
+        const QString tip = RichTextPane::wrappingToolTip(text, 300);
+        QVERIFY(Qt::mightBeRichText(tip));
+        QCOMPARE(shownText(tip), RichTextPane::fromCrLf(text));
+    }
+
+    void restingPointerShowsTheWholeAnswer()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.chooseActivity(false);
+        f.chooseMethod(false);
+        f.tickAndGo({4});
+        auto* box = f.find<RichTextPane>(QStringLiteral("txtOption3"));
+        QWidget* viewport = box->viewport();
+        const QPoint at = viewport->rect().center();
+        QHelpEvent rest(QEvent::ToolTip, at, viewport->mapToGlobal(at));
+        QApplication::sendEvent(viewport, &rest);
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), box->toolTip());
+        QWidget* tipLabel = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("qtooltip_label"))
+                tipLabel = w;
+        QVERIFY(tipLabel);
+        // Lines as long as the box's, and all of them: more than the box's two.
+        QVERIFY2(tipLabel->width() >= box->contentsRect().width() &&
+                     tipLabel->width() <= box->width() + 20,
+                 qPrintable(QString::number(tipLabel->width())));
+        QVERIFY(tipLabel->height() > box->viewport()->height());
+        QVERIFY(box->document()->size().height() > box->viewport()->height());
+        QToolTip::hideText();
     }
 
     void instructionAndCounterStayApart_data()

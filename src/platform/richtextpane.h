@@ -38,6 +38,10 @@ public:
     // keys go on from the top rather than from wherever the last insert left the caret.
     void scrollToTop();
 
+    // Plain text (CR LF line breaks) as a tooltip whose lines wrap at the given width in pixels:
+    // rich text, with the text's own markup characters escaped.
+    static QString wrappingToolTip(const QString& text, int width);
+
     static QString toCrLf(QString text);
     static QString fromCrLf(QString text);
 

@@ -79,6 +79,9 @@ public:
         RichTextPane* pane = m_window.txtOption[box];
         pane->setWholeText(answer);
         pane->scrollToTop();
+        // Most answers are longer than the box's two lines; the pointer resting on the box
+        // shows all of the answer, in lines as long as the box's.
+        pane->setToolTip(RichTextPane::wrappingToolTip(answer, pane->contentsRect().width()));
     }
     QString answerText(int box) const override { return m_window.txtOption[box]->wholeText(); }
     void setSubjectName(const QString& caption) override

@@ -311,7 +311,7 @@ void TestAbout::accessibleNames()
     const QString label1 = control<QLabel>(about, "Label1")->text();
     QVERIFY(label1.startsWith(QStringLiteral(
         "Corvella Learn Numerology is a learn-and-test yourself numerology learning software. "
-        "This software is a simple and useful aid in the study of numerology. This can helps "
+        "This software is a simple and useful aid in the study of numerology. This can help "
         "beginners learn and test their understanding of the subject. ")));
     QVERIFY(label1.contains(QStringLiteral("web site")));
 }

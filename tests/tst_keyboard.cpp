@@ -3,6 +3,7 @@
 #include "platform/richtextpane.h"
 
 #include <QApplication>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace corvella;
@@ -159,6 +160,61 @@ private Q_SLOTS:
         QCOMPARE(focused(), QStringLiteral("txtOption2"));
         key(Qt::Key_Q, Qt::AltModifier); // Next &Question
         QCOMPARE(f.label("lblQuestionNo")->text(), QStringLiteral("Question 2 of 10"));
+    }
+
+    // Once a record or a report is drawn, the arrow and page keys start from its top.
+    void keysScrollFromTheTop_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<int>("pressed");
+        const QList<std::pair<const char*, Qt::Key>> keys = {{"Page Down", Qt::Key_PageDown},
+                                                             {"Down", Qt::Key_Down}};
+        for (const char* where : {"Personal Year record", "report of 10", "report of 75"}) {
+            for (const auto& [name, pressed] : keys)
+                QTest::addRow("%s, %s", where, name) << QString::fromLatin1(where) << int(pressed);
+        }
+    }
+
+    void keysScrollFromTheTop()
+    {
+        QFETCH(QString, where);
+        QFETCH(int, pressed);
+        MainWindowFixture f;
+        activate(f);
+        const bool learn = where.endsWith(QStringLiteral("record"));
+        f.chooseActivity(learn);
+        if (learn) {
+            f.chooseMethod(false);
+            f.tickAndGo({14});
+            QCOMPARE(f.label("lblLearnSubject")->text(), QStringLiteral("Personal Year Number"));
+        } else {
+            const bool all = where == QStringLiteral("report of 75");
+            f.chooseMethod(!all);
+            if (all) {
+                for (int s = 0; s < 15; ++s)
+                    f.subject(s)->setChecked(true);
+                f.click("cmdNext3");
+            }
+            while (f.window->currentScreen() == 4) {
+                f.radio("optChoice2")->setChecked(true);
+                f.click("cmdNextQuestion");
+            }
+        }
+        auto* pane = f.find<RichTextPane>(learn ? QStringLiteral("RTBLearn")
+                                                : QStringLiteral("RTBTestResult"));
+        QVERIFY(pane->isVisible());
+        QCOMPARE(pane->textCursor().position(), 0);
+        QScrollBar* bar = pane->verticalScrollBar();
+        QCOMPARE(bar->value(), 0);
+        // Long enough that one page down is not the end.
+        QVERIFY2(bar->maximum() > bar->pageStep(),
+                 qPrintable(QStringLiteral("%1 of %2").arg(bar->maximum()).arg(bar->pageStep())));
+        QTest::keyClick(pane, Qt::Key(pressed));
+        QVERIFY(pane->textCursor().position() > 0);
+        if (pressed == Qt::Key_PageDown)
+            QCOMPARE(bar->value(), bar->pageStep());
+        else
+            QVERIFY2(bar->value() < bar->pageStep(), qPrintable(QString::number(bar->value())));
     }
 
     void digitKeysDoNothingOffTheQuestionScreen()

@@ -33,6 +33,15 @@ QString RichTextPane::fromCrLf(QString text)
     return text;
 }
 
+QString RichTextPane::wrappingToolTip(const QString& text, int width)
+{
+    QString html = fromCrLf(text).toHtmlEscaped();
+    html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    // Left to itself a tooltip chooses a narrow, tall shape for a long text; a table of fixed
+    // width sets the measure.
+    return QStringLiteral("<table width=\"%1\"><tr><td>%2</td></tr></table>").arg(width).arg(html);
+}
+
 void RichTextPane::setWholeText(const QString& text)
 {
     m_emphasis = false;
@@ -85,6 +94,9 @@ void RichTextPane::endEditBlock()
 
 void RichTextPane::scrollToTop()
 {
+    QTextCursor cursor = textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    setTextCursor(cursor);
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
     m_topWhenShown = !isVisible();
 }

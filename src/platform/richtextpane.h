@@ -34,8 +34,13 @@ public:
     // change once, at the end, instead of after every insert.
     void beginEditBlock();
     void endEditBlock();
-    // Shows the top of the content without moving the caret.
+    // Shows the top of the content and puts the caret at its start, so that the arrow and page
+    // keys go on from the top rather than from wherever the last insert left the caret.
     void scrollToTop();
+
+    // Plain text (CR LF line breaks) as a tooltip whose lines wrap at the given width in pixels:
+    // rich text, with the text's own markup characters escaped.
+    static QString wrappingToolTip(const QString& text, int width);
 
     static QString toCrLf(QString text);
     static QString fromCrLf(QString text);

@@ -15,8 +15,10 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShortcut>
 
+#include <algorithm>
 #include <cmath>
 
 namespace corvella {
@@ -53,6 +55,13 @@ int CoBrandNumber(double r)
     return static_cast<int>(std::nearbyint(value));
 }
 
+QPoint centredTopLeft(const QSize& outerSize, const QRect& available)
+{
+    const int x = available.x() + (available.width() - outerSize.width()) / 2;
+    const int y = available.y() + (available.height() - outerSize.height()) / 2;
+    return {std::max(x, available.x()), std::max(y, available.y())};
+}
+
 void clearOption(QRadioButton* button)
 {
     const bool exclusive = button->autoExclusive();
@@ -72,6 +81,9 @@ public:
         RichTextPane* pane = m_window.txtOption[box];
         pane->setWholeText(answer);
         pane->scrollToTop();
+        // Most answers are longer than the box's two lines; the pointer resting on the box
+        // shows all of the answer, in lines as long as the box's.
+        pane->setToolTip(RichTextPane::wrappingToolTip(answer, pane->contentsRect().width()));
     }
     QString answerText(int box) const override { return m_window.txtOption[box]->wholeText(); }
     void setSubjectName(const QString& caption) override
@@ -184,6 +196,28 @@ void frmMain::connectHandlers()
 void frmMain::openPage(WebPage page)
 {
     OpenWebPage(*m_services.web, page);
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    // The first showing places the window: its native window exists by now, so the frame
+    // that the platform draws around it counts, but it is not on the screen yet.
+    if (!m_placed) {
+        m_placed = true;
+        centreOnScreen();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void frmMain::centreOnScreen()
+{
+    const QScreen* where = screen();
+    if (!where)
+        return;
+    // The position given is that of the frame's top left corner. A window manager that
+    // draws the frame only once the window is mapped (as on X11) is not asked for its size
+    // beforehand; the window then lies lower by half its title bar.
+    move(centredTopLeft(frameGeometry().size(), where->availableGeometry()));
 }
 
 void frmMain::Form_Load()

@@ -76,6 +76,9 @@ public:
     // Opens the Your Numbers window, or brings forward the one that is open.
     void mnuYourNumbers_Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 Q_SIGNALS:
     // Emitted when a test's report is on screen; the soak test and the benchmarks listen.
     void testFinished();
@@ -93,6 +96,7 @@ private:
     void ShowInterpretationQuestion();
     void ShowTestResult();
     void openPage(WebPage page);
+    void centreOnScreen();
 
     std::unique_ptr<Ui::frmMain> ui;
     Services m_services;
@@ -104,6 +108,7 @@ private:
     std::unique_ptr<ClipboardGuard> m_clipboardGuard;
     int m_coBrandRandomNumber = 0;
     QPointer<YourNumbers> m_yourNumbers;
+    bool m_placed = false;
 
     std::array<QGroupBox*, 6> fraOption{};
     std::array<QCheckBox*, 15> chkSubject{};
@@ -113,6 +118,11 @@ private:
 
 // The banner draw: 6r + 1 in single precision, rounded half to even, giving 1 to 7.
 int CoBrandNumber(double r);
+
+// The top left corner that centres a window of this outer size (frame included) on the part of a
+// screen that windows may use, that is, less the desktop's panels. A window larger than that
+// part keeps its top left corner inside it, so that its title bar stays within reach.
+QPoint centredTopLeft(const QSize& outerSize, const QRect& available);
 
 // Unchecks a radio button even when it is the checked one of its exclusive group.
 void clearOption(QRadioButton* button);

@@ -26,12 +26,13 @@ cleanup() {
     rm -rf "$WORK"
 }
 
-# Starts Xvfb on a display number of its own choosing and exports DISPLAY. -noreset keeps the
-# server from starting over when its first client disconnects, which would refuse a program
-# that connects at that moment.
+# start_xvfb [WIDTHxHEIGHT]: starts Xvfb (1024x768 unless told) on a display number of its own
+# choosing and exports DISPLAY. -noreset keeps the server from starting over when its first
+# client disconnects, which would refuse a program that connects at that moment.
 start_xvfb() {
     command -v Xvfb >/dev/null || skip "Xvfb is not installed"
-    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/xvfb.display" >"$WORK/xvfb.log" 2>&1 &
+    rm -f "$WORK/xvfb.display"
+    Xvfb -displayfd 3 -noreset -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$WORK/xvfb.display" >"$WORK/xvfb.log" 2>&1 &
     CLEANUP_PIDS+=($!)
     wait_for 10 test -s "$WORK/xvfb.display" || skip "Xvfb did not start"
     export DISPLAY=":$(head -n 1 "$WORK/xvfb.display")"

@@ -33,12 +33,12 @@ xdotool windowfocus --sync "$chart_window" 2>/dev/null || xdotool windowfocus "$
 sleep 0.3
 
 # The name field has the focus when the window opens; the date to look at holds today.
-xdotool type --delay 20 "Holly Norris"
+xdotool type --delay 20 "Kathryn Oakley"
 xdotool key --clearmodifiers Tab
-xdotool type --delay 20 "1980-10-24"
+xdotool type --delay 20 "1983-08-31"
 xdotool key --clearmodifiers Tab
 xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 20 "2025-03-17"
+xdotool type --delay 20 "2026-05-19"
 xdotool key --clearmodifiers Return
 sleep 0.5
 kill -0 "$app" 2>/dev/null || fail "the program ended after Enter"
@@ -61,30 +61,30 @@ copied=$(timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r')
 
 # The fifteen headings in the catalogue's order, with the values the lessons work out for
 # their example person.
-expected_headings="Life Path Number: 7
-Destiny / Expression Number: 3
-Soul's Urge/ Heart's Desire Number: 1
+expected_headings="Life Path Number: 6
+Destiny / Expression Number: 4
+Soul's Urge/ Heart's Desire Number: 2
 Inner Dreams / Personality Number: 11
-Birthday Number: 24
-Life Path / Expression Bridge Number: 4
-Heart Desire / Personality Bridge Number: 1
-Balance Number: 4
+Birthday Number: 31
+Life Path / Expression Bridge Number: 2
+Heart Desire / Personality Bridge Number: 0
+Balance Number: 8
 Maturity / Realization Number: 1
-Pinnacle Number: 7, 6, 4, 1
-Challenge Number: 5, 3, 2, 8
-Life Path Period Number: 1, 6, 9
-Personal Day Number: 9
-Personal Month Number: 1
-Personal Year Number: 7"
+Pinnacle Number: 3, 7, 1, 11
+Challenge Number: 4, 1, 3, 5
+Life Path Period Number: 8, 4, 3
+Personal Day Number: 1
+Personal Month Number: 9
+Personal Year Number: 4"
 headings=$(grep -E '^[A-Z][^:]*Number: [0-9]+(, [0-9]+)*$' <<<"$copied")
 [ "$headings" = "$expected_headings" ] \
     || fail "the pane's headings are not the expected chart:
 $headings"
 # (Here-strings rather than pipes: an early-ending grep -q must not fail the pipe.)
 first_line=${copied%%$'\n'*}
-[ "$first_line" = 'HOLLY NORRIS, born October 24, 1980, looking at March 17, 2025' ] \
+[ "$first_line" = 'KATHRYN OAKLEY, born August 31, 1983, looking at May 19, 2026' ] \
     || fail "the chart does not open with the person and the dates: $first_line"
-grep -qxF 'October 24, 1980: 1 + 0 + 2 + 4 + 1 + 9 + 8 + 0 = 25' <<<"$copied" \
+grep -qxF 'August 31, 1983: 8 + 3 + 1 + 1 + 9 + 8 + 3 = 33' <<<"$copied" \
     || fail "the Life Path working is missing"
 meanings=$(grep -c '^Meaning: .\{100,\}' <<<"$copied")
 [ "$meanings" = 12 ] || fail "$meanings meanings of single numbers instead of 12"

@@ -4,9 +4,6 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QTextDocument>
 #include <QTime>
 #include <QWidget>
 
@@ -87,19 +84,6 @@ void QtClipboard::clearSelection()
 void DesktopWebLauncher::open(const QUrl& url)
 {
     QDesktopServices::openUrl(url);
-}
-
-bool DefaultPrinter::print(const QTextDocument& document)
-{
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return false;
-    QPrinter printer(info, QPrinter::HighResolution);
-    if (!printer.isValid())
-        return false;
-    printer.setDocName(applicationTitle());
-    document.print(&printer);
-    return printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
 }
 
 } // namespace corvella

@@ -114,16 +114,23 @@ public:
     QList<QUrl> opened;
 };
 
+// Records the plain text of every document handed over, by way of the call.
 class FakePrinter : public Printer
 {
 public:
-    bool print(const QTextDocument& document) override
+    void print(const QTextDocument& document, QWidget* parent) override
     {
         jobs.append(document.toPlainText());
-        return accept;
+        parents.append(parent);
+    }
+    void printWithDialog(const QTextDocument& document, QWidget* parent) override
+    {
+        dialogJobs.append(document.toPlainText());
+        parents.append(parent);
     }
     QStringList jobs;
-    bool accept = true;
+    QStringList dialogJobs;
+    QList<QWidget*> parents;
 };
 
 // One of each fake, wired into a Services value.

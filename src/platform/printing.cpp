@@ -134,12 +134,15 @@ BackgroundPrinter::~BackgroundPrinter()
         m_shared->requests.clear();
     }
     m_shared->changed.notify_all();
-    if (!m_thread.joinable())
+    if (!m_thread)
         return;
-    if (idle)
-        m_thread.join();
-    else
-        m_thread.detach();
+    if (idle) {
+        m_thread->wait();
+        delete m_thread;
+    } else {
+        // Left to end when the print server lets go of it, should the process still run.
+        QObject::connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
+    }
 }
 
 void BackgroundPrinter::endProcessNow()
@@ -162,8 +165,13 @@ void BackgroundPrinter::submit(Request request)
         m_shared->requests.push_back(std::move(request));
     }
     m_shared->changed.notify_all();
-    if (!m_thread.joinable())
-        m_thread = std::thread([shared = m_shared] { shared->run(); });
+    if (!m_thread) {
+        // A QThread rather than a bare thread: laying out a long document starts timers, which
+        // need the event dispatcher that QThread gives its threads.
+        m_thread = QThread::create([shared = m_shared] { shared->run(); });
+        m_thread->setObjectName(QStringLiteral("Printing"));
+        m_thread->start();
+    }
 }
 
 void BackgroundPrinter::print(const QTextDocument& document, QWidget* parent)

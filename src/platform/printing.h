@@ -5,10 +5,10 @@
 #include <chrono>
 #include <functional>
 #include <memory>
-#include <thread>
 
 class QObject;
 class QPrinter;
+class QThread;
 
 namespace corvella {
 
@@ -91,7 +91,7 @@ private:
     std::shared_ptr<Shared> m_shared;
     std::unique_ptr<QObject> m_context;
     std::function<void()> m_abandon;
-    std::thread m_thread;
+    QThread* m_thread = nullptr;
     bool m_dialogOpen = false;
 };
 

@@ -65,7 +65,7 @@ start_xvfb
 export QT_QPA_PLATFORM=xcb
 "$program" >"$WORK/program.log" 2>&1 &
 CLEANUP_PIDS+=("$!")
-find_main_window || { tail -n 20 "$WORK/program.log"; fail "the main window did not appear"; }
+wait_for 20 main_window_shown && find_main_window || { tail -n 20 "$WORK/program.log"; fail "the main window did not appear"; }
 
 # read_screen NAME: the main window's text, as OCR reads it.
 read_screen() {

@@ -353,6 +353,10 @@ void TestPrinting::closingWaitsForAJobThenGivesItUp()
         QCOMPARE(f.abandoned, 1);
         QVERIFY(closing >= BackgroundPrinter::ClosingGrace.count() - 50);
         QVERIFY(closing < BackgroundPrinter::ClosingGrace.count() + 1000);
+        // Once the server lets go, the given-up print thread ends and everything it held goes.
+        f.system->hasDefault = false;
+        f.system->release();
+        QTRY_COMPARE(f.owned.use_count(), 1L);
     }
 }
 

@@ -21,17 +21,14 @@ namespace {
 
 using SteadyClock = std::chrono::steady_clock;
 
-// A copy of the document taken on the window thread. It is only read from the print thread,
-// where a copy of its own is made to lay out and print; it goes back to its own thread to be
-// deleted.
+// A copy of the document taken on the window thread. It belongs to no thread, so that the
+// print thread may read it (making a copy of its own there to lay out and print) and whichever
+// thread lets go of it last may delete it.
 std::shared_ptr<const QTextDocument> takeCopy(const QTextDocument& document)
 {
-    return std::shared_ptr<const QTextDocument>(document.clone(), [](QTextDocument* copy) {
-        if (copy->thread() == QThread::currentThread())
-            delete copy;
-        else
-            copy->deleteLater();
-    });
+    QTextDocument* copy = document.clone();
+    copy->moveToThread(nullptr);
+    return std::shared_ptr<const QTextDocument>(copy);
 }
 
 } // namespace

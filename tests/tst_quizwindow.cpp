@@ -238,12 +238,13 @@ private Q_SLOTS:
     void aRefusedPrintShowsNothing()
     {
         MainWindowFixture f;
-        f.fakes.printer.accept = false;
         f.chooseActivity(false);
         f.chooseMethod(true);
         answerToTheEnd(f);
         f.click("cmdPrint");
         QCOMPARE(f.fakes.printer.jobs.size(), 1);
+        // The window is handed over, for a print dialog when there is no default printer.
+        QCOMPARE(f.fakes.printer.parents, QList<QWidget*>{f.window.get()});
         QVERIFY(f.messages().isEmpty());
         QCOMPARE(f.window->currentScreen(), 5);
     }

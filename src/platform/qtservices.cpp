@@ -4,10 +4,6 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QTextDocument>
 #include <QTime>
 #include <QWidget>
 
@@ -88,29 +84,6 @@ void QtClipboard::clearSelection()
 void DesktopWebLauncher::open(const QUrl& url)
 {
     QDesktopServices::openUrl(url);
-}
-
-bool DefaultPrinter::print(const QTextDocument& document)
-{
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return false;
-    QPrinter printer(info, QPrinter::HighResolution);
-    if (!printer.isValid())
-        return false;
-    printer.setDocName(applicationTitle());
-    document.print(&printer);
-    return printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
-}
-
-// A plain stand-in: the dialog, then the document printed while the window waits.
-void DefaultPrinter::printWithDialog(const QTextDocument& document, QWidget* parent)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(applicationTitle());
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() == QDialog::Accepted)
-        document.print(&printer);
 }
 
 } // namespace corvella

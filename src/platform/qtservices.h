@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/printing.h"
 #include "platform/randomdraw.h"
 #include "platform/services.h"
 
@@ -45,11 +46,11 @@ public:
     void open(const QUrl& url) override;
 };
 
-class DefaultPrinter : public Printer
+// Prints through Qt's print support, off the window thread.
+class DefaultPrinter : public BackgroundPrinter
 {
 public:
-    bool print(const QTextDocument& document) override;
-    void printWithDialog(const QTextDocument& document, QWidget* parent) override;
+    DefaultPrinter() : BackgroundPrinter(std::make_unique<QtPrintSystem>()) {}
 };
 
 // One of each, as the program uses them.

@@ -68,9 +68,10 @@ class Printer
 {
 public:
     virtual ~Printer() = default;
-    // Prints the document on the default printer as one job. Returns false when there is
-    // no printer or it refused the job; callers ignore the result.
-    virtual bool print(const QTextDocument& document) = 0;
+    // Prints the document on the default printer as one job. When the system has no default
+    // printer, offers the platform's print dialog over the parent instead. Returns at once: the
+    // job never holds up the window, and failures are not reported.
+    virtual void print(const QTextDocument& document, QWidget* parent) = 0;
     // Offers the platform's print dialog for the document and prints it on the printer the
     // user chooses. The job itself never holds up the window; failures are not reported.
     virtual void printWithDialog(const QTextDocument& document, QWidget* parent) = 0;

@@ -464,8 +464,9 @@ void frmMain::ShowTestResult()
 void frmMain::cmdPrint_Click()
 {
     ComposePrintedCopy(*ui->RTB1, ui->RTBTestResult->wholeText());
-    // A missing printer or a refused job is not reported: the button then does nothing visible.
-    m_services.printer->print(*ui->RTB1->document());
+    // Returns at once; with no default printer the print dialog is offered. A failed job is
+    // not reported.
+    m_services.printer->print(*ui->RTB1->document(), this);
 }
 
 void frmMain::mnuAbout_Click()

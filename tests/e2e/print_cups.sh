@@ -7,6 +7,7 @@ set -uo pipefail
 program="$1"
 . "$(dirname "$0")/lib/session.sh"
 . "$(dirname "$0")/lib/drive.sh"
+. "$(dirname "$0")/lib/cups.sh"
 
 QUEUE=CorvellaPDF
 PAGE_COPY=/tmp/corvella-printed-page.png
@@ -20,45 +21,7 @@ base_ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 [ -r "$base_ppd" ] || skip "the cups-pdf printer description is not installed"
 
 make_private_home
-# The scheduler's filters run as lp and must reach the spool and the printer description.
-chmod 711 "$WORK"
-CUPSDIR="$WORK/cups"
-mkdir -p "$CUPSDIR"/{conf,spool/tmp,cache,state,log,pdf,backend-spool,backend-log,gstmp}
-chmod 755 "$CUPSDIR"
-export CUPS_SERVER="$CUPSDIR/cups.sock"
-[ ${#CUPS_SERVER} -lt 100 ] || skip "the temporary folder's path is too long for a Unix socket"
-
-# A scheduler of our own: its files under $CUPSDIR, reachable only through its own socket,
-# open to every request, so it neither needs nor touches the system's CUPS.
-cat >"$CUPSDIR/conf/cups-files.conf" <<EOF
-ServerRoot $CUPSDIR/conf
-RequestRoot $CUPSDIR/spool
-TempDir $CUPSDIR/spool/tmp
-CacheDir $CUPSDIR/cache
-StateDir $CUPSDIR/state
-ErrorLog $CUPSDIR/log/error_log
-AccessLog $CUPSDIR/log/access_log
-PageLog $CUPSDIR/log/page_log
-User lp
-Group lp
-SystemGroup root
-EOF
-cat >"$CUPSDIR/conf/cupsd.conf" <<EOF
-Listen $CUPS_SERVER
-LogLevel debug
-Browsing No
-WebInterface No
-DefaultAuthType None
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-  </Limit>
-</Policy>
-EOF
+start_private_cupsd
 
 # cups-pdf reads its settings from /etc/cups and then from the queue's printer description.
 # The description may not hold a path with a slash, so it names folders relative to the
@@ -73,25 +36,6 @@ for setting in Out=pdf Spool=backend-spool Log=backend-log GSTmp=gstmp Grp=lp Lo
     printf '*OpenUI *%s/%s: PickOne\n*Default%s: %s\n*%s %s/%s: ""\n*CloseUI: *%s\n' \
         "$key" "$key" "$key" "$value" "$key" "$value" "$value" "$key" >>"$ppd"
 done
-
-scheduler_log() {
-    echo "--- scheduler errors:"
-    grep -E '^[EW] ' "$CUPSDIR/log/error_log" 2>/dev/null | tail -n 15
-    echo "--- cups-pdf log:"
-    tail -n 15 "$CUPSDIR"/backend-log/* 2>/dev/null
-}
-
-(cd "$CUPSDIR" && exec cupsd -f -c "$CUPSDIR/conf/cupsd.conf" -s "$CUPSDIR/conf/cups-files.conf") \
-    >"$CUPSDIR/log/cupsd.out" 2>&1 &
-cupsd_pid=$!
-CLEANUP_PIDS+=("$cupsd_pid")
-# lpstat -r exits with 0 either way; only its words tell.
-scheduler_running() { lpstat -r 2>/dev/null | grep -qx "scheduler is running"; }
-if ! wait_for 15 scheduler_running || ! kill -0 "$cupsd_pid" 2>/dev/null; then
-    cat "$CUPSDIR/log/cupsd.out"
-    scheduler_log
-    skip "cupsd could not start"
-fi
 
 lpadmin -p "$QUEUE" -E -v cups-pdf:/ -P "$ppd" >"$CUPSDIR/log/lpadmin.out" 2>&1 \
     && lpadmin -d "$QUEUE" >>"$CUPSDIR/log/lpadmin.out" 2>&1 \
@@ -121,7 +65,7 @@ start_xvfb
 export QT_QPA_PLATFORM=xcb
 "$program" >"$WORK/program.log" 2>&1 &
 CLEANUP_PIDS+=("$!")
-find_main_window || { tail -n 20 "$WORK/program.log"; fail "the main window did not appear"; }
+wait_for 20 main_window_shown && find_main_window || { tail -n 20 "$WORK/program.log"; fail "the main window did not appear"; }
 
 # read_screen NAME: the main window's text, as OCR reads it.
 read_screen() {

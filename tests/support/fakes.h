@@ -114,13 +114,14 @@ public:
     QList<QUrl> opened;
 };
 
+// Records the plain text of every document handed over, by way of the call.
 class FakePrinter : public Printer
 {
 public:
-    bool print(const QTextDocument& document) override
+    void print(const QTextDocument& document, QWidget* parent) override
     {
         jobs.append(document.toPlainText());
-        return accept;
+        parents.append(parent);
     }
     // Records the document and the window the dialog would be shown over; no dialog appears.
     void printWithDialog(const QTextDocument& document, QWidget* parent) override
@@ -129,7 +130,7 @@ public:
         dialogParents.append(parent);
     }
     QStringList jobs;
-    bool accept = true;
+    QList<QWidget*> parents;
     QStringList dialogJobs;
     QList<QWidget*> dialogParents;
 };

@@ -57,7 +57,7 @@ QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$WORK/progra
 app=$!
 CLEANUP_PIDS+=($app)
 title="Corvella Learn Numerology v${CORVELLA_VERSION:?CTest names the version}"
-wait_for 20 window_named "^${title//./\\.}\$" || fail "the main window did not appear"
+wait_for 20 window_named "$MAIN_TITLE" || fail "the main window did not appear"
 
 AT_SPI_BUS_ADDRESS="$a11y_bus" "$python" "$here/lib/atspi_walk.py" "$(basename "$program")" \
     "$title"

@@ -9,7 +9,7 @@ make_private_home
 start_xvfb
 export QT_QPA_PLATFORM=xcb LC_ALL=C LANG=C
 store="$XDG_CONFIG_HOME/CorvellaFreeLearnNumerology.ini"
-MAIN='^Corvella Learn Numerology v1\.20$'
+MAIN="$MAIN_TITLE"
 BOX='^Corvella Learn Numerology$'
 
 # A stand-in for the desktop's browser launcher: it records every address it is given.

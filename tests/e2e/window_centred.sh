@@ -6,7 +6,7 @@ program="$1"
 . "$(dirname "$0")/lib/session.sh"
 make_private_home
 export QT_QPA_PLATFORM=xcb
-title='^Corvella Learn Numerology v1\.20$'
+title="$MAIN_TITLE"
 
 # check_centred WIDTHxHEIGHT: starts the program on a screen of that size, checks where its
 # window lies and adds the place to SEEN.

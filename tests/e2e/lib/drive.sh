@@ -2,7 +2,6 @@
 # window's client area (641 x 393 below the menu bar); a screen's controls sit inside the
 # frame at (4, 30).
 
-MAIN_TITLE='^Corvella Learn Numerology v1\.20$'
 
 # Sets MAIN_WINDOW and the client area's origin on the screen (CLIENT_X, CLIENT_Y).
 find_main_window() {

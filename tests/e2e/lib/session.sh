@@ -3,6 +3,10 @@
 
 SKIP=77
 
+# The main window's caption as a pattern for window_named; CTest passes the project's version.
+MAIN_TITLE="^Corvella Learn Numerology v${CORVELLA_VERSION:-[0-9.]*}\$"
+MAIN_TITLE="${MAIN_TITLE//./\\.}"
+
 skip() {
     echo "SKIPPED: $*"
     exit $SKIP

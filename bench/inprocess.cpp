@@ -172,7 +172,7 @@ private Q_SLOTS:
         w.click(QStringLiteral("cmdNext2"));
         w.find<QCheckBox>(QStringLiteral("chkSubject%1").arg(BirthdayNumber))->setChecked(true);
         w.click(QStringLiteral("cmdNext3"));
-        QCOMPARE(w.window->currentScreen(), int(frmMain::LearnScreen));
+        QCOMPARE(w.window->currentScreen(), (frmMain::LearnScreen));
         auto* pane = w.find<RichTextPane>(QStringLiteral("RTBLearn"));
         const QString finalText = pane->toPlainText();
         QCOMPARE(finalText.count(QStringLiteral("Birthday Number ")), 31);
@@ -318,7 +318,7 @@ private Q_SLOTS:
             ++rounds;
         }
         QVERIFY(rounds > 0);
-        QCOMPARE(w.window->currentScreen(), int(frmMain::StartScreen));
+        QCOMPARE(w.window->currentScreen(), (frmMain::StartScreen));
         const QString report = w.find<RichTextPane>(QStringLiteral("RTBTestResult"))->wholeText();
         QCOMPARE(report.count(QStringLiteral("\r\nCorrect Choice: \r\n")), 75);
         QVERIFY(report.endsWith(QStringLiteral(" Correct out of 75 Questions")));
@@ -332,7 +332,7 @@ private Q_SLOTS:
     {
         BenchWindow w;
         QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
-        w.window->mnuYourNumbers_Click();
+        w.window->findChild<QAction*>(QStringLiteral("mnuYourNumbers"))->trigger();
         auto* window = w.window->findChild<YourNumbers*>();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         window->findChild<QLineEdit*>(QStringLiteral("txtName"))

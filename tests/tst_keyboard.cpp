@@ -118,25 +118,25 @@ private Q_SLOTS:
         key(Qt::Key_Tab);
         QCOMPARE(focused(), QStringLiteral("cmdNext"));
         key(Qt::Key_Space);
-        QCOMPARE(f.window->currentScreen(), 1);
+        QCOMPARE(f.window->currentScreen(), frmMain::MethodScreen);
         key(Qt::Key_Down); // arrows move within the option group
         QCOMPARE(focused(), QStringLiteral("optOption1"));
         key(Qt::Key_Space);
         QVERIFY(f.radio("optOption1")->isChecked());
         key(Qt::Key_N, Qt::AltModifier); // &Next of the method screen
-        QCOMPARE(f.window->currentScreen(), 3);
+        QCOMPARE(f.window->currentScreen(), frmMain::SubjectScreen);
         key(Qt::Key_Space); // tick Life Path Number
         key(Qt::Key_Tab);
         key(Qt::Key_Space);              // and Destiny / Expression Number
         key(Qt::Key_N, Qt::AltModifier); // &Next of the subject screen, not of another screen
-        QCOMPARE(f.window->currentScreen(), 2);
+        QCOMPARE(f.window->currentScreen(), frmMain::LearnScreen);
         QCOMPARE(f.window->session().CurrentRecord, qint16(0));
         key(Qt::Key_N, Qt::AltModifier); // &Next of the learn screen
         QCOMPARE(f.window->session().CurrentRecord, qint16(1));
         key(Qt::Key_B, Qt::AltModifier);
         QCOMPARE(f.window->session().CurrentRecord, qint16(0));
         key(Qt::Key_M, Qt::AltModifier); // Back To &Main
-        QCOMPARE(f.window->currentScreen(), 0);
+        QCOMPARE(f.window->currentScreen(), frmMain::StartScreen);
         QVERIFY(f.messages().isEmpty());
     }
 
@@ -146,7 +146,7 @@ private Q_SLOTS:
         activate(f);
         f.chooseActivity(false);
         f.chooseMethod(true);
-        QCOMPARE(f.window->currentScreen(), 4);
+        QCOMPARE(f.window->currentScreen(), frmMain::QuestionScreenIndex);
         f.find<RichTextPane>(QStringLiteral("txtOption1"))->setFocus();
         for (int row = 0; row < 5; ++row) {
             key(Qt::Key(Qt::Key_1 + row));
@@ -224,7 +224,7 @@ private Q_SLOTS:
         f.chooseActivity(false);
         f.chooseMethod(true);
         f.click("cmdNextQuestion"); // refused: nothing chosen
-        f.window->ShowScreen(0);
+        f.window->ShowScreen(frmMain::StartScreen);
         key(Qt::Key_3);
         for (int i = 0; i < 5; ++i)
             QVERIFY(!f.radio(qPrintable(QStringLiteral("optChoice%1").arg(i)))->isChecked());

@@ -73,7 +73,7 @@ private Q_SLOTS:
         }
         QCOMPARE(f.fakes.web.opened, QList<QUrl>{expected});
         QVERIFY(f.messages().isEmpty());
-        QCOMPARE(f.window->currentScreen(), 0);
+        QCOMPARE(f.window->currentScreen(), frmMain::StartScreen);
     }
 
     void twoQuickClicksOpenThePageTwice()
@@ -131,7 +131,7 @@ private Q_SLOTS:
         // Each showing built its own window, and each is gone once closed.
         QVERIFY(seen.at(0).isNull() && seen.at(1).isNull());
         QVERIFY(f.window->findChildren<frmAbout*>().isEmpty());
-        QCOMPARE(f.window->currentScreen(), 0);
+        QCOMPARE(f.window->currentScreen(), frmMain::StartScreen);
     }
 
     void exitClosesTheWindowWithoutAQuestion()

@@ -21,7 +21,7 @@ private Q_SLOTS:
     void startsOnTheStartScreenWithNothingChosen()
     {
         MainWindowFixture f;
-        QCOMPARE(f.window->currentScreen(), 0);
+        QCOMPARE(f.window->currentScreen(), frmMain::StartScreen);
         QVERIFY(!f.radio("optMain0")->isChecked());
         QVERIFY(!f.radio("optMain1")->isChecked());
         QVERIFY(!f.radio("optOption0")->isChecked());
@@ -89,7 +89,7 @@ private Q_SLOTS:
         QFETCH(QString, frame);
         MainWindowFixture f;
         f.chooseActivity(learn);
-        QCOMPARE(f.window->currentScreen(), 1);
+        QCOMPARE(f.window->currentScreen(), frmMain::MethodScreen);
         QCOMPARE(f.window->session().LearnSelected, learn);
         QCOMPARE(f.radio("optOption0")->text(), first);
         QCOMPARE(f.radio("optOption1")->text(), second);
@@ -102,7 +102,7 @@ private Q_SLOTS:
         f.chooseActivity(true);
         f.radio("optOption1")->setChecked(true);
         f.click("cmdBack2");
-        QCOMPARE(f.window->currentScreen(), 0);
+        QCOMPARE(f.window->currentScreen(), frmMain::StartScreen);
         QVERIFY(!f.radio("optMain0")->isChecked() && !f.radio("optMain1")->isChecked());
         f.click("cmdNext");
         QCOMPARE(f.messages().size(), 1); // a new choice is needed
@@ -162,7 +162,7 @@ private Q_SLOTS:
         f.chooseMethod(false);
         f.click("cmdNext3");
         QCOMPARE(f.messages(), QStringList{QStringLiteral("Please select at least one option")});
-        QCOMPARE(f.window->currentScreen(), 3);
+        QCOMPARE(f.window->currentScreen(), frmMain::SubjectScreen);
     }
 
     void backFromTheSubjectScreenKeepsMethodAndTicks()
@@ -173,10 +173,10 @@ private Q_SLOTS:
         f.subject(3)->setChecked(true);
         f.subject(9)->setChecked(true);
         f.click("cmdBack3");
-        QCOMPARE(f.window->currentScreen(), 1);
+        QCOMPARE(f.window->currentScreen(), frmMain::MethodScreen);
         QVERIFY(f.radio("optOption1")->isChecked());
         f.click("cmdNext2");
-        QCOMPARE(f.window->currentScreen(), 3);
+        QCOMPARE(f.window->currentScreen(), frmMain::SubjectScreen);
         QVERIFY(f.subject(3)->isChecked() && f.subject(9)->isChecked());
         QVERIFY(!f.subject(0)->isChecked());
     }
@@ -199,7 +199,7 @@ private Q_SLOTS:
         for (int s : ticked)
             f.subject(s)->setChecked(true);
         f.click("cmdNext3");
-        QCOMPARE(f.window->currentScreen(), 2);
+        QCOMPARE(f.window->currentScreen(), frmMain::LearnScreen);
         QCOMPARE(f.frame(2)->title(), QStringLiteral("Learn By Interpretation"));
         QCOMPARE(int(f.window->session().CurrentRecord), firstRecord);
         for (int i = 0; i < 16; ++i)
@@ -210,7 +210,7 @@ private Q_SLOTS:
         f.click("cmdBackToMain");
         f.click("cmdNext");
         f.click("cmdNext2");
-        QCOMPARE(f.window->currentScreen(), 3);
+        QCOMPARE(f.window->currentScreen(), frmMain::SubjectScreen);
         for (int i = 0; i < 15; ++i)
             QVERIFY(!f.subject(i)->isChecked());
     }
@@ -220,12 +220,12 @@ private Q_SLOTS:
         MainWindowFixture f;
         f.chooseActivity(true);
         f.chooseMethod(true);
-        QCOMPARE(f.window->currentScreen(), 2);
+        QCOMPARE(f.window->currentScreen(), frmMain::LearnScreen);
         f.click("cmdBackToMain");
-        QCOMPARE(f.window->currentScreen(), 0);
+        QCOMPARE(f.window->currentScreen(), frmMain::StartScreen);
         QVERIFY(f.radio("optMain0")->isChecked());
         f.click("cmdNext");
-        QCOMPARE(f.window->currentScreen(), 1);
+        QCOMPARE(f.window->currentScreen(), frmMain::MethodScreen);
         QVERIFY(f.radio("optOption0")->isChecked());
         // Switching to Test rewrites the captions but keeps the method chosen last time.
         f.click("cmdBack2");

@@ -78,7 +78,7 @@ void TestPrintServer::theWindowAnswersWhilePrintWaitsOnTheServer()
         // A click on another button right after Print is handled at once.
         QTest::mouseClick(mainScreen, Qt::LeftButton);
         const qint64 mainScreenHandled = clock.elapsed();
-        QCOMPARE(window.currentScreen(), int(frmMain::StartScreen));
+        QCOMPARE(window.currentScreen(), (frmMain::StartScreen));
         // Timers and posted events keep running while the print thread waits on the server.
         bool timerFired = false;
         QTimer::singleShot(50, &window, [&timerFired] { timerFired = true; });

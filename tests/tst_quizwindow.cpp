@@ -114,7 +114,7 @@ private Q_SLOTS:
         f.chooseActivity(false);
         f.chooseMethod(true);
         QCOMPARE(answerToTheEnd(f), 10);
-        QCOMPARE(f.window->currentScreen(), 5);
+        QCOMPARE(f.window->currentScreen(), frmMain::ResultScreen);
         QCOMPARE(f.frame(5)->title(), QStringLiteral("Test Result: Significance"));
         const QString report = pane(f, QStringLiteral("RTBTestResult"))->wholeText();
         QCOMPARE(report.count(QStringLiteral("\r\nYour Choice: \r\n")), 10);
@@ -149,7 +149,7 @@ private Q_SLOTS:
         const ContentTables& content = f.window->content();
         int right = 0;
         for (int q = 0; q < questions; ++q) {
-            QCOMPARE(f.window->currentScreen(), 4);
+            QCOMPARE(f.window->currentScreen(), frmMain::QuestionScreenIndex);
             const TestState& test = f.window->session().test;
             const QString correct =
                 bySignificance ? content.SubjectSignificance[test.SignificanceOrder[q]]
@@ -167,7 +167,7 @@ private Q_SLOTS:
             f.radio(qPrintable(QStringLiteral("optChoice%1").arg(box)))->setChecked(true);
             f.click("cmdNextQuestion");
         }
-        QCOMPARE(f.window->currentScreen(), 5);
+        QCOMPARE(f.window->currentScreen(), frmMain::ResultScreen);
         const QString report = pane(f, QStringLiteral("RTBTestResult"))->wholeText();
         QVERIFY2(
             report.endsWith(
@@ -183,7 +183,7 @@ private Q_SLOTS:
         for (int s = 0; s < 15; ++s)
             f.subject(s)->setChecked(true);
         f.click("cmdNext3");
-        QCOMPARE(f.window->currentScreen(), 4);
+        QCOMPARE(f.window->currentScreen(), frmMain::QuestionScreenIndex);
         QCOMPARE(f.frame(4)->title(), QStringLiteral("Test By Interpretation"));
         QCOMPARE(counter(f), QStringLiteral("Question 1 of 75"));
         // The counter stays inside the screen and clear of the instruction beside it.
@@ -198,7 +198,7 @@ private Q_SLOTS:
         QVERIFY(!questionNo->geometry().intersects(instruction->geometry()));
         f.radio("optChoice1")->setChecked(true);
         f.click("cmdNextQuestion");
-        QCOMPARE(f.window->currentScreen(), 5);
+        QCOMPARE(f.window->currentScreen(), frmMain::ResultScreen);
         QCOMPARE(f.frame(5)->title(), QStringLiteral("Test Result: Interpretation"));
         const QString report = pane(f, QStringLiteral("RTBTestResult"))->wholeText();
         QCOMPARE(report.count(QStringLiteral("\r\nCorrect Choice: \r\n")), 75);
@@ -246,7 +246,7 @@ private Q_SLOTS:
         // The window is handed over, for a print dialog when there is no default printer.
         QCOMPARE(f.fakes.printer.parents, QList<QWidget*>{f.window.get()});
         QVERIFY(f.messages().isEmpty());
-        QCOMPARE(f.window->currentScreen(), 5);
+        QCOMPARE(f.window->currentScreen(), frmMain::ResultScreen);
     }
 
     void mainScreenKeepsTheReport()
@@ -257,7 +257,7 @@ private Q_SLOTS:
         answerToTheEnd(f);
         const QString report = pane(f, QStringLiteral("RTBTestResult"))->wholeText();
         f.click("cmdGoToMain");
-        QCOMPARE(f.window->currentScreen(), 0);
+        QCOMPARE(f.window->currentScreen(), frmMain::StartScreen);
         QVERIFY(f.radio("optMain1")->isChecked());
         QCOMPARE(pane(f, QStringLiteral("RTBTestResult"))->wholeText(), report);
         // A second test draws afresh and counts from one again.

@@ -130,7 +130,7 @@ void TestYourNumbers::opensBesideTheMainWindowOnceAtATime()
 
     // The main window carries on: the wizard still moves.
     f.chooseActivity(true);
-    QCOMPARE(f.window->currentScreen(), 1);
+    QCOMPARE(f.window->currentScreen(), frmMain::MethodScreen);
 
     // The menu brings the open window forward instead of opening another.
     window->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("Ann"));

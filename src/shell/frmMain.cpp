@@ -227,8 +227,9 @@ void frmMain::Form_Load()
     ShowScreen(StartScreen);
 }
 
-void frmMain::ShowScreen(int index)
+void frmMain::ShowScreen(Screen screen)
 {
+    const int index = screen;
     for (int i = 0; i < static_cast<int>(fraOption.size()); ++i)
         fraOption[i]->setVisible(i == index);
     fraOption[index]->raise();
@@ -239,13 +240,14 @@ void frmMain::ShowScreen(int index)
         first->setFocus(Qt::OtherFocusReason);
 }
 
-int frmMain::currentScreen() const
+frmMain::Screen frmMain::currentScreen() const
 {
     for (int i = 0; i < static_cast<int>(fraOption.size()); ++i) {
         if (!fraOption[i]->isHidden())
-            return i;
+            return static_cast<Screen>(i);
     }
-    return -1;
+    // Only before the constructor has shown the first screen.
+    return StartScreen;
 }
 
 void frmMain::CoBrand_Randomize(double r)

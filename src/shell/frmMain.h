@@ -48,9 +48,9 @@ public:
     ~frmMain() override;
 
     // Brings one screen to the front. The others are hidden, not cleared: they keep every value.
-    void ShowScreen(int index);
+    void ShowScreen(Screen screen);
     // The screen in front.
-    int currentScreen() const;
+    Screen currentScreen() const;
 
     // Chooses which promotional banner lies in front from a uniform r in [0, 1).
     void CoBrand_Randomize(double r);
@@ -59,7 +59,17 @@ public:
     const StudySession& session() const { return m_session; }
     const ContentTables& content() const { return m_content; }
 
-    // The handlers of the wizard's buttons, public so that tests can call them directly.
+protected:
+    void showEvent(QShowEvent* event) override;
+
+Q_SIGNALS:
+    // Emitted when a test's report is on screen; the soak test and the benchmarks listen.
+    void testFinished();
+
+private:
+    class QuestionWidgets;
+
+    // The window's event handlers, named after their control and event.
     void cmdNext_Click();
     void cmdBack2_Click();
     void cmdNext2_Click();
@@ -76,17 +86,8 @@ public:
     // Opens the Your Numbers window, or brings forward the one that is open.
     void mnuYourNumbers_Click();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
-Q_SIGNALS:
-    // Emitted when a test's report is on screen; the soak test and the benchmarks listen.
-    void testFinished();
-
-private:
-    class QuestionWidgets;
-
     void Form_Load();
+
     void connectHandlers();
     void ShowSignificanceRecord();
     void ShowInterpretationRecord();

@@ -886,7 +886,7 @@ private:
         for (int i = 0; i < 6; ++i)
             visible += m_f.frame(i)->isVisible() ? 1 : 0;
         checkEqual(visible, 1, QStringLiteral("screens visible"));
-        checkEqual(m_f.window->currentScreen(), m_model.screen, QStringLiteral("screen in front"));
+        checkEqual(int(m_f.window->currentScreen()), m_model.screen, QStringLiteral("screen in front"));
         QGroupBox* front = m_f.frame(m_model.screen);
         check(front->isVisible(), QStringLiteral("screen %1 is not visible").arg(m_model.screen));
         QWidget* hit = front->parentWidget()->childAt(front->geometry().center());

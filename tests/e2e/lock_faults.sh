@@ -56,8 +56,8 @@ shared="$WORK/shared-tmp"
 mkdir -p "$shared/runtime-$(id -un)"
 chmod 1777 "$shared"
 for planted in "$shared/$(basename "$program").lock" "$shared/runtime-$(id -un)/$(basename "$program").lock"; do
-    : >"$planted"
-    flock -n "$planted" sleep 600 &
+    # The holder is the sleeping process itself, so that ending it frees the lock.
+    (exec 9>"$planted" && flock -n 9 && exec sleep 600) >/dev/null 2>&1 &
     CLEANUP_PIDS+=($!)
 done
 (
@@ -69,6 +69,11 @@ done
 (
     export XDG_RUNTIME_DIR="$shared"
     starts_with_window "a runtime folder every user can write to"
+) || exit 1
+# No folder of the user's own at all: the lock cannot be checked, and the program starts.
+(
+    export XDG_RUNTIME_DIR="$shared" XDG_CACHE_HOME="$shared"
+    starts_with_window "no folder of the user's own for the lock"
 ) || exit 1
 
 # Ten copies at once: one window, nine notices.

@@ -580,8 +580,7 @@ void TestSettings::fullDiskLeavesTheOldFile()
 namespace {
 
 // The step a faulty write fails at, and how.
-enum class Fault
-{
+enum class Fault {
     NoSpaceAtOnce,
     NoSpaceHalfWay,
     WriteStopsShort,

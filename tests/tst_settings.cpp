@@ -455,6 +455,7 @@ void TestSettings::strayLinesDoNotHideTheStoredDate_data()
     QTest::newRow("unknown sections around")
         << "[Window]\nwidth=641\n\n[Settings]\n" + duration + "\n[Other]\nnoise\nx=1\n";
     QTest::newRow("unclosed section before") << "[Window\nx=1\n[Settings]\n" + duration;
+    QTest::newRow("byte order mark") << "\xef\xbb\xbf[Settings]\n" + duration;
     QTest::newRow("comments and CRLF")
         << "; kept by hand\r\n[Settings]\r\n# note\r\n" + duration.chopped(1) + "\r\n";
 }

@@ -304,8 +304,12 @@ bool parseIni(const QByteArray& bytes, IniFile& ini)
         return false;
 
     QString section;
+    // A line break is the same single unit in the bytes and in the text, so the two split
+    // alike.
     const QList<QByteArray> raws = bytes.split('\n');
-    qsizetype start = 0;
+    const QList<QStringView> texts = QStringView(ini.text).split(u'\n');
+    if (raws.size() != texts.size())
+        return false;
     for (qsizetype n = 0; n < raws.size(); ++n) {
         // The last piece is what follows the final line break: usually nothing.
         if (n == raws.size() - 1 && raws.at(n).isEmpty())
@@ -313,9 +317,7 @@ bool parseIni(const QByteArray& bytes, IniFile& ini)
         IniLine line;
         line.raw = raws.at(n);
         // Views into ini.text, which is not changed afterwards.
-        const qsizetype length = QString::fromUtf8(line.raw).size();
-        QStringView text = QStringView(ini.text).mid(start, length);
-        start += length + 1;
+        QStringView text = texts.at(n);
         if (n == 0 && text.startsWith(QChar(0xfeff)))
             text = text.mid(1);
         text = blankTrimmed(text);

@@ -118,8 +118,9 @@ SingleInstance::Result SingleInstance::acquire()
             ::open(path.constData(),
                    O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0600);
         if (fd < 0) {
-            // A folder, or a link, in the file's place.
-            if (errno == EISDIR || errno == ELOOP) {
+            // A folder or a link in the file's place, or a file this user may not open: no
+            // copy of the program made it, so none holds it.
+            if (errno == EISDIR || errno == ELOOP || errno == EACCES) {
                 clearAway(path);
                 continue;
             }

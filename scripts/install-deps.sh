@@ -11,6 +11,8 @@ purpose="${1:-run}"
 packages=(
     # build (fontconfig's headers: the program loads the font configuration on a thread of its own)
     cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
+    # libxcb's headers: a start without a reachable X server ends with a plain message
+    libxcb1-dev
     # running: the platform plugins and the font the window is drawn in
     qt6-qpa-plugins fonts-dejavu-core
 )

@@ -6,7 +6,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <chrono>
+#include <future>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace corvella;
 
@@ -79,6 +88,14 @@ private Q_SLOTS:
     void writesStayInTheOrderStarted();
     void failedBackgroundWriteIsReported();
     void backgroundWriteTellsOfAnUnparsableStore();
+
+    void strayLinesDoNotHideTheStoredDate_data();
+    void strayLinesDoNotHideTheStoredDate();
+    void systemWideFileDoesNotAnswerForTheUser();
+    void nonRegularStoreIsNeverOpened();
+    void fullDiskLeavesTheOldFile();
+    void failedWriteStepLeavesTheOldFile_data();
+    void failedWriteStepLeavesTheOldFile();
 
 private:
     // A store of its own for every test, so that tests do not see each other's files.
@@ -264,11 +281,11 @@ void TestSettings::unparsableStoreIsReportedAndLeftAlone_data()
     QByteArray noise;
     for (int i = 0; i < 600; ++i)
         noise.append(char((i * 37 + 11) % 256));
+    // Not text: nothing an INI file holds, and nothing to write over.
     const QList<std::pair<const char*, QByteArray>> files = {
         {"binary noise", noise},
-        {"unclosed section", QByteArray("[Settings\n%99%CA=\xc2\xb6\n")},
-        {"line without =", QByteArray("[Settings]\nhalf a line\n")},
-        {"junk before the section", QByteArray("junk\n[Settings]\n%99=\xc2\xb6\n")},
+        {"not UTF-8", QByteArray("[Settings]\n%99%CA=\xb6\xb7\n")},
+        {"NUL byte", QByteArray("[Settings]\n%99%CA=\xc2\xb6\0\n", 22)},
     };
     for (const auto& [name, content] : files) {
         QTest::addRow("%s, read first", name) << content << false;
@@ -307,18 +324,22 @@ void TestSettings::unwritableStoreIsReportedPromptly()
 {
     SettingsStore store = freshStore();
     QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
-    const QByteArray before = readFile(store.fileName());
-    // A lock that can never be taken: QSettings alone would wait for it for ever.
+    // A lock left by an older version that kept one beside the file (here one that can
+    // never be taken) neither blocks nor delays a write.
     QVERIFY(QDir().mkpath(store.fileName() + QStringLiteral(".lock")));
 
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(!store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("2/1/2026")));
-    QVERIFY2(timer.elapsed() < 10000, "a blocked store must not hold up startup");
-
-    QCOMPARE(readFile(store.fileName()), before);
+    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("2/1/2026")));
+    QVERIFY2(timer.elapsed() < 2000, "a blocked store must not hold up startup");
     QCOMPARE(store.ReadSetting(QStringLiteral("Duration")),
-             std::optional<QString>(QStringLiteral("1/1/2026")));
+             std::optional<QString>(QStringLiteral("2/1/2026")));
+
+    // A file in a folder that cannot be made (a file stands in its way) is reported at once.
+    QTemporaryDir parent;
+    QVERIFY(parent.isValid());
+    writeFile(parent.filePath(QStringLiteral("file")), "x");
+    QVERIFY(!ReplaceFileContents(parent.filePath(QStringLiteral("file/below/store.ini")), "x"));
 }
 
 void TestSettings::writeReplacesFileWhole()
@@ -411,16 +432,254 @@ void TestSettings::backgroundWriteTellsOfAnUnparsableStore()
 {
     SettingsStore store = freshStore();
     QVERIFY(QDir().mkpath(QFileInfo(store.fileName()).absolutePath()));
-    const QByteArray content("[Settings\n%99%CA=\xc2\xb6\n");
+    const QByteArray content("[Settings]\n%99%CA=\xb6\xb7\n");
     writeFile(store.fileName(), content);
 
-    // The worker is the first in this process to read the file, and the only one told that it
-    // cannot be parsed; the store keeps saying so afterwards.
+    // The worker finds the file is not text and leaves it alone; so does the store afterwards.
     store.WriteSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/7/2026"));
     QVERIFY(!store.waitForBackgroundWrite());
     QCOMPARE(store.ReadSetting(QStringLiteral("Duration")), std::nullopt);
     QVERIFY(!store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("12/7/2026")));
     QCOMPARE(readFile(store.fileName()), content);
+}
+
+void TestSettings::strayLinesDoNotHideTheStoredDate_data()
+{
+    QTest::addColumn<QByteArray>("content");
+
+    const QByteArray duration = "%99%CA%C7%B6%C9%BE%C4%C3=\xc2\x86\xc2\x87\xc2\x84\xc2\x8b\xc2\x84"
+                                "\xc2\x87\xc2\x85\xc2\x87\xc2\x8b\n"; // 12/6/2026
+    QTest::newRow("line without =") << "[Settings]\nhalf a line\n" + duration;
+    QTest::newRow("junk before the section") << "junk\n[Settings]\n" + duration;
+    QTest::newRow("stray line after the value") << "[Settings]\n" + duration + "stray\n";
+    QTest::newRow("unknown sections around")
+        << "[Window]\nwidth=641\n\n[Settings]\n" + duration + "\n[Other]\nnoise\nx=1\n";
+    QTest::newRow("unclosed section before") << "[Window\nx=1\n[Settings]\n" + duration;
+    QTest::newRow("byte order mark") << "\xef\xbb\xbf[Settings]\n" + duration;
+    QTest::newRow("comments and CRLF")
+        << "; kept by hand\r\n[Settings]\r\n# note\r\n" + duration.chopped(1) + "\r\n";
+}
+
+void TestSettings::strayLinesDoNotHideTheStoredDate()
+{
+    QFETCH(QByteArray, content);
+
+    SettingsStore store = freshStore();
+    QVERIFY(QDir().mkpath(QFileInfo(store.fileName()).absolutePath()));
+    writeFile(store.fileName(), content);
+    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")),
+             std::optional<QString>(QStringLiteral("12/6/2026")));
+
+    // A rewrite replaces the date and keeps every other section and key.
+    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("1/2/2027")));
+    const SettingsStore reader(store.applicationName());
+    QCOMPARE(reader.ReadSetting(QStringLiteral("Duration")),
+             std::optional<QString>(QStringLiteral("1/2/2027")));
+    const QByteArray after = readFile(store.fileName());
+    for (const QByteArray& kept : {QByteArray("[Window]\nwidth=641"), QByteArray("x=1")}) {
+        if (content.contains(kept))
+            QVERIFY2(after.contains(kept), after.constData());
+    }
+}
+
+void TestSettings::systemWideFileDoesNotAnswerForTheUser()
+{
+    // A system-wide file of the same name holds a date; the user never wrote one.
+    QTemporaryDir system;
+    QVERIFY(system.isValid());
+    SettingsStore store = freshStore();
+    writeFile(system.filePath(store.applicationName() + QStringLiteral(".ini")),
+              "[Settings]\n%99%CA%C7%B6%C9%BE%C4%C3=\xc2\x86\xc2\x84\xc2\x86\xc2\x84\xc2\x87"
+              "\xc2\x85\xc2\x87\xc2\x86\n");
+    const QByteArray saved = qgetenv("XDG_CONFIG_DIRS");
+    qputenv("XDG_CONFIG_DIRS", system.path().toLocal8Bit());
+    const auto read = store.ReadSetting(QStringLiteral("Duration"));
+    qputenv("XDG_CONFIG_DIRS", saved);
+    QCOMPARE(read, std::optional<QString>(QString()));
+}
+
+void TestSettings::nonRegularStoreIsNeverOpened()
+{
+    SettingsStore store = freshStore();
+    QVERIFY(QDir().mkpath(QFileInfo(store.fileName()).absolutePath()));
+    const QByteArray fifo = QFile::encodeName(store.fileName());
+    QVERIFY(::mkfifo(fifo.constData(), 0600) == 0);
+
+    // Opening a FIFO for reading waits for a writer; the store must not.
+    auto read = std::async(std::launch::async,
+                           [&store] { return store.ReadSetting(QStringLiteral("Duration")); });
+    if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        // Release the reader so that the test can end.
+        const int writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+        read.wait();
+        ::close(writer);
+        QFAIL("reading a store that is a FIFO never returned");
+    }
+    QCOMPARE(read.get(), std::nullopt);
+
+    auto write = std::async(std::launch::async, [&store] {
+        return store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026"));
+    });
+    if (write.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        const int writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+        write.wait();
+        ::close(writer);
+        QFAIL("writing a store that is a FIFO never returned");
+    }
+    QVERIFY(!write.get());
+    struct stat info;
+    QVERIFY(::lstat(fifo.constData(), &info) == 0);
+    QVERIFY(S_ISFIFO(info.st_mode));
+}
+
+void TestSettings::fullDiskLeavesTheOldFile()
+{
+    // A real full disk: a tmpfs of a few pages, filled up after the first write.
+    QTemporaryDir mountPoint;
+    QVERIFY(mountPoint.isValid());
+    const QByteArray where = QFile::encodeName(mountPoint.path());
+    if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=16k,nr_inodes=64") != 0)
+        QSKIP("skipped: a tmpfs cannot be mounted here (needs root and mount rights)");
+    struct Unmount
+    {
+        QByteArray path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{where};
+
+    // The store lives under HOME in test mode.
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", where);
+    struct RestoreHome
+    {
+        QByteArray home;
+        ~RestoreHome() { qputenv("HOME", home); }
+    } restoreHome{savedHome};
+
+    SettingsStore store(QStringLiteral("tst_settings_full"));
+    QVERIFY(store.fileName().startsWith(mountPoint.path()));
+    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
+    const QByteArray before = readFile(store.fileName());
+    QVERIFY(!before.isEmpty());
+
+    QFile filler(mountPoint.filePath(QStringLiteral("filler")));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(512, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+    filler.close();
+
+    QVERIFY(!store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("22/11/2027")));
+    QCOMPARE(readFile(store.fileName()), before);
+    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")),
+             std::optional<QString>(QStringLiteral("1/1/2026")));
+    // Nothing is left beside the file either.
+    QCOMPARE(QDir(QFileInfo(store.fileName()).absolutePath())
+                 .entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QFileInfo(store.fileName()).fileName()});
+}
+
+namespace {
+
+// The step a faulty write fails at, and how.
+enum class Fault {
+    NoSpaceAtOnce,
+    NoSpaceHalfWay,
+    WriteStopsShort,
+    SyncFails,
+    CloseFails,
+    RenameFails,
+};
+Fault g_fault;
+
+ssize_t faultyWrite(int fd, const void* data, size_t size)
+{
+    switch (g_fault) {
+    case Fault::NoSpaceAtOnce:
+        errno = ENOSPC;
+        return -1;
+    case Fault::NoSpaceHalfWay: {
+        // The first call gets half the bytes down, the next finds the disk full.
+        static bool first = true;
+        first = !first;
+        if (!first) {
+            errno = ENOSPC;
+            return -1;
+        }
+        return ::write(fd, data, size / 2 + 1);
+    }
+    case Fault::WriteStopsShort:
+        return 0;
+    default:
+        return ::write(fd, data, size);
+    }
+}
+
+int faultySync(int fd)
+{
+    if (g_fault == Fault::SyncFails) {
+        errno = EIO;
+        return -1;
+    }
+    return ::fsync(fd);
+}
+
+int faultyClose(int fd)
+{
+    const int closed = ::close(fd);
+    if (g_fault == Fault::CloseFails) {
+        errno = EIO;
+        return -1;
+    }
+    return closed;
+}
+
+int faultyRename(const char* from, const char* to)
+{
+    if (g_fault == Fault::RenameFails) {
+        errno = EXDEV;
+        return -1;
+    }
+    return ::rename(from, to);
+}
+
+} // namespace
+
+void TestSettings::failedWriteStepLeavesTheOldFile_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::newRow("disk full at once") << Fault::NoSpaceAtOnce;
+    QTest::newRow("disk full half way") << Fault::NoSpaceHalfWay;
+    QTest::newRow("write takes nothing") << Fault::WriteStopsShort;
+    QTest::newRow("sync fails") << Fault::SyncFails;
+    QTest::newRow("close fails") << Fault::CloseFails;
+    QTest::newRow("rename fails") << Fault::RenameFails;
+}
+
+void TestSettings::failedWriteStepLeavesTheOldFile()
+{
+    QFETCH(Fault, fault);
+
+    SettingsStore store = freshStore();
+    QVERIFY(store.WriteSetting(QStringLiteral("Window"), QStringLiteral("kept as it was")));
+    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
+    const QByteArray before = readFile(store.fileName());
+
+    g_fault = fault;
+    store.setFileWriteCalls({faultyWrite, faultySync, faultyClose, faultyRename});
+    QVERIFY(!store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("22/11/2027")));
+    store.WriteSettingInBackground(QStringLiteral("Duration"), QStringLiteral("23/11/2027"));
+    QVERIFY(!store.waitForBackgroundWrite());
+
+    QCOMPARE(readFile(store.fileName()), before);
+    const QFileInfo info(store.fileName());
+    QCOMPARE(info.dir().entryList({info.fileName() + QLatin1Char('*')}, QDir::Files | QDir::Hidden),
+             QStringList{info.fileName()});
+
+    // With the disk well again the next write goes through.
+    store.setFileWriteCalls(FileWriteCalls::system());
+    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("24/11/2027")));
+    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")),
+             std::optional<QString>(QStringLiteral("24/11/2027")));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

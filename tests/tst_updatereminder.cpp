@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <cerrno>
+
 using namespace corvella;
 using namespace corvella::testing;
 
@@ -18,6 +20,23 @@ namespace {
 
 const QString kDuration = QStringLiteral("Duration");
 const QLocale kUnitedStates(QLocale::English, QLocale::UnitedStates);
+
+// Answers the question, noting what the store holds while the question is still open.
+class StoreWatchingMessages : public FakeMessageBoxes
+{
+public:
+    explicit StoreWatchingMessages(const SettingsStore& store) : m_store(store) {}
+    bool askYesNo(const QString& text) override
+    {
+        durationWhileAsking.append(m_store.ReadSetting(kDuration).value_or(QStringLiteral("?")));
+        return FakeMessageBoxes::askYesNo(text);
+    }
+
+    QStringList durationWhileAsking;
+
+private:
+    const SettingsStore& m_store;
+};
 
 // Notes what the store holds at the moment a page is opened.
 class StoreWatchingWeb : public WebLauncher
@@ -67,6 +86,7 @@ private Q_SLOTS:
     void storeThatCannotBeReadStaysSilent_data();
     void storeThatCannotBeReadStaysSilent();
     void failedWriteStillOpensThePageAskedFor();
+    void dateIsWrittenOnlyOnceAnswered();
     void nativeDigitLocalesStillRoundTrip_data();
     void nativeDigitLocalesStillRoundTrip();
 
@@ -230,10 +250,10 @@ void TestUpdateReminder::laterRunsFollowTheInterval()
     const QDate first(2026, 12, 1);
     for (int day = 0; day <= 45; ++day) {
         m_clock.date = first.addDays(day);
-        const qsizetype before = m_messages.shown.size();
+        const qint64 before = m_messages.shownCount;
         SettingsStore thisRun(storeName());
         RemindOfUpdate(m_messages, m_clock, web, thisRun, kUnitedStates);
-        if (m_messages.shown.size() != before)
+        if (m_messages.shownCount != before)
             askedOn << day;
     }
     QCOMPARE(askedOn, (QList<int>{15, 30, 45}));
@@ -304,8 +324,13 @@ void TestUpdateReminder::failedWriteStillOpensThePageAskedFor()
 {
     SettingsStore store(storeName());
     QVERIFY(store.WriteSetting(kDuration, QStringLiteral("11/1/2026")));
-    // The store can still be read, but a lock nobody can take stops every write.
-    QVERIFY(QDir().mkpath(store.fileName() + QStringLiteral(".lock")));
+    // The store can still be read, but the disk is full.
+    FileWriteCalls full = FileWriteCalls::system();
+    full.write = [](int, const void*, size_t) -> ssize_t {
+        errno = ENOSPC;
+        return -1;
+    };
+    store.setFileWriteCalls(full);
     FakeWebLauncher web;
     m_messages.answers = {true};
 
@@ -314,6 +339,22 @@ void TestUpdateReminder::failedWriteStillOpensThePageAskedFor()
     QCOMPARE(m_messages.shown.size(), 1);
     QCOMPARE(web.opened, QList<QUrl>{WebPageAddress(WebPage::DownloadWebPage)});
     QCOMPARE(store.ReadSetting(kDuration), std::optional<QString>(QStringLiteral("11/1/2026")));
+}
+
+void TestUpdateReminder::dateIsWrittenOnlyOnceAnswered()
+{
+    // A program ended while the question is open (logged off, killed) must ask again at the
+    // next start: nothing is written before the answer.
+    SettingsStore store(storeName());
+    QVERIFY(store.WriteSetting(kDuration, QStringLiteral("11/1/2026")));
+    StoreWatchingMessages messages(store);
+    messages.answers = {false};
+    FakeWebLauncher web;
+
+    RemindOfUpdate(messages, m_clock, web, store, kUnitedStates);
+
+    QCOMPARE(messages.durationWhileAsking, QStringList{QStringLiteral("11/1/2026")});
+    QCOMPARE(store.ReadSetting(kDuration), std::optional<QString>(QStringLiteral("12/7/2026")));
 }
 
 void TestUpdateReminder::nativeDigitLocalesStillRoundTrip_data()

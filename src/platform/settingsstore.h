@@ -5,7 +5,7 @@
 #include <future>
 #include <optional>
 
-class QSettings;
+#include <sys/types.h>
 
 namespace corvella {
 
@@ -15,14 +15,38 @@ namespace corvella {
 QString EncodeSettingText(const QString& text);
 QString DecodeSettingText(const QString& text);
 
+// The system calls a settings file is replaced through. Tests put failing ones in their place
+// to see that no failure of any step leaves a damaged file behind.
+struct FileWriteCalls
+{
+    ssize_t (*write)(int fd, const void* data, size_t size);
+    int (*fsync)(int fd);
+    int (*close)(int fd);
+    int (*rename)(const char* from, const char* to);
+
+    static FileWriteCalls system();
+};
+
+// Replaces the regular file at path (created when absent, a symbolic link followed) by content:
+// written to a new file in the same folder, every write checked, synced to the disk, closed, and
+// only then renamed over the old one. False when any step failed; the old file is then as it
+// was, byte for byte, and nothing is left beside it. A path that is not a regular file (a
+// folder, a FIFO, a device) is never opened and never replaced.
+bool ReplaceFileContents(const QString& path, const QByteArray& content,
+                         const FileWriteCalls& calls = FileWriteCalls::system());
+
 // The program's few settings, kept per user in an INI file named after the program file,
 // under section "Settings". A copy of the program under another file name has its own,
-// empty, store.
+// empty, store. Only the user's own file counts: no system-wide file answers for a key the
+// user never wrote.
 //
-// The file is replaced as a whole through a temporary file and a rename, so a crash in the
-// middle of a write leaves the previous file in place. A store that cannot be read, that
-// holds something other than INI text, or that cannot be written is reported to the caller
-// instead of being repaired: callers at startup skip their work silently.
+// The reader is lenient: lines it does not understand (a line without "=", a comment, an
+// unclosed section name) are passed over, and a rewrite keeps them and every other section
+// as they were, changing only the line of the key written. A file that is not text (not
+// UTF-8, or holding NUL bytes), that is not a regular file, or that cannot be read is
+// reported to the caller and never written over: callers at startup skip their work
+// silently. A write that cannot be completed leaves the previous file whole (see
+// ReplaceFileContents).
 //
 // A write can also go to a worker thread, for a caller that must not wait for the disk. Every
 // other use of the store, and its destruction, first waits for that write to end, so the store
@@ -53,21 +77,13 @@ public:
     // value. True when there is none.
     bool waitForBackgroundWrite() const;
 
+    // The system calls later writes go through.
+    void setFileWriteCalls(const FileWriteCalls& calls) { m_calls = calls; }
+
 private:
-    bool usable(const QSettings& settings) const;
-
-    struct BackgroundResult
-    {
-        bool stored;
-        bool unparsable;
-    };
-
     QString m_applicationName;
-    mutable std::future<BackgroundResult> m_backgroundWrite;
-    // QSettings keeps files it has parsed in a process-wide cache and reports a parse error
-    // only to the first reader; later readers get what it could make of the file. So once a
-    // file is found unparsable, this store keeps saying so.
-    mutable bool m_unparsable = false;
+    FileWriteCalls m_calls = FileWriteCalls::system();
+    mutable std::future<bool> m_backgroundWrite;
 };
 
 } // namespace corvella

@@ -12,10 +12,23 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QIcon>
+#include <QList>
+
+#include <cstdio>
+#include <mutex>
+#include <optional>
+
+#include <unistd.h>
+
+#ifdef CORVELLA_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
 
 namespace corvella {
 
 namespace {
+
+char kProgramFileName[] = "CorvellaFreeLearnNumerology";
 
 // The program's name on disk, which also names its settings and its lock.
 QString programName()
@@ -23,13 +36,122 @@ QString programName()
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
+// Whether Qt will show the window through an X server: the platform this build defaults to,
+// unless QT_QPA_PLATFORM names another one first (offscreen for tests, say).
+bool showsThroughX()
+{
+    const QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
+    if (platforms.isEmpty())
+        return true;
+    // "xcb", or "xcb:option=value", alone or first in a list of platforms to try.
+    const QByteArray first = platforms.split(';').constFirst();
+    return first.split(':').constFirst() == "xcb";
+}
+
+bool displayAnswers()
+{
+#ifdef CORVELLA_HAVE_XCB
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
+#else
+    return true;
+#endif
+}
+
+[[noreturn]] void endForWantOfADisplay()
+{
+    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray where =
+        display.isEmpty() ? QByteArray("DISPLAY is not set") : "DISPLAY is \"" + display + "\"";
+    std::fprintf(stderr,
+                 "Corvella Learn Numerology needs a graphical desktop, but no display was found "
+                 "(%s).\n",
+                 where.constData());
+    std::fflush(stderr);
+    // Nothing has been written, and the font thread must not hold the exit up.
+    ::_exit(1);
+}
+
+// While QApplication is made, Qt's messages are held back: should it fail to reach the X
+// server, it would print several lines, suggest reinstalling the program and abort. Then the
+// program ends with one plain line instead. Otherwise what was held is passed on afterwards.
+class ConnectionMessages
+{
+public:
+    ConnectionMessages() { s_previous = qInstallMessageHandler(&ConnectionMessages::hold); }
+    ~ConnectionMessages() { release(); }
+
+    static void release()
+    {
+        QList<Held> held;
+        {
+            const std::lock_guard<std::mutex> lock(s_mutex);
+            if (!s_previous)
+                return;
+            qInstallMessageHandler(s_previous);
+            s_previous = nullptr;
+            held.swap(s_held);
+        }
+        for (const Held& message : std::as_const(held)) {
+            const QMessageLogContext context(message.file.constData(), message.line,
+                                             message.function.constData(),
+                                             message.category.constData());
+            qt_message_output(message.type, context, message.text);
+        }
+    }
+
+private:
+    struct Held
+    {
+        QtMsgType type;
+        QByteArray file;
+        int line;
+        QByteArray function;
+        QByteArray category;
+        QString text;
+    };
+
+    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type == QtFatalMsg) {
+            if (showsThroughX() && !displayAnswers())
+                endForWantOfADisplay();
+            // Some other failure: Qt's own words tell it best. Qt aborts once this returns.
+            release();
+            qt_message_output(type, context, text);
+            return;
+        }
+        const std::lock_guard<std::mutex> lock(s_mutex);
+        s_held.append({type, QByteArray(context.file), context.line, QByteArray(context.function),
+                       QByteArray(context.category), text});
+    }
+
+    static inline std::mutex s_mutex;
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline QList<Held> s_held;
+};
+
 } // namespace
+
+QtCommandLine qtCommandLine(int argc, char* argv[])
+{
+    QtCommandLine line;
+    line.argv[0] = argc > 0 && argv[0] ? argv[0] : kProgramFileName;
+    return line;
+}
 
 int runApplication(int argc, char* argv[])
 {
+    if (showsThroughX() && qEnvironmentVariableIsEmpty("DISPLAY"))
+        endForWantOfADisplay();
+    QtCommandLine qtLine = qtCommandLine(argc, argv);
     // Runs while QApplication connects to the display.
     FontConfigurationWarmUp fonts;
-    QApplication app(argc, argv);
+    std::optional<ConnectionMessages> connecting(std::in_place);
+    QApplication app(qtLine.argc, qtLine.argv);
+    connecting.reset();
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/corvella.png")));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.corvella_software.LearnNumerology"));
@@ -41,11 +163,13 @@ int runApplication(int argc, char* argv[])
     const Services services = qt.services();
 
     SingleInstance instance(programName());
-    if (!instance.acquire()) {
+    if (instance.acquire() == SingleInstance::Result::HeldByAnotherCopy) {
         // The copy already running is left as it is; this one ends after the notice.
         services.messages->information(QStringLiteral("Application is already running"));
         return 0;
     }
+    // A lock that could not be checked at all (no folder of the user's own for it) does not
+    // keep the user out: the program starts as if it had been taken.
 
     qt.random.reseed(static_cast<quint64>(services.clock->timeOfDayMs()));
 

@@ -6,8 +6,13 @@
 // the bounds of the screen's activity, the question counter in step with it, every finished
 // report complete and correctly scored, and no box or window left open.
 //
-// Usage: corvella_soak [--actions N] [--seed S]. The seed is printed first, so that a failing
-// walk can be replayed exactly: the program's own random draws are seeded from it too.
+// Usage: corvella_soak [--actions N] [--seed S] [--leak-per-action BYTES]. The seed is printed
+// first, so that a failing walk can be replayed exactly: the program's own random draws are
+// seeded from it too.
+//
+// The walk also samples its resident memory after a warm-up, half way and at the end, and fails
+// when it grows by more than 1 MiB per 10,000 actions: a program that keeps something of every
+// action shows. --leak-per-action loses that many bytes at every step, to see the check fail.
 
 #include "version.h"
 #include "session/quizsizes.h"
@@ -41,6 +46,10 @@
 #include <optional>
 #include <random>
 #include <thread>
+#include <vector>
+
+#include <malloc.h>
+#include <unistd.h>
 
 namespace corvella::testing {
 
@@ -148,6 +157,26 @@ struct Expectation
     bool finishesTest = false;
 };
 
+// Where the deliberate leak of --leak-per-action puts each block it loses.
+char* volatile g_leaked = nullptr;
+
+// The process's resident memory, once deleted objects are gone and the allocator has handed
+// back what it holds free: what is left is what the program keeps.
+qint64 residentBytes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    ::malloc_trim(0);
+    std::FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (!statm)
+        return -1;
+    long long size = 0;
+    long long resident = 0;
+    const int read = std::fscanf(statm, "%lld %lld", &size, &resident);
+    std::fclose(statm);
+    return read == 2 ? resident * ::sysconf(_SC_PAGESIZE) : -1;
+}
+
 class Soak
 {
 public:
@@ -169,35 +198,54 @@ public:
         m_f.window->show();
         QCoreApplication::processEvents();
         checkInvariants();
+        const qint64 warmUp = warmUpActions(actions);
+        const qint64 middle = warmUp + (actions - warmUp) / 2;
         for (m_step = 1; m_step <= actions; ++m_step) {
             m_progress.store(m_step);
             m_f.fakes.clock.ms = (m_step * 7919) % (24 * 3600 * 1000);
             oneStep();
+            if (m_leakPerAction > 0) {
+                // Checks the check: memory that is never given back, as a leak would hold it.
+                char* lost = new char[m_leakPerAction];
+                std::memset(lost, int(m_step), m_leakPerAction);
+                g_leaked = lost;
+            }
+            if (m_step == warmUp || m_step == middle || m_step == actions)
+                m_memory.push_back({m_step, residentBytes()});
         }
     }
+
+    // Resident memory is first sampled once caches have filled and every window the walk
+    // opens has been built at least once.
+    static qint64 warmUpActions(qint64 actions) { return std::min<qint64>(2000, actions / 3); }
+
+    struct MemorySample
+    {
+        qint64 step;
+        qint64 resident;
+    };
+    const std::vector<MemorySample>& memory() const { return m_memory; }
+    void leakPerAction(size_t bytes) { m_leakPerAction = bytes; }
 
     qint64 step() const { return m_step; }
     int testsFinished() const { return m_finishedSignals; }
     int reportsChecked() const { return m_reportsChecked; }
     int aboutVisits() const { return m_aboutVisits; }
-    int printJobs() const { return static_cast<int>(m_f.fakes.printer.jobs.size()); }
+    qint64 printJobs() const { return m_f.fakes.printer.jobCount; }
     // How much of the program the walk reached: tests of each kind, the longest test, and
     // how often each message box came up.
     QString coverage() const
     {
-        QHash<QString, int> boxes;
-        for (const FakeMessageBoxes::Shown& box : m_f.fakes.messages.shown)
-            ++boxes[box.text];
         QStringList counts;
         for (const QString& text : {kSelectAnOption, kSelectAtLeastOne, kLastRecord, kFirstRecord})
-            counts << QStringLiteral("\"%1\" %2").arg(text).arg(boxes.value(text));
+            counts << QStringLiteral("\"%1\" %2").arg(text).arg(m_boxes.value(text));
         return QStringLiteral(
                    "%1 significance tests, %2 interpretation tests (longest %3 questions), "
                    "%4 web pages, %5 Next on the last significance record; message boxes: %6")
             .arg(m_significanceTests)
             .arg(m_interpretationTests)
             .arg(m_longestTest)
-            .arg(m_f.fakes.web.opened.size())
+            .arg(m_f.fakes.web.openedCount)
             .arg(m_significanceEnds)
             .arg(counts.join(QStringLiteral(", ")));
     }
@@ -223,9 +271,9 @@ private:
 
     void oneStep()
     {
-        const qsizetype messagesBefore = m_f.fakes.messages.shown.size();
-        const qsizetype pagesBefore = m_f.fakes.web.opened.size();
-        const qsizetype jobsBefore = m_f.fakes.printer.jobs.size();
+        const qint64 messagesBefore = m_f.fakes.messages.shownCount;
+        const qint64 pagesBefore = m_f.fakes.web.openedCount;
+        const qint64 jobsBefore = m_f.fakes.printer.jobCount;
         const int finishedBefore = m_finishedSignals;
         m_expect = Expectation();
 
@@ -239,9 +287,12 @@ private:
         // Let anything the action posted run, as it would between two real user actions.
         QCoreApplication::processEvents();
 
+        // The fakes keep only their latest entries: this step's are the last ones.
+        const QList<FakeMessageBoxes::Shown> boxes =
+            latest(m_f.fakes.messages.shown, m_f.fakes.messages.shownCount - messagesBefore);
         QStringList shown;
-        for (qsizetype i = messagesBefore; i < m_f.fakes.messages.shown.size(); ++i) {
-            const FakeMessageBoxes::Shown& box = m_f.fakes.messages.shown.at(i);
+        for (const FakeMessageBoxes::Shown& box : boxes) {
+            ++m_boxes[box.text];
             check(box.kind == QLatin1String("error"),
                   QStringLiteral("message box \"%1\" shown as %2, expected the error box")
                       .arg(box.text, box.kind));
@@ -251,7 +302,8 @@ private:
             fail(QStringLiteral("message boxes shown: [%1], expected: [%2]")
                      .arg(shown.join(QStringLiteral(" | ")),
                           m_expect.messages.join(QStringLiteral(" | "))));
-        const QList<QUrl> opened = m_f.fakes.web.opened.mid(pagesBefore);
+        const QList<QUrl> opened =
+            latest(m_f.fakes.web.opened, m_f.fakes.web.openedCount - pagesBefore);
         checkEqual<qsizetype>(opened.size(), m_expect.pages.size(),
                               QStringLiteral("web pages opened"));
         for (qsizetype i = 0; i < opened.size(); ++i) {
@@ -261,13 +313,20 @@ private:
                   QStringLiteral("opened %1, expected the page %2")
                       .arg(address, m_expect.pages.at(i)));
         }
-        checkEqual<qsizetype>(m_f.fakes.printer.jobs.size() - jobsBefore, m_expect.prints ? 1 : 0,
-                              QStringLiteral("print jobs sent"));
+        checkEqual<qint64>(m_f.fakes.printer.jobCount - jobsBefore, m_expect.prints ? 1 : 0,
+                           QStringLiteral("print jobs sent"));
         checkEqual(m_finishedSignals - finishedBefore, m_expect.finishesTest ? 1 : 0,
                    QStringLiteral("testFinished signals"));
         if (m_expect.finishesTest)
             checkReport();
         checkInvariants();
+    }
+
+    template <typename T> QList<T> latest(const QList<T>& history, qint64 count)
+    {
+        check(count <= history.size(),
+              QStringLiteral("%1 entries in one step, more than a fake keeps").arg(count));
+        return history.mid(history.size() - count);
     }
 
     void screenControl()
@@ -1072,6 +1131,9 @@ private:
     int m_longestTest = 0;
     int m_significanceEnds = 0;
 
+    QHash<QString, int> m_boxes; // how often each message box came up
+    std::vector<MemorySample> m_memory;
+    size_t m_leakPerAction = 0;
     bool m_aboutSeen = false;
     bool m_aboutModal = false;
     bool m_aboutLeftOpen = false;
@@ -1082,7 +1144,8 @@ private:
 
 void usage()
 {
-    std::fprintf(stderr, "usage: corvella_soak [--actions N] [--seed S]\n");
+    std::fprintf(stderr,
+                 "usage: corvella_soak [--actions N] [--seed S] [--leak-per-action BYTES]\n");
 }
 
 std::optional<quint64> number(const char* text)
@@ -1095,6 +1158,51 @@ std::optional<quint64> number(const char* text)
     return value;
 }
 
+// Resident memory may grow by at most this much per 10,000 actions after the warm-up: far
+// below what keeping a few hundred bytes of every action would add (about 3.7 MiB).
+constexpr qint64 kMostGrowthPer10000 = 1024 * 1024;
+// Below this many actions after the warm-up the growth says too little to judge.
+constexpr qint64 kFewestMeasuredActions = 1000;
+
+int checkMemory(const Soak& soak, qint64 actions)
+{
+    const auto& samples = soak.memory();
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer holds freed memory back for a while to catch late uses: resident memory
+    // grows whatever the program does. Its own leak check speaks for leaks here.
+    std::printf("soak: memory growth not judged under AddressSanitizer\n");
+    return 0;
+#endif
+    if (samples.empty() || samples.front().resident < 0) {
+        std::printf("soak: resident memory: not measured\n");
+        return 0;
+    }
+    QStringList figures;
+    for (const Soak::MemorySample& sample : samples)
+        figures << QStringLiteral("%1 KiB after %2 actions")
+                       .arg(sample.resident / 1024)
+                       .arg(sample.step);
+    std::printf("soak: resident memory: %s\n", qPrintable(figures.join(QStringLiteral(", "))));
+    const qint64 measured = actions - samples.front().step;
+    if (measured < kFewestMeasuredActions) {
+        std::printf("soak: memory growth not judged: only %lld actions after the warm-up\n",
+                    static_cast<long long>(measured));
+        return 0;
+    }
+    const qint64 growth = samples.back().resident - samples.front().resident;
+    const qint64 per10000 = growth * 10000 / measured;
+    std::printf("soak: resident memory grew by %lld KiB over %lld actions after the warm-up, "
+                "%lld KiB per 10,000 actions (at most %lld allowed)\n",
+                static_cast<long long>(growth / 1024), static_cast<long long>(measured),
+                static_cast<long long>(per10000 / 1024),
+                static_cast<long long>(kMostGrowthPer10000 / 1024));
+    if (per10000 > kMostGrowthPer10000) {
+        std::printf("soak: FAILED: resident memory grows with the actions: a leak\n");
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 } // namespace corvella::testing
@@ -1104,6 +1212,7 @@ int main(int argc, char** argv)
     using namespace corvella::testing;
 
     quint64 actions = 100000;
+    size_t leakPerAction = 0;
     std::optional<quint64> seed;
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
@@ -1114,6 +1223,13 @@ int main(int argc, char** argv)
                 return 2;
             }
             actions = *value;
+        } else if (std::strcmp(argv[i], "--leak-per-action") == 0 && hasValue) {
+            const auto value = number(argv[++i]);
+            if (!value || *value > (1u << 20)) {
+                usage();
+                return 2;
+            }
+            leakPerAction = static_cast<size_t>(*value);
         } else if (std::strcmp(argv[i], "--seed") == 0 && hasValue) {
             seed = number(argv[++i]);
             if (!seed) {
@@ -1161,15 +1277,19 @@ int main(int argc, char** argv)
     int status = 0;
     {
         Soak soak(*seed, progress);
+        soak.leakPerAction(leakPerAction);
         try {
             soak.run(static_cast<qint64>(actions));
+            status = checkMemory(soak, static_cast<qint64>(actions));
             std::printf("soak: %s\n", qPrintable(soak.coverage()));
             std::printf("soak: %llu actions, seed %llu, %d tests finished, %d reports checked, %d "
                         "About windows, "
-                        "%d print jobs: passed\n",
+                        "%lld print jobs: %s\n",
                         static_cast<unsigned long long>(actions),
                         static_cast<unsigned long long>(*seed), soak.testsFinished(),
-                        soak.reportsChecked(), soak.aboutVisits(), soak.printJobs());
+                        soak.reportsChecked(), soak.aboutVisits(),
+                        static_cast<long long>(soak.printJobs()),
+                        status == 0 ? "passed" : "FAILED (memory)");
         } catch (const SoakFailure& failure) {
             std::printf("soak: FAILED at step %lld (seed %llu): %s\nlast actions:\n%s",
                         static_cast<long long>(soak.step()), static_cast<unsigned long long>(*seed),

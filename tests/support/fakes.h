@@ -7,10 +7,22 @@
 #include <QTextDocument>
 
 #include <random>
+#include <utility>
 
 namespace corvella::testing {
 
-// Records every box it is asked to show and answers yes/no questions from a script.
+// The fakes keep only their latest entries, so that a long run (the soak) does not grow with
+// every action and a real leak can show; each also counts every entry it was ever given.
+constexpr qsizetype kKeptHistory = 8;
+
+template <typename T> void keepLatest(QList<T>& history, T entry)
+{
+    if (history.size() >= kKeptHistory)
+        history.removeFirst();
+    history.append(std::move(entry));
+}
+
+// Records the latest boxes it is asked to show and answers yes/no questions from a script.
 class FakeMessageBoxes : public MessageBoxes
 {
 public:
@@ -20,14 +32,14 @@ public:
         QString text;
     };
 
-    void error(const QString& text) override { shown.append({QStringLiteral("error"), text}); }
+    void error(const QString& text) override { record({QStringLiteral("error"), text}); }
     void information(const QString& text) override
     {
-        shown.append({QStringLiteral("information"), text});
+        record({QStringLiteral("information"), text});
     }
     bool askYesNo(const QString& text) override
     {
-        shown.append({QStringLiteral("yesno"), text});
+        record({QStringLiteral("yesno"), text});
         return answers.isEmpty() ? false : answers.takeFirst();
     }
 
@@ -39,8 +51,16 @@ public:
         return result;
     }
 
-    QList<Shown> shown;
+    QList<Shown> shown; // the latest kKeptHistory
+    qint64 shownCount = 0;
     QList<bool> answers;
+
+private:
+    void record(Shown box)
+    {
+        keepLatest(shown, std::move(box));
+        ++shownCount;
+    }
 };
 
 class FakeClock : public Clock
@@ -110,29 +130,38 @@ public:
 class FakeWebLauncher : public WebLauncher
 {
 public:
-    void open(const QUrl& url) override { opened.append(url); }
-    QList<QUrl> opened;
+    void open(const QUrl& url) override
+    {
+        keepLatest(opened, url);
+        ++openedCount;
+    }
+    QList<QUrl> opened; // the latest kKeptHistory
+    qint64 openedCount = 0;
 };
 
-// Records the plain text of every document handed over, by way of the call.
+// Records the plain text of the documents handed over, by way of the call.
 class FakePrinter : public Printer
 {
 public:
     void print(const QTextDocument& document, QWidget* parent) override
     {
-        jobs.append(document.toPlainText());
-        parents.append(parent);
+        keepLatest(jobs, document.toPlainText());
+        keepLatest(parents, parent);
+        ++jobCount;
     }
     // Records the document and the window the dialog would be shown over; no dialog appears.
     void printWithDialog(const QTextDocument& document, QWidget* parent) override
     {
-        dialogJobs.append(document.toPlainText());
-        dialogParents.append(parent);
+        keepLatest(dialogJobs, document.toPlainText());
+        keepLatest(dialogParents, parent);
+        ++dialogCount;
     }
-    QStringList jobs;
+    QStringList jobs; // the latest kKeptHistory, and so on
     QList<QWidget*> parents;
+    qint64 jobCount = 0;
     QStringList dialogJobs;
     QList<QWidget*> dialogParents;
+    qint64 dialogCount = 0;
 };
 
 // One of each fake, wired into a Services value.

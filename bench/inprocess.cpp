@@ -153,7 +153,7 @@ private Q_SLOTS:
         ContentTables tables;
         QBENCHMARK
         {
-            LoadContent(tables);
+            corvella::loadContent(tables);
         }
         QCOMPARE(tables.SubjectName[BirthdayNumber], QStringLiteral("Birthday Number"));
     }
@@ -193,7 +193,7 @@ private Q_SLOTS:
         } else {
             QBENCHMARK
             {
-                learn::ShowInterpretationRecord(content, session, *pane);
+                learn::showInterpretationRecord(content, session, *pane);
                 if (waitForLayout)
                     finishLayout(pane);
             }
@@ -208,15 +208,15 @@ private Q_SLOTS:
         QFETCH(bool, waitForLayout);
         BenchWindow w;
         QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
-        w.window->ShowScreen(frmMain::ResultScreen);
+        w.window->showScreen(frmMain::ResultScreen);
         auto* pane = w.find<RichTextPane>(QStringLiteral("RTBTestResult"));
 
         ContentTables content;
-        LoadContent(content);
+        corvella::loadContent(content);
         const TestState test = seventyFiveQuestions(content);
         QStringList headings;
         for (qint16 entry : test.InterpretationQuestions)
-            headings << EntryHeading(content, entry);
+            headings << entryHeading(content, entry);
 
         // The report the program writes, once, for the floor to reproduce.
         drawTestReport(makeTestReport(false, test, content), *pane);
@@ -267,7 +267,7 @@ private Q_SLOTS:
         QFETCH(bool, floor);
         BenchWindow w;
         QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
-        w.window->ShowScreen(frmMain::LearnScreen);
+        w.window->showScreen(frmMain::LearnScreen);
         auto* pane = w.find<RichTextPane>(QStringLiteral("RTBLearn"));
         pane->setWholeText(QStringLiteral("Some text under the pointer"));
 

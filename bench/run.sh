@@ -217,7 +217,7 @@ verdict() { # verdict VALUE LIMIT
                     printf "  %-44s %s %s %7.2f x  %s\n", t, fmt(p), fmt(f), p / f, target
             }'
     }
-    row "LoadContent" loadContent "" ""
+    row "loadContent" loadContent "" ""
     row "Birthday Number record (31), until laid out" drawLongestRecord corvella floor "<= 3 x"
     row "  the same, until the call returns" drawLongestRecord "corvella call only" "floor call only"
     row "75-block report, until laid out" writeReport75 corvella floor "<= 3 x"

@@ -91,8 +91,8 @@ void TestAbout::webPageAddresses()
     QFETCH(WebPage, page);
     QFETCH(QString, key);
 
-    QCOMPARE(WebPageKey(page), key);
-    const QUrl address = WebPageAddress(page);
+    QCOMPARE(webPageKey(page), key);
+    const QUrl address = webPageAddress(page);
     QVERIFY(address.isValid());
     QCOMPARE(address.toString(QUrl::FullyEncoded),
              QStringLiteral("https://www.corvella-software.example"
@@ -100,7 +100,7 @@ void TestAbout::webPageAddresses()
                  key);
 
     FakeWebLauncher web;
-    OpenWebPage(web, page);
+    openWebPage(web, page);
     QCOMPARE(web.opened, QList<QUrl>{address});
 }
 
@@ -376,7 +376,7 @@ void TestAbout::linksOpenTheirPages()
     QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
 
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(web.opened, QList<QUrl>{WebPageAddress(page)});
+    QCOMPARE(web.opened, QList<QUrl>{webPageAddress(page)});
     // Quick repeats are not suppressed, and the window stays open.
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(web.opened.size(), 2);
@@ -483,7 +483,7 @@ void TestAbout::shownModalAndBuiltAfresh()
             clickThroughWindow(ownerButton);
             QTest::keyClick(modal, key);
         });
-        ShowAboutWindow(web, &owner);
+        showAboutWindow(web, &owner);
     }
 
     QCOMPARE(seen.size(), 2);

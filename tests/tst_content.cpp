@@ -281,7 +281,7 @@ const ContentTables& loaded()
 {
     static ContentTables tables = [] {
         ContentTables t;
-        LoadContent(t);
+        loadContent(t);
         return t;
     }();
     return tables;
@@ -320,7 +320,7 @@ QList<QPair<QString, QString>> allTexts()
         texts.append({QStringLiteral("calculation %1").arg(s), t.SubjectCalculation[s]});
     }
     for (int i = 0; i < InterpretationEntryCount; ++i)
-        texts.append({EntryHeading(t, i), t.InterpretationText[i]});
+        texts.append({entryHeading(t, i), t.InterpretationText[i]});
     return texts;
 }
 
@@ -495,7 +495,7 @@ void TestContent::onlyTheBirthdayRunHoldsTen()
     const ContentTables& t = loaded();
     for (int i = 0; i < InterpretationEntryCount; ++i) {
         if (t.InterpretationValue[i] == 10)
-            QCOMPARE(SubjectOfEntry(t, i), 4);
+            QCOMPARE(subjectOfEntry(t, i), 4);
     }
 }
 
@@ -604,9 +604,9 @@ void TestContent::answersDoNotGiveThemselvesAway()
 void TestContent::loadingAgainChangesNothing()
 {
     ContentTables once;
-    LoadContent(once);
+    loadContent(once);
     ContentTables twice = once;
-    LoadContent(twice);
+    loadContent(twice);
     QVERIFY(sameTables(once, twice));
 
     // Whatever the tables held before is overwritten.
@@ -615,7 +615,7 @@ void TestContent::loadingAgainChangesNothing()
     scribbled.InterpretationText.fill(QStringLiteral("x"));
     scribbled.InterpretationValue.fill(99);
     scribbled.FirstInterpretation.fill(7);
-    LoadContent(scribbled);
+    loadContent(scribbled);
     scribbled.SubjectName[15].clear();
     scribbled.FirstInterpretation[15] = 0;
     QVERIFY(sameTables(once, scribbled));
@@ -645,8 +645,8 @@ void TestContent::entryHeadings()
     QFETCH(int, entry);
     QFETCH(int, subject);
     QFETCH(QString, heading);
-    QCOMPARE(SubjectOfEntry(loaded(), entry), subject);
-    QCOMPARE(EntryHeading(loaded(), entry), heading);
+    QCOMPARE(subjectOfEntry(loaded(), entry), subject);
+    QCOMPARE(entryHeading(loaded(), entry), heading);
 }
 
 void TestContent::charts_data()

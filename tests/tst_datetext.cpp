@@ -38,7 +38,7 @@ void TestDateText::fourDigitYearFormat()
 {
     QFETCH(QString, format);
     QFETCH(QString, widened);
-    QCOMPARE(FourDigitYearFormat(format), widened);
+    QCOMPARE(corvella::fourDigitYearFormat(format), widened);
 }
 
 void TestDateText::roundTripGivesSameDay_data()
@@ -68,8 +68,8 @@ void TestDateText::roundTripGivesSameDay()
     QFETCH(QDate, date);
 
     const QLocale locale(localeName);
-    const QString text = DateToText(date, locale);
-    QCOMPARE(TextToDate(text, locale), date);
+    const QString text = dateToText(date, locale);
+    QCOMPARE(textToDate(text, locale), date);
     // The year is written out in full, in the locale's own digits.
     QVERIFY2(text.contains(locale.toString(date.year()).remove(locale.groupSeparator())),
              qPrintable(text));
@@ -90,7 +90,7 @@ void TestDateText::usesLocaleShortFormat()
 {
     QFETCH(QString, localeName);
     QFETCH(QString, text);
-    QCOMPARE(DateToText(QDate(2026, 12, 6), QLocale(localeName)), text);
+    QCOMPARE(dateToText(QDate(2026, 12, 6), QLocale(localeName)), text);
 }
 
 void TestDateText::notADateIsInvalid_data()
@@ -114,7 +114,7 @@ void TestDateText::notADateIsInvalid()
 {
     QFETCH(QString, localeName);
     QFETCH(QString, text);
-    QVERIFY(!TextToDate(text, QLocale(localeName)).isValid());
+    QVERIFY(!textToDate(text, QLocale(localeName)).isValid());
 }
 
 QTEST_GUILESS_MAIN(TestDateText)

@@ -224,7 +224,7 @@ private Q_SLOTS:
         f.chooseActivity(false);
         f.chooseMethod(true);
         f.click("cmdNextQuestion"); // refused: nothing chosen
-        f.window->ShowScreen(frmMain::StartScreen);
+        f.window->showScreen(frmMain::StartScreen);
         key(Qt::Key_3);
         for (int i = 0; i < 5; ++i)
             QVERIFY(!f.radio(qPrintable(QStringLiteral("optChoice%1").arg(i)))->isChecked());

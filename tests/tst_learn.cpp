@@ -70,19 +70,19 @@ private Q_SLOTS:
         for (int s = 1; s < 15; ++s) {
             f.click("cmdNextLearn");
             QCOMPARE(f.label("lblLearnSubject")->text(), c.SubjectName[s]);
-            QCOMPARE(learnPane(f)->wholeText(), learn::SignificanceRecordText(c, s));
+            QCOMPARE(learnPane(f)->wholeText(), learn::significanceRecordText(c, s));
         }
         QCOMPARE(f.messages().size(), 1);
         f.click("cmdNextLearn");
         QCOMPARE(f.messages().last(), QStringLiteral("You are at the last record"));
         QCOMPARE(f.window->session().CurrentRecord, qint16(14));
         QCOMPARE(f.label("lblLearnSubject")->text(), QStringLiteral("Personal Year Number"));
-        QCOMPARE(learnPane(f)->wholeText(), learn::SignificanceRecordText(c, 14));
+        QCOMPARE(learnPane(f)->wholeText(), learn::significanceRecordText(c, 14));
         // No text accumulates after any sequence of Next and Back.
         for (int i = 0; i < 20; ++i)
             f.click(i % 3 == 0 ? "cmdNextLearn" : "cmdBackLearn");
         const int s = f.window->session().CurrentRecord;
-        QCOMPARE(learnPane(f)->wholeText(), learn::SignificanceRecordText(c, s));
+        QCOMPARE(learnPane(f)->wholeText(), learn::significanceRecordText(c, s));
         QCOMPARE(learnPane(f)->wholeText().count(QStringLiteral("Significance")), 1);
     }
 

@@ -263,7 +263,7 @@ private Q_SLOTS:
         QWidget* cobrand = f.find(QStringLiteral("lblCobrand"));
         QCOMPARE(full->geometry(), cobrand->geometry());
         const QObjectList before = full->parent()->children();
-        f.window->CoBrand_Randomize(r);
+        f.window->coBrandRandomize(r);
         QCOMPARE(f.window->coBrandRandomNumber(), number);
         const QObjectList after = full->parent()->children();
         // The last child of the strip is the one drawn on top.

@@ -17,7 +17,7 @@ const ContentTables& content()
 {
     static const ContentTables tables = [] {
         ContentTables t;
-        LoadContent(t);
+        loadContent(t);
         return t;
     }();
     return tables;

@@ -66,7 +66,7 @@ void TestPrintServer::theWindowAnswersWhilePrintWaitsOnTheServer()
     {
         frmMain window(services);
         window.show();
-        window.ShowScreen(frmMain::ResultScreen);
+        window.showScreen(frmMain::ResultScreen);
         auto* print = window.findChild<QPushButton*>(QStringLiteral("cmdPrint"));
         auto* mainScreen = window.findChild<QPushButton*>(QStringLiteral("cmdGoToMain"));
         QVERIFY(print && mainScreen);

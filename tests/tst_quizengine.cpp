@@ -15,14 +15,14 @@ using corvella::testing::FakeClock;
 using corvella::testing::fillSyntheticContent;
 using corvella::testing::firstEntryOf;
 using corvella::testing::lastEntryOf;
-using corvella::testing::subjectOfEntry;
+using corvella::testing::subjectOwningEntry;
 using corvella::testing::ScriptedRandom;
 
 namespace {
 
 QString expectedHeading(const ContentTables& tables, int entry)
 {
-    return tables.SubjectName[subjectOfEntry(entry)] + QLatin1Char(' ') +
+    return tables.SubjectName[subjectOwningEntry(entry)] + QLatin1Char(' ') +
            QString::number(tables.InterpretationValue[entry]);
 }
 
@@ -34,7 +34,7 @@ double rBelow(int value, int n)
 
 double rEntry(int entry)
 {
-    const int s = subjectOfEntry(entry);
+    const int s = subjectOwningEntry(entry);
     const int offset = entry - firstEntryOf(s);
     return offset == 0 ? 0.0 : (offset - 0.25) / (lastEntryOf(s) - firstEntryOf(s));
 }
@@ -124,7 +124,7 @@ struct Rig
     {
         session.BySignificance = true;
         session.startActivity();
-        engine.ShowSignificanceQuestion(screen);
+        engine.showSignificanceQuestion(screen);
     }
 
     void startInterpretation(const QList<int>& ticked)
@@ -134,7 +134,7 @@ struct Rig
         for (int s : ticked)
             session.SubjectTicked[s] = true;
         session.startActivity();
-        engine.ShowInterpretationQuestion(screen);
+        engine.showInterpretationQuestion(screen);
     }
 
     // What the result screen leaves behind when it ends a test.
@@ -153,7 +153,7 @@ struct Rig
     QuizEngine engine{session, content, draw, [this](ContentTables& tables) {
                           drawsAtLoad << random.draws;
                           if (programTexts)
-                              LoadContent(tables);
+                              loadContent(tables);
                           else
                               fillSyntheticContent(tables);
                       }};
@@ -227,7 +227,7 @@ void TestQuizEngine::roundHalfToEven()
 {
     QFETCH(double, value);
     QFETCH(int, expected);
-    QCOMPARE(RoundHalfToEven(value), expected);
+    QCOMPARE(corvella::roundHalfToEven(value), expected);
 }
 
 void TestQuizEngine::significancePlacement_data()
@@ -481,7 +481,7 @@ void TestQuizEngine::interpretationManyRuns()
             const QList<qint16> block = questions.mid(5 * b, 5);
             QCOMPARE(QSet<qint16>(block.begin(), block.end()).size(), 5);
             for (qint16 e : block)
-                QCOMPARE(subjectOfEntry(e), ticked[b]);
+                QCOMPARE(subjectOwningEntry(e), ticked[b]);
         }
 
         const int n = static_cast<int>(questions.size());
@@ -686,10 +686,10 @@ void TestQuizEngine::realContent()
 
     session.SubjectTicked[6] = true;
     session.startActivity();
-    engine.ShowInterpretationQuestion(screen);
+    engine.showInterpretationQuestion(screen);
 
     QCOMPARE(content.SubjectName[6], QStringLiteral("Heart Desire / Personality Bridge Number"));
-    QCOMPARE(screen.subjectName, EntryHeading(content, 90));
+    QCOMPARE(screen.subjectName, entryHeading(content, 90));
     QCOMPARE(screen.subjectName, content.SubjectName[6] + QStringLiteral(" 6"));
     QCOMPARE(content.InterpretationText[81], content.InterpretationText[90]);
     const QStringList expected{content.InterpretationText[80], content.InterpretationText[82],
@@ -703,7 +703,7 @@ void TestQuizEngine::realContent()
                             distractorDraws({14, 13, 12, 11}, 0, SubjectCount) + correctBoxDraw(1));
     RandomDraw subjectDraw(subjects, clock);
     QuizEngine significance(session, content, subjectDraw);
-    significance.ShowSignificanceQuestion(screen);
+    significance.showSignificanceQuestion(screen);
     QCOMPARE(screen.subjectName, QStringLiteral("Life Path Number"));
     QCOMPARE(screen.answers[0], content.SubjectSignificance[14]);
     QCOMPARE(screen.answers[1], content.SubjectSignificance[0]);

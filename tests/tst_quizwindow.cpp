@@ -219,8 +219,8 @@ private Q_SLOTS:
         const QString report = pane(f, QStringLiteral("RTBTestResult"))->wholeText();
         f.click("cmdPrint");
         f.click("cmdPrint");
-        const QString expected = AttributionLine() + QStringLiteral("\r\n\r\n") + report +
-                                 QStringLiteral("\r\n\r\n") + AttributionLine();
+        const QString expected = attributionLine() + QStringLiteral("\r\n\r\n") + report +
+                                 QStringLiteral("\r\n\r\n") + attributionLine();
         QCOMPARE(pane(f, QStringLiteral("RTB1"))->wholeText(), expected);
         QCOMPARE(f.fakes.printer.jobs.size(), 2);
         QCOMPARE(f.fakes.printer.jobs.at(0), f.fakes.printer.jobs.at(1));

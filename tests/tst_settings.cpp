@@ -152,7 +152,7 @@ void TestSettings::encode()
 {
     QFETCH(QString, plain);
     QFETCH(QString, encoded);
-    QCOMPARE(EncodeSettingText(plain), encoded);
+    QCOMPARE(encodeSettingText(plain), encoded);
 }
 
 void TestSettings::decode_data()
@@ -173,26 +173,26 @@ void TestSettings::decode()
 {
     QFETCH(QString, stored);
     QFETCH(QString, plain);
-    QCOMPARE(DecodeSettingText(stored), plain);
+    QCOMPARE(decodeSettingText(stored), plain);
 }
 
 void TestSettings::roundTripKeepsEveryCodeUpTo170()
 {
     const QString all = codeRange(0, 170);
-    QCOMPARE(DecodeSettingText(EncodeSettingText(all)), all);
+    QCOMPARE(decodeSettingText(encodeSettingText(all)), all);
     // And only those: the rest of ISO 8859-1 is lost on the way in.
-    QCOMPARE(DecodeSettingText(EncodeSettingText(codeRange(0, 255))), all);
+    QCOMPARE(decodeSettingText(encodeSettingText(codeRange(0, 255))), all);
 }
 
 void TestSettings::missingKeyReadsEmpty()
 {
     SettingsStore store = freshStore();
-    const auto before = store.ReadSetting(QStringLiteral("Duration"));
+    const auto before = store.readSetting(QStringLiteral("Duration"));
     QVERIFY(before.has_value());
     QVERIFY(before->isEmpty());
 
-    QVERIFY(store.WriteSetting(QStringLiteral("Other"), QStringLiteral("x")));
-    const auto after = store.ReadSetting(QStringLiteral("Duration"));
+    QVERIFY(store.writeSetting(QStringLiteral("Other"), QStringLiteral("x")));
+    const auto after = store.readSetting(QStringLiteral("Duration"));
     QVERIFY(after.has_value());
     QVERIFY(after->isEmpty());
 }
@@ -217,28 +217,28 @@ void TestSettings::writtenValueReadsBack()
     QFETCH(QString, value);
 
     SettingsStore writer = freshStore();
-    QVERIFY(writer.WriteSetting(key, value));
+    QVERIFY(writer.writeSetting(key, value));
     // A second store of the same name, as the next run of the program would open it.
     const SettingsStore reader(writer.applicationName());
-    QCOMPARE(reader.ReadSetting(key), std::optional<QString>(value));
+    QCOMPARE(reader.readSetting(key), std::optional<QString>(value));
 }
 
 void TestSettings::laterWriteReplacesEarlier()
 {
     SettingsStore store = freshStore();
-    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
-    QVERIFY(store.WriteSetting(QStringLiteral("Other"), QStringLiteral("kept")));
-    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("2/1/2026")));
-    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")),
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
+    QVERIFY(store.writeSetting(QStringLiteral("Other"), QStringLiteral("kept")));
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("2/1/2026")));
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")),
              std::optional<QString>(QStringLiteral("2/1/2026")));
-    QCOMPARE(store.ReadSetting(QStringLiteral("Other")),
+    QCOMPARE(store.readSetting(QStringLiteral("Other")),
              std::optional<QString>(QStringLiteral("kept")));
 }
 
 void TestSettings::nothingStoredInPlainText()
 {
     SettingsStore store = freshStore();
-    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026")));
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026")));
     const QByteArray bytes = readFile(store.fileName());
     QVERIFY(bytes.contains("[Settings]"));
     QVERIFY(!bytes.contains("Duration"));
@@ -249,9 +249,9 @@ void TestSettings::otherProgramNameSeesEmptyStore()
 {
     SettingsStore original = freshStore();
     SettingsStore copy = freshStore();
-    QVERIFY(original.WriteSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026")));
+    QVERIFY(original.writeSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026")));
     QVERIFY(original.fileName() != copy.fileName());
-    QCOMPARE(copy.ReadSetting(QStringLiteral("Duration")), std::optional<QString>(QString()));
+    QCOMPARE(copy.readSetting(QStringLiteral("Duration")), std::optional<QString>(QString()));
 }
 
 void TestSettings::defaultNameIsProgramFileName()
@@ -265,11 +265,11 @@ void TestSettings::defaultNameIsProgramFileName()
 void TestSettings::handEditedValueIsDecodedAllTheSame()
 {
     SettingsStore store = freshStore();
-    QVERIFY(store.WriteSetting(QStringLiteral("Other"), QStringLiteral("x")));
+    QVERIFY(store.writeSetting(QStringLiteral("Other"), QStringLiteral("x")));
     const QByteArray key = "%99%CA%C7%B6%C9%BE%C4%C3"; // Duration, encoded and INI-escaped
     // Digits (codes below 85) vanish; a comma makes the INI reader see a list.
     writeFile(store.fileName(), "[Settings]\n" + key + "=\xc2\xb6\xc2\xb7, 12\xc2\xb8\n");
-    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")),
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")),
              std::optional<QString>(QStringLiteral("abc")));
 }
 
@@ -303,9 +303,9 @@ void TestSettings::unparsableStoreIsReportedAndLeftAlone()
     writeFile(store.fileName(), content);
 
     if (writeFirst)
-        QVERIFY(!store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026")));
-    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")), std::nullopt);
-    QVERIFY(!store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026")));
+        QVERIFY(!store.writeSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026")));
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")), std::nullopt);
+    QVERIFY(!store.writeSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026")));
     QCOMPARE(readFile(store.fileName()), content);
 }
 
@@ -315,37 +315,37 @@ void TestSettings::unreadableStoreIsReported()
     // A directory where the file should be can be neither read nor replaced, whoever runs
     // the test.
     QVERIFY(QDir().mkpath(store.fileName()));
-    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")), std::nullopt);
-    QVERIFY(!store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026")));
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")), std::nullopt);
+    QVERIFY(!store.writeSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026")));
     QVERIFY(QFileInfo(store.fileName()).isDir());
 }
 
 void TestSettings::unwritableStoreIsReportedPromptly()
 {
     SettingsStore store = freshStore();
-    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
     // A lock left by an older version that kept one beside the file (here one that can
     // never be taken) neither blocks nor delays a write.
     QVERIFY(QDir().mkpath(store.fileName() + QStringLiteral(".lock")));
 
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("2/1/2026")));
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("2/1/2026")));
     QVERIFY2(timer.elapsed() < 2000, "a blocked store must not hold up startup");
-    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")),
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")),
              std::optional<QString>(QStringLiteral("2/1/2026")));
 
     // A file in a folder that cannot be made (a file stands in its way) is reported at once.
     QTemporaryDir parent;
     QVERIFY(parent.isValid());
     writeFile(parent.filePath(QStringLiteral("file")), "x");
-    QVERIFY(!ReplaceFileContents(parent.filePath(QStringLiteral("file/below/store.ini")), "x"));
+    QVERIFY(!replaceFileContents(parent.filePath(QStringLiteral("file/below/store.ini")), "x"));
 }
 
 void TestSettings::writeReplacesFileWhole()
 {
     SettingsStore store = freshStore();
-    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
     const QByteArray before = readFile(store.fileName());
 
     // A reader that opened the file before the write still sees the old file complete: the
@@ -353,7 +353,7 @@ void TestSettings::writeReplacesFileWhole()
     // never a moment with a half-written store under that name.
     QFile earlier(store.fileName());
     QVERIFY(earlier.open(QIODevice::ReadOnly));
-    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("22/11/2027")));
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("22/11/2027")));
     QCOMPARE(earlier.readAll(), before);
     QVERIFY(readFile(store.fileName()) != before);
 
@@ -369,14 +369,14 @@ void TestSettings::backgroundWriteIsSeenByEveryLaterUse()
     SettingsStore store = freshStore();
     QVERIFY(store.waitForBackgroundWrite()); // none under way yet
 
-    store.WriteSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/7/2026"));
-    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")),
+    store.writeSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/7/2026"));
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")),
              std::optional<QString>(QStringLiteral("12/7/2026")));
 
-    store.WriteSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/8/2026"));
+    store.writeSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/8/2026"));
     QVERIFY(store.waitForBackgroundWrite());
     const SettingsStore reader(store.applicationName());
-    QCOMPARE(reader.ReadSetting(QStringLiteral("Duration")),
+    QCOMPARE(reader.readSetting(QStringLiteral("Duration")),
              std::optional<QString>(QStringLiteral("12/8/2026")));
 }
 
@@ -386,11 +386,11 @@ void TestSettings::backgroundWriteEndsBeforeTheStoreGoesAway()
     {
         SettingsStore store = freshStore();
         name = store.applicationName();
-        store.WriteSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/7/2026"));
+        store.writeSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/7/2026"));
     }
     // The file is complete as soon as the store is gone, as the next run would find it.
     const SettingsStore reader(name);
-    QCOMPARE(reader.ReadSetting(QStringLiteral("Duration")),
+    QCOMPARE(reader.readSetting(QStringLiteral("Duration")),
              std::optional<QString>(QStringLiteral("12/7/2026")));
     QCOMPARE(QDir(QFileInfo(reader.fileName()).absolutePath())
                  .entryList({QFileInfo(reader.fileName()).fileName() + QLatin1Char('*')},
@@ -406,14 +406,14 @@ void TestSettings::writesStayInTheOrderStarted()
     for (int round = 0; round < 20; ++round) {
         const QString first = QStringLiteral("1/%1/2026").arg(round + 1);
         const QString second = QStringLiteral("2/%1/2026").arg(round + 1);
-        store.WriteSettingInBackground(QStringLiteral("Duration"), first);
+        store.writeSettingInBackground(QStringLiteral("Duration"), first);
         if (round % 2)
-            QVERIFY(store.WriteSetting(QStringLiteral("Duration"), second));
+            QVERIFY(store.writeSetting(QStringLiteral("Duration"), second));
         else
-            store.WriteSettingInBackground(QStringLiteral("Duration"), second);
+            store.writeSettingInBackground(QStringLiteral("Duration"), second);
         QVERIFY(store.waitForBackgroundWrite());
         const SettingsStore reader(store.applicationName());
-        QCOMPARE(reader.ReadSetting(QStringLiteral("Duration")), std::optional<QString>(second));
+        QCOMPARE(reader.readSetting(QStringLiteral("Duration")), std::optional<QString>(second));
     }
 }
 
@@ -421,7 +421,7 @@ void TestSettings::failedBackgroundWriteIsReported()
 {
     SettingsStore store = freshStore();
     QVERIFY(QDir().mkpath(store.fileName()));
-    store.WriteSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/7/2026"));
+    store.writeSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/7/2026"));
     QVERIFY(!store.waitForBackgroundWrite());
     QVERIFY(QFileInfo(store.fileName()).isDir());
     // Reported once: nothing is under way any more.
@@ -436,10 +436,10 @@ void TestSettings::backgroundWriteTellsOfAnUnparsableStore()
     writeFile(store.fileName(), content);
 
     // The worker finds the file is not text and leaves it alone; so does the store afterwards.
-    store.WriteSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/7/2026"));
+    store.writeSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/7/2026"));
     QVERIFY(!store.waitForBackgroundWrite());
-    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")), std::nullopt);
-    QVERIFY(!store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("12/7/2026")));
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")), std::nullopt);
+    QVERIFY(!store.writeSetting(QStringLiteral("Duration"), QStringLiteral("12/7/2026")));
     QCOMPARE(readFile(store.fileName()), content);
 }
 
@@ -467,13 +467,13 @@ void TestSettings::strayLinesDoNotHideTheStoredDate()
     SettingsStore store = freshStore();
     QVERIFY(QDir().mkpath(QFileInfo(store.fileName()).absolutePath()));
     writeFile(store.fileName(), content);
-    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")),
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")),
              std::optional<QString>(QStringLiteral("12/6/2026")));
 
     // A rewrite replaces the date and keeps every other section and key.
-    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("1/2/2027")));
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("1/2/2027")));
     const SettingsStore reader(store.applicationName());
-    QCOMPARE(reader.ReadSetting(QStringLiteral("Duration")),
+    QCOMPARE(reader.readSetting(QStringLiteral("Duration")),
              std::optional<QString>(QStringLiteral("1/2/2027")));
     const QByteArray after = readFile(store.fileName());
     for (const QByteArray& kept : {QByteArray("[Window]\nwidth=641"), QByteArray("x=1")}) {
@@ -493,7 +493,7 @@ void TestSettings::systemWideFileDoesNotAnswerForTheUser()
               "\xc2\x85\xc2\x87\xc2\x86\n");
     const QByteArray saved = qgetenv("XDG_CONFIG_DIRS");
     qputenv("XDG_CONFIG_DIRS", system.path().toLocal8Bit());
-    const auto read = store.ReadSetting(QStringLiteral("Duration"));
+    const auto read = store.readSetting(QStringLiteral("Duration"));
     qputenv("XDG_CONFIG_DIRS", saved);
     QCOMPARE(read, std::optional<QString>(QString()));
 }
@@ -507,7 +507,7 @@ void TestSettings::nonRegularStoreIsNeverOpened()
 
     // Opening a FIFO for reading waits for a writer; the store must not.
     auto read = std::async(std::launch::async,
-                           [&store] { return store.ReadSetting(QStringLiteral("Duration")); });
+                           [&store] { return store.readSetting(QStringLiteral("Duration")); });
     if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
         // Release the reader so that the test can end.
         const int writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
@@ -518,7 +518,7 @@ void TestSettings::nonRegularStoreIsNeverOpened()
     QCOMPARE(read.get(), std::nullopt);
 
     auto write = std::async(std::launch::async, [&store] {
-        return store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026"));
+        return store.writeSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026"));
     });
     if (write.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
         const int writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
@@ -557,7 +557,7 @@ void TestSettings::fullDiskLeavesTheOldFile()
 
     SettingsStore store(QStringLiteral("tst_settings_full"));
     QVERIFY(store.fileName().startsWith(mountPoint.path()));
-    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
     const QByteArray before = readFile(store.fileName());
     QVERIFY(!before.isEmpty());
 
@@ -568,9 +568,9 @@ void TestSettings::fullDiskLeavesTheOldFile()
     }
     filler.close();
 
-    QVERIFY(!store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("22/11/2027")));
+    QVERIFY(!store.writeSetting(QStringLiteral("Duration"), QStringLiteral("22/11/2027")));
     QCOMPARE(readFile(store.fileName()), before);
-    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")),
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")),
              std::optional<QString>(QStringLiteral("1/1/2026")));
     // Nothing is left beside the file either.
     QCOMPARE(QDir(QFileInfo(store.fileName()).absolutePath())
@@ -660,14 +660,14 @@ void TestSettings::failedWriteStepLeavesTheOldFile()
     QFETCH(Fault, fault);
 
     SettingsStore store = freshStore();
-    QVERIFY(store.WriteSetting(QStringLiteral("Window"), QStringLiteral("kept as it was")));
-    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
+    QVERIFY(store.writeSetting(QStringLiteral("Window"), QStringLiteral("kept as it was")));
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
     const QByteArray before = readFile(store.fileName());
 
     g_fault = fault;
     store.setFileWriteCalls({faultyWrite, faultySync, faultyClose, faultyRename});
-    QVERIFY(!store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("22/11/2027")));
-    store.WriteSettingInBackground(QStringLiteral("Duration"), QStringLiteral("23/11/2027"));
+    QVERIFY(!store.writeSetting(QStringLiteral("Duration"), QStringLiteral("22/11/2027")));
+    store.writeSettingInBackground(QStringLiteral("Duration"), QStringLiteral("23/11/2027"));
     QVERIFY(!store.waitForBackgroundWrite());
 
     QCOMPARE(readFile(store.fileName()), before);
@@ -677,8 +677,8 @@ void TestSettings::failedWriteStepLeavesTheOldFile()
 
     // With the disk well again the next write goes through.
     store.setFileWriteCalls(FileWriteCalls::system());
-    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("24/11/2027")));
-    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")),
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("24/11/2027")));
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")),
              std::optional<QString>(QStringLiteral("24/11/2027")));
 }
 

@@ -28,7 +28,7 @@ public:
     explicit StoreWatchingMessages(const SettingsStore& store) : m_store(store) {}
     bool askYesNo(const QString& text) override
     {
-        durationWhileAsking.append(m_store.ReadSetting(kDuration).value_or(QStringLiteral("?")));
+        durationWhileAsking.append(m_store.readSetting(kDuration).value_or(QStringLiteral("?")));
         return FakeMessageBoxes::askYesNo(text);
     }
 
@@ -46,7 +46,7 @@ public:
     void open(const QUrl& url) override
     {
         opened.append(url);
-        durationWhenOpened.append(m_store.ReadSetting(kDuration).value_or(QStringLiteral("?")));
+        durationWhenOpened.append(m_store.readSetting(kDuration).value_or(QStringLiteral("?")));
     }
 
     QList<QUrl> opened;
@@ -133,11 +133,11 @@ void TestUpdateReminder::firstStartWritesTodayAndAsksNothing()
 {
     SettingsStore store(storeName());
     StoreWatchingWeb web(store);
-    RemindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
+    remindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
 
     QVERIFY(m_messages.shown.isEmpty());
     QVERIFY(web.opened.isEmpty());
-    QCOMPARE(store.ReadSetting(kDuration), std::optional<QString>(QStringLiteral("12/7/2026")));
+    QCOMPARE(store.readSetting(kDuration), std::optional<QString>(QStringLiteral("12/7/2026")));
 }
 
 void TestUpdateReminder::firstStartDateIsOnDiskOnceTheStoreIsGone()
@@ -145,15 +145,15 @@ void TestUpdateReminder::firstStartDateIsOnDiskOnceTheStoreIsGone()
     {
         SettingsStore store(storeName());
         StoreWatchingWeb web(store);
-        RemindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
+        remindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
     }
     // As the next start of the program finds it.
     const SettingsStore next(storeName());
-    QCOMPARE(next.ReadSetting(kDuration), std::optional<QString>(QStringLiteral("12/7/2026")));
+    QCOMPARE(next.readSetting(kDuration), std::optional<QString>(QStringLiteral("12/7/2026")));
     m_clock.date = QDate(2026, 12, 22);
     SettingsStore store(storeName());
     StoreWatchingWeb web(store);
-    RemindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
+    remindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
     QCOMPARE(m_messages.shown.size(), 1);
 }
 
@@ -185,15 +185,15 @@ void TestUpdateReminder::asksOnlyOutsideFortnight()
     m_clock.date = today;
     SettingsStore store(storeName());
     StoreWatchingWeb web(store);
-    const QString stored = DateToText(today.addDays(storedOffset), kUnitedStates);
-    QVERIFY(store.WriteSetting(kDuration, stored));
+    const QString stored = dateToText(today.addDays(storedOffset), kUnitedStates);
+    QVERIFY(store.writeSetting(kDuration, stored));
     m_messages.answers = {false};
 
-    RemindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
+    remindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
 
     QCOMPARE(m_messages.shown.size(), asked ? 1 : 0);
-    const QString expected = asked ? DateToText(today, kUnitedStates) : stored;
-    QCOMPARE(store.ReadSetting(kDuration), std::optional<QString>(expected));
+    const QString expected = asked ? dateToText(today, kUnitedStates) : stored;
+    QCOMPARE(store.readSetting(kDuration), std::optional<QString>(expected));
     QVERIFY(web.opened.isEmpty());
 }
 
@@ -201,41 +201,41 @@ void TestUpdateReminder::questionText()
 {
     SettingsStore store(storeName());
     StoreWatchingWeb web(store);
-    QVERIFY(store.WriteSetting(kDuration, QStringLiteral("11/1/2026")));
-    RemindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
+    QVERIFY(store.writeSetting(kDuration, QStringLiteral("11/1/2026")));
+    remindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
 
     QCOMPARE(m_messages.shown.size(), 1);
     QCOMPARE(m_messages.shown.first().kind, QStringLiteral("yesno"));
     QCOMPARE(m_messages.shown.first().text,
              QStringLiteral("There maybe an update to this software available\r"
                             "Do you want to check for an update?"));
-    QCOMPARE(m_messages.shown.first().text, UpdateReminderText());
+    QCOMPARE(m_messages.shown.first().text, updateReminderText());
 }
 
 void TestUpdateReminder::noRestartsIntervalAndOpensNothing()
 {
     SettingsStore store(storeName());
     StoreWatchingWeb web(store);
-    QVERIFY(store.WriteSetting(kDuration, QStringLiteral("11/1/2026")));
+    QVERIFY(store.writeSetting(kDuration, QStringLiteral("11/1/2026")));
     m_messages.answers = {false};
 
-    RemindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
+    remindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
 
     QCOMPARE(m_messages.shown.size(), 1);
     QVERIFY(web.opened.isEmpty());
-    QCOMPARE(store.ReadSetting(kDuration), std::optional<QString>(QStringLiteral("12/7/2026")));
+    QCOMPARE(store.readSetting(kDuration), std::optional<QString>(QStringLiteral("12/7/2026")));
 }
 
 void TestUpdateReminder::yesWritesTodayThenOpensDownloadPageOnce()
 {
     SettingsStore store(storeName());
     StoreWatchingWeb web(store);
-    QVERIFY(store.WriteSetting(kDuration, QStringLiteral("11/1/2026")));
+    QVERIFY(store.writeSetting(kDuration, QStringLiteral("11/1/2026")));
     m_messages.answers = {true};
 
-    RemindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
+    remindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
 
-    QCOMPARE(web.opened, QList<QUrl>{WebPageAddress(WebPage::DownloadWebPage)});
+    QCOMPARE(web.opened, QList<QUrl>{webPageAddress(WebPage::DownloadWebPage)});
     QCOMPARE(web.durationWhenOpened, QStringList{QStringLiteral("12/7/2026")});
 }
 
@@ -252,7 +252,7 @@ void TestUpdateReminder::laterRunsFollowTheInterval()
         m_clock.date = first.addDays(day);
         const qint64 before = m_messages.shownCount;
         SettingsStore thisRun(storeName());
-        RemindOfUpdate(m_messages, m_clock, web, thisRun, kUnitedStates);
+        remindOfUpdate(m_messages, m_clock, web, thisRun, kUnitedStates);
         if (m_messages.shownCount != before)
             askedOn << day;
     }
@@ -275,10 +275,10 @@ void TestUpdateReminder::unreadableDateAsksAndWritesNothing()
 
     SettingsStore store(storeName());
     StoreWatchingWeb web(store);
-    QVERIFY(store.WriteSetting(kDuration, stored));
+    QVERIFY(store.writeSetting(kDuration, stored));
     const QByteArray before = readFile(store.fileName());
 
-    RemindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
+    remindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
 
     QVERIFY(m_messages.shown.isEmpty());
     QVERIFY(web.opened.isEmpty());
@@ -310,7 +310,7 @@ void TestUpdateReminder::storeThatCannotBeReadStaysSilent()
     }
     FakeWebLauncher web;
 
-    RemindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
+    remindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
 
     QVERIFY(m_messages.shown.isEmpty());
     QVERIFY(web.opened.isEmpty());
@@ -323,7 +323,7 @@ void TestUpdateReminder::storeThatCannotBeReadStaysSilent()
 void TestUpdateReminder::failedWriteStillOpensThePageAskedFor()
 {
     SettingsStore store(storeName());
-    QVERIFY(store.WriteSetting(kDuration, QStringLiteral("11/1/2026")));
+    QVERIFY(store.writeSetting(kDuration, QStringLiteral("11/1/2026")));
     // The store can still be read, but the disk is full.
     FileWriteCalls full = FileWriteCalls::system();
     full.write = [](int, const void*, size_t) -> ssize_t {
@@ -334,11 +334,11 @@ void TestUpdateReminder::failedWriteStillOpensThePageAskedFor()
     FakeWebLauncher web;
     m_messages.answers = {true};
 
-    RemindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
+    remindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
 
     QCOMPARE(m_messages.shown.size(), 1);
-    QCOMPARE(web.opened, QList<QUrl>{WebPageAddress(WebPage::DownloadWebPage)});
-    QCOMPARE(store.ReadSetting(kDuration), std::optional<QString>(QStringLiteral("11/1/2026")));
+    QCOMPARE(web.opened, QList<QUrl>{webPageAddress(WebPage::DownloadWebPage)});
+    QCOMPARE(store.readSetting(kDuration), std::optional<QString>(QStringLiteral("11/1/2026")));
 }
 
 void TestUpdateReminder::dateIsWrittenOnlyOnceAnswered()
@@ -346,15 +346,15 @@ void TestUpdateReminder::dateIsWrittenOnlyOnceAnswered()
     // A program ended while the question is open (logged off, killed) must ask again at the
     // next start: nothing is written before the answer.
     SettingsStore store(storeName());
-    QVERIFY(store.WriteSetting(kDuration, QStringLiteral("11/1/2026")));
+    QVERIFY(store.writeSetting(kDuration, QStringLiteral("11/1/2026")));
     StoreWatchingMessages messages(store);
     messages.answers = {false};
     FakeWebLauncher web;
 
-    RemindOfUpdate(messages, m_clock, web, store, kUnitedStates);
+    remindOfUpdate(messages, m_clock, web, store, kUnitedStates);
 
     QCOMPARE(messages.durationWhileAsking, QStringList{QStringLiteral("11/1/2026")});
-    QCOMPARE(store.ReadSetting(kDuration), std::optional<QString>(QStringLiteral("12/7/2026")));
+    QCOMPARE(store.readSetting(kDuration), std::optional<QString>(QStringLiteral("12/7/2026")));
 }
 
 void TestUpdateReminder::nativeDigitLocalesStillRoundTrip_data()
@@ -374,15 +374,15 @@ void TestUpdateReminder::nativeDigitLocalesStillRoundTrip()
 
     SettingsStore store(storeName());
     FakeWebLauncher web;
-    RemindOfUpdate(m_messages, m_clock, web, store, locale);
+    remindOfUpdate(m_messages, m_clock, web, store, locale);
     QVERIFY(m_messages.shown.isEmpty());
 
     m_clock.date = m_clock.date.addDays(14);
-    RemindOfUpdate(m_messages, m_clock, web, store, locale);
+    remindOfUpdate(m_messages, m_clock, web, store, locale);
     QVERIFY(m_messages.shown.isEmpty());
 
     m_clock.date = m_clock.date.addDays(1);
-    RemindOfUpdate(m_messages, m_clock, web, store, locale);
+    remindOfUpdate(m_messages, m_clock, web, store, locale);
     QCOMPARE(m_messages.shown.size(), 1);
 }
 

@@ -170,7 +170,7 @@ void TestYourNumbers::chartByKeyboard()
                                    QDate(1980, 10, 24), QDate(2025, 3, 17));
     const ContentTables& content = o.f.window->content();
     ContentTables loaded;
-    LoadContent(loaded);
+    loadContent(loaded);
     QStringList expected;
     for (const numerology::Number& number : chart.numbers) {
         QStringList values;
@@ -194,7 +194,7 @@ void TestYourNumbers::chartByKeyboard()
             QCOMPARE(lines.value(++at), working);
         if (number.values.size() == 1) {
             QCOMPARE(lines.value(++at), QLatin1String("Meaning: ") +
-                                            MeaningOf(loaded, number.subject, number.values[0]));
+                                            meaningOf(loaded, number.subject, number.values[0]));
         } else {
             const char* ordinals[] = {"First", "Second", "Third", "Fourth"};
             for (int k = 0; k < number.values.size(); ++k)
@@ -202,9 +202,9 @@ void TestYourNumbers::chartByKeyboard()
                          QStringLiteral("%1 (%2): %3")
                              .arg(QLatin1String(ordinals[k]))
                              .arg(number.values[k])
-                             .arg(MeaningOf(loaded, number.subject, number.values[k])));
+                             .arg(meaningOf(loaded, number.subject, number.values[k])));
         }
-        QVERIFY(!MeaningOf(loaded, number.subject, number.values[0]).isEmpty());
+        QVERIFY(!meaningOf(loaded, number.subject, number.values[0]).isEmpty());
     }
     // It opens at its top, and keyboard scrolling starts there too.
     QCOMPARE(o.pane()->textCursor().position(), 0);
@@ -419,7 +419,7 @@ void TestYourNumbers::printOffersTheDialog()
     QTRY_COMPARE(o.f.fakes.printer.dialogJobs.size(), 1);
     QCOMPARE(o.f.fakes.printer.dialogParents, QList<QWidget*>{o.window});
     const QString printed = o.f.fakes.printer.dialogJobs[0];
-    const QString attribution = AttributionLine();
+    const QString attribution = attributionLine();
     QCOMPARE(printed, attribution + QLatin1String("\n\n") + o.pane()->toPlainText() +
                           QLatin1String("\n\n") + attribution);
     QVERIFY(o.f.fakes.printer.jobs.isEmpty()); // never straight to the default printer

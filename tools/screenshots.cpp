@@ -45,7 +45,7 @@ int main(int argc, char* argv[])
     testing::FakeServices fakes;
     frmMain window(fakes.services());
     window.show();
-    window.CoBrand_Randomize(0.3);
+    window.coBrandRandomize(0.3);
     save(window, folder, QStringLiteral("0-start"));
 
     child<QRadioButton>(window, "optMain0")->setChecked(true);

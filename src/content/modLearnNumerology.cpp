@@ -106,7 +106,7 @@ void fillValues(ContentTables& tables, int subject)
 
 } // namespace
 
-void LoadContent(ContentTables& tables)
+void loadContent(ContentTables& tables)
 {
     for (int s = 0; s < SubjectCount; ++s)
         tables.SubjectName[s] = QString::fromLatin1(SubjectNames[s]);
@@ -124,7 +124,7 @@ void LoadContent(ContentTables& tables)
         tables.LastInterpretation[s] = LastEntries[s];
 }
 
-int SubjectOfEntry(const ContentTables& tables, int entry)
+int subjectOfEntry(const ContentTables& tables, int entry)
 {
     for (int s = 0; s < SubjectCount; ++s) {
         if (tables.FirstInterpretation[s] <= entry && entry <= tables.LastInterpretation[s])
@@ -133,9 +133,9 @@ int SubjectOfEntry(const ContentTables& tables, int entry)
     return -1;
 }
 
-QString EntryHeading(const ContentTables& tables, int entry)
+QString entryHeading(const ContentTables& tables, int entry)
 {
-    const int subject = SubjectOfEntry(tables, entry);
+    const int subject = subjectOfEntry(tables, entry);
     if (subject < 0 || entry >= InterpretationEntryCount)
         return QString();
     return tables.SubjectName[subject] + QLatin1Char(' ') +

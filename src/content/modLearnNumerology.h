@@ -25,14 +25,14 @@ struct ContentTables
 };
 
 // Fills every table from the program's built-in constants, overwriting what they held.
-void LoadContent(ContentTables& tables);
+void loadContent(ContentTables& tables);
 
 // The first subject (in subject order) whose run of entries contains the entry; -1 when no
 // run does.
-int SubjectOfEntry(const ContentTables& tables, int entry);
+int subjectOfEntry(const ContentTables& tables, int entry);
 
 // "Birthday Number 14": the subject's name, one blank and the entry's value. Empty for an
 // entry that no subject owns.
-QString EntryHeading(const ContentTables& tables, int entry);
+QString entryHeading(const ContentTables& tables, int entry);
 
 } // namespace corvella

@@ -1,6 +1,6 @@
 #pragma once
 
-// The teaching texts, kept apart from the tables that LoadContent fills. Every text is
+// The teaching texts, kept apart from the tables that loadContent fills. Every text is
 // printable ASCII. Paragraphs have no line breaks.
 
 namespace corvella::texts {
@@ -18,7 +18,7 @@ extern const char* const InterpretationsCycles[69];
 extern const char* const Significance[15];
 
 // How each subject's number is calculated, as the lines of the text in display order.
-// LoadContent joins them with CR LF. The worked examples in them are those of
+// loadContent joins them with CR LF. The worked examples in them are those of
 // content/workedexamples.h.
 struct CalculationLines
 {

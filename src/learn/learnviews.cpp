@@ -9,16 +9,16 @@ const QString CrLf = QStringLiteral("\r\n");
 constexpr int LastSubject = SubjectCount - 1;
 } // namespace
 
-QString SignificanceRecordText(const ContentTables& content, int subject)
+QString significanceRecordText(const ContentTables& content, int subject)
 {
     return QStringLiteral("Significance") + CrLf + content.SubjectSignificance[subject] + CrLf +
            CrLf + QStringLiteral("Calculation") + CrLf + content.SubjectCalculation[subject];
 }
 
-QString ShowSignificanceRecord(ContentTables& content, const StudySession& session,
+QString showSignificanceRecord(ContentTables& content, const StudySession& session,
                                RichTextPane& pane)
 {
-    LoadContent(content);
+    loadContent(content);
     const int s = session.CurrentRecord;
     pane.setWholeText(QString());
     pane.beginEditBlock();
@@ -30,10 +30,10 @@ QString ShowSignificanceRecord(ContentTables& content, const StudySession& sessi
     return content.SubjectName[s];
 }
 
-QString ShowInterpretationRecord(ContentTables& content, const StudySession& session,
+QString showInterpretationRecord(ContentTables& content, const StudySession& session,
                                  RichTextPane& pane)
 {
-    LoadContent(content);
+    loadContent(content);
     const int s = session.CurrentRecord;
     pane.setWholeText(QString());
     pane.beginEditBlock();
@@ -46,7 +46,7 @@ QString ShowInterpretationRecord(ContentTables& content, const StudySession& ses
     return content.SubjectName[s];
 }
 
-bool MoveToNextRecord(StudySession& session)
+bool moveToNextRecord(StudySession& session)
 {
     if (session.activityBySignificance()) {
         if (session.CurrentRecord >= LastSubject)
@@ -63,7 +63,7 @@ bool MoveToNextRecord(StudySession& session)
     return false;
 }
 
-bool MoveToPreviousRecord(StudySession& session)
+bool moveToPreviousRecord(StudySession& session)
 {
     if (session.activityBySignificance()) {
         if (session.CurrentRecord <= 0)

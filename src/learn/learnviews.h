@@ -11,24 +11,24 @@ namespace learn {
 
 // The text of a significance record: "Significance", the paragraph, a blank line,
 // "Calculation" and the calculation lines.
-QString SignificanceRecordText(const ContentTables& content, int subject);
+QString significanceRecordText(const ContentTables& content, int subject);
 
 // Writes the significance record of CurrentRecord into the pane, piece by piece at the caret,
 // after loading the catalogue. Returns the subject's name for the learn screen's caption.
-QString ShowSignificanceRecord(ContentTables& content, const StudySession& session,
+QString showSignificanceRecord(ContentTables& content, const StudySession& session,
                                RichTextPane& pane);
 
 // Writes every interpretation entry of CurrentRecord: a heading "Name value" and the
 // paragraph, then an empty line. Returns the subject's name.
-QString ShowInterpretationRecord(ContentTables& content, const StudySession& session,
+QString showInterpretationRecord(ContentTables& content, const StudySession& session,
                                  RichTextPane& pane);
 
 // Moves CurrentRecord to the next record of the method in use: the next subject by
 // significance, the next ticked subject by interpretation. Returns false, with CurrentRecord
 // where it was, when there is none.
-bool MoveToNextRecord(StudySession& session);
+bool moveToNextRecord(StudySession& session);
 // The same towards the first record.
-bool MoveToPreviousRecord(StudySession& session);
+bool moveToPreviousRecord(StudySession& session);
 
 } // namespace learn
 } // namespace corvella

@@ -6,12 +6,12 @@ namespace {
 
 QString shortFormat(const QLocale& locale)
 {
-    return FourDigitYearFormat(locale.dateFormat(QLocale::ShortFormat));
+    return fourDigitYearFormat(locale.dateFormat(QLocale::ShortFormat));
 }
 
 } // namespace
 
-QString FourDigitYearFormat(const QString& format)
+QString fourDigitYearFormat(const QString& format)
 {
     QString result;
     result.reserve(format.size() + 2);
@@ -36,17 +36,17 @@ QString FourDigitYearFormat(const QString& format)
     return result;
 }
 
-QString DateToText(QDate date, const QLocale& locale)
+QString dateToText(QDate date, const QLocale& locale)
 {
     return locale.toString(date, shortFormat(locale));
 }
 
-QDate TextToDate(const QString& text, const QLocale& locale)
+QDate textToDate(const QString& text, const QLocale& locale)
 {
     if (text.isEmpty())
         return {};
     const QDate date = locale.toDate(text, shortFormat(locale));
-    // The format reads a sign too ("6.12.-2026"); only the four-digit years that DateToText
+    // The format reads a sign too ("6.12.-2026"); only the four-digit years that dateToText
     // writes are dates of ours.
     if (date.year() < 1 || date.year() > 9999)
         return {};

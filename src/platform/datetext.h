@@ -12,10 +12,10 @@ namespace corvella {
 // locale is the same calendar day.
 
 // The format with every year field, outside quoted literal text, widened to "yyyy".
-QString FourDigitYearFormat(const QString& format);
+QString fourDigitYearFormat(const QString& format);
 
-QString DateToText(QDate date, const QLocale& locale = QLocale());
+QString dateToText(QDate date, const QLocale& locale = QLocale());
 // An invalid date when the text is not a date in that format with a year from 1 to 9999.
-QDate TextToDate(const QString& text, const QLocale& locale = QLocale());
+QDate textToDate(const QString& text, const QLocale& locale = QLocale());
 
 } // namespace corvella

@@ -18,7 +18,7 @@ RichTextPane::RichTextPane(QWidget* parent) : QTextEdit(parent)
     // Movement over the pane counts, not only drags.
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
-    connect(this, &QTextEdit::textChanged, this, &RichTextPane::Change);
+    connect(this, &QTextEdit::textChanged, this, &RichTextPane::changed);
 }
 
 QString RichTextPane::toCrLf(QString text)
@@ -113,7 +113,7 @@ void RichTextPane::showEvent(QShowEvent* event)
 void RichTextPane::mousePressEvent(QMouseEvent* event)
 {
     m_pressedInside = true;
-    Q_EMIT MouseDown(event->buttons(), event->modifiers(), event->position().toPoint());
+    Q_EMIT mousePressed(event->buttons(), event->modifiers(), event->position().toPoint());
     // A press on selected text would start a drag that carries the text out of the pane.
     // Dropping the selection first turns the press into the start of a new selection.
     const QTextCursor current = textCursor();
@@ -127,16 +127,16 @@ void RichTextPane::mousePressEvent(QMouseEvent* event)
 
 void RichTextPane::mouseMoveEvent(QMouseEvent* event)
 {
-    Q_EMIT MouseMove(event->buttons(), event->modifiers(), event->position().toPoint());
+    Q_EMIT mouseMoved(event->buttons(), event->modifiers(), event->position().toPoint());
     QTextEdit::mouseMoveEvent(event);
 }
 
 void RichTextPane::mouseReleaseEvent(QMouseEvent* event)
 {
-    Q_EMIT MouseUp(event->button(), event->modifiers(), event->position().toPoint());
+    Q_EMIT mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
     QTextEdit::mouseReleaseEvent(event);
     if (m_pressedInside && rect().contains(event->position().toPoint()))
-        Q_EMIT Click();
+        Q_EMIT clicked();
     m_pressedInside = false;
 }
 

@@ -46,11 +46,11 @@ public:
     static QString fromCrLf(QString text);
 
 Q_SIGNALS:
-    void Change();
-    void Click();
-    void MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint position);
-    void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint position);
-    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void changed();
+    void clicked();
+    void mousePressed(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint position);
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint position);
+    void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

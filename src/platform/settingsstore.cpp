@@ -391,12 +391,12 @@ bool writeAll(const FileWriteCalls& calls, int fd, const QByteArray& content)
 
 } // namespace
 
-QString EncodeSettingText(const QString& text)
+QString encodeSettingText(const QString& text)
 {
     return shifted(text, kShift);
 }
 
-QString DecodeSettingText(const QString& text)
+QString decodeSettingText(const QString& text)
 {
     return shifted(text, -kShift);
 }
@@ -406,7 +406,7 @@ FileWriteCalls FileWriteCalls::system()
     return FileWriteCalls{::write, ::fsync, ::close, ::rename};
 }
 
-bool ReplaceFileContents(const QString& path, const QByteArray& content,
+bool replaceFileContents(const QString& path, const QByteArray& content,
                          const FileWriteCalls& calls)
 {
     // A link to the real file (a dotfile manager's, say) stays a link: the file it points
@@ -475,7 +475,7 @@ QString SettingsStore::fileName() const
            QLatin1Char('/') + m_applicationName + QStringLiteral(".ini");
 }
 
-std::optional<QString> SettingsStore::ReadSetting(const QString& key) const
+std::optional<QString> SettingsStore::readSetting(const QString& key) const
 {
     waitForBackgroundWrite();
     QByteArray bytes;
@@ -490,13 +490,13 @@ std::optional<QString> SettingsStore::ReadSetting(const QString& key) const
     IniFile ini;
     if (!parseIni(bytes, ini))
         return std::nullopt;
-    const qsizetype line = ini.find(kSection, EncodeSettingText(key));
+    const qsizetype line = ini.find(kSection, encodeSettingText(key));
     if (line < 0)
         return QString();
-    return DecodeSettingText(unescapedValue(ini.lines.at(line).value));
+    return decodeSettingText(unescapedValue(ini.lines.at(line).value));
 }
 
-bool SettingsStore::WriteSetting(const QString& key, const QString& value)
+bool SettingsStore::writeSetting(const QString& key, const QString& value)
 {
     waitForBackgroundWrite();
     const QString path = fileName();
@@ -508,11 +508,11 @@ bool SettingsStore::WriteSetting(const QString& key, const QString& value)
     IniFile ini;
     if (!parseIni(bytes, ini))
         return false;
-    return ReplaceFileContents(
-        path, withValue(ini, EncodeSettingText(key), EncodeSettingText(value)), m_calls);
+    return replaceFileContents(
+        path, withValue(ini, encodeSettingText(key), encodeSettingText(value)), m_calls);
 }
 
-void SettingsStore::WriteSettingInBackground(const QString& key, const QString& value)
+void SettingsStore::writeSettingInBackground(const QString& key, const QString& value)
 {
     waitForBackgroundWrite();
     // The worker writes through a store of its own, so that nothing here is shared with it.
@@ -521,11 +521,11 @@ void SettingsStore::WriteSettingInBackground(const QString& key, const QString& 
     try {
         m_backgroundWrite =
             std::async(std::launch::async, [worker = std::move(worker), key, value] {
-                return worker->WriteSetting(key, value);
+                return worker->writeSetting(key, value);
             });
     } catch (const std::system_error&) {
         std::promise<bool> done;
-        done.set_value(WriteSetting(key, value));
+        done.set_value(writeSetting(key, value));
         m_backgroundWrite = done.get_future();
     }
 }

@@ -12,8 +12,8 @@ namespace corvella {
 // Keys and values never reach the store as typed: every character is shifted up by 85 in
 // ISO 8859-1. A character that has no ISO 8859-1 code, or whose shifted code would leave
 // the 0..255 range, is dropped, so only texts made of codes 0..170 survive a round trip.
-QString EncodeSettingText(const QString& text);
-QString DecodeSettingText(const QString& text);
+QString encodeSettingText(const QString& text);
+QString decodeSettingText(const QString& text);
 
 // The system calls a settings file is replaced through. Tests put failing ones in their place
 // to see that no failure of any step leaves a damaged file behind.
@@ -32,7 +32,7 @@ struct FileWriteCalls
 // only then renamed over the old one. False when any step failed; the old file is then as it
 // was, byte for byte, and nothing is left beside it. A path that is not a regular file (a
 // folder, a FIFO, a device) is never opened and never replaced.
-bool ReplaceFileContents(const QString& path, const QByteArray& content,
+bool replaceFileContents(const QString& path, const QByteArray& content,
                          const FileWriteCalls& calls = FileWriteCalls::system());
 
 // The program's few settings, kept per user in an INI file named after the program file,
@@ -46,7 +46,7 @@ bool ReplaceFileContents(const QString& path, const QByteArray& content,
 // UTF-8, or holding NUL bytes), that is not a regular file, or that cannot be read is
 // reported to the caller and never written over: callers at startup skip their work
 // silently. A write that cannot be completed leaves the previous file whole (see
-// ReplaceFileContents).
+// replaceFileContents).
 //
 // A write can also go to a worker thread, for a caller that must not wait for the disk. Every
 // other use of the store, and its destruction, first waits for that write to end, so the store
@@ -66,13 +66,13 @@ public:
     QString fileName() const;
 
     // The empty text when the key was never written; nothing when the store cannot be read.
-    std::optional<QString> ReadSetting(const QString& key) const;
+    std::optional<QString> readSetting(const QString& key) const;
     // False when the value could not be stored; the store is then as it was before.
-    bool WriteSetting(const QString& key, const QString& value);
+    bool writeSetting(const QString& key, const QString& value);
 
     // Starts writing the value on a worker thread and returns at once. Without a thread to
     // be had, writes it before returning; waitForBackgroundWrite() tells the outcome either way.
-    void WriteSettingInBackground(const QString& key, const QString& value);
+    void writeSettingInBackground(const QString& key, const QString& value);
     // Waits for the background write, if one is under way; false when it could not store its
     // value. True when there is none.
     bool waitForBackgroundWrite() const;

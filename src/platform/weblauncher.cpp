@@ -39,19 +39,19 @@ const PageEntry& entry(WebPage page)
 
 } // namespace
 
-QString WebPageKey(WebPage page)
+QString webPageKey(WebPage page)
 {
     return QLatin1String(entry(page).key);
 }
 
-QUrl WebPageAddress(WebPage page)
+QUrl webPageAddress(WebPage page)
 {
     return QUrl(QLatin1String(entry(page).address), QUrl::StrictMode);
 }
 
-void OpenWebPage(WebLauncher& web, WebPage page)
+void openWebPage(WebLauncher& web, WebPage page)
 {
-    web.open(WebPageAddress(page));
+    web.open(webPageAddress(page));
 }
 
 } // namespace corvella

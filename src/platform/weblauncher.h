@@ -18,11 +18,11 @@ enum class WebPage {
 };
 
 // The page key the site's script selects the page by, e.g. "download-web-page".
-QString WebPageKey(WebPage page);
-QUrl WebPageAddress(WebPage page);
+QString webPageKey(WebPage page);
+QUrl webPageAddress(WebPage page);
 
 // Hands the page's address to the desktop and returns at once. Whether a browser actually
 // opened it is neither known nor reported.
-void OpenWebPage(WebLauncher& web, WebPage page);
+void openWebPage(WebLauncher& web, WebPage page);
 
 } // namespace corvella

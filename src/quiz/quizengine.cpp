@@ -67,7 +67,7 @@ QString questionCounter(int number, int count)
 
 } // namespace
 
-int RoundHalfToEven(double value)
+int roundHalfToEven(double value)
 {
     const double lower = std::floor(value);
     const double fraction = value - lower;
@@ -79,9 +79,9 @@ int RoundHalfToEven(double value)
 }
 
 QuizEngine::QuizEngine(StudySession& session, ContentTables& content, RandomDraw& draw,
-                       ContentLoader loadContent)
+                       ContentLoader loader)
     : m_session(session), m_test(session.test), m_content(content), m_draw(draw),
-      m_loadContent(std::move(loadContent))
+      m_loadContent(std::move(loader))
 {}
 
 void QuizEngine::drawSignificanceOrder()
@@ -96,7 +96,7 @@ void QuizEngine::drawSignificanceOrder()
     }
 }
 
-void QuizEngine::ShowSignificanceQuestion(QuestionScreen& screen)
+void QuizEngine::showSignificanceQuestion(QuestionScreen& screen)
 {
     if (!m_test.QuestionsDrawn) {
         m_test.QuestionsDrawn = true;
@@ -119,7 +119,7 @@ int QuizEngine::drawEntryOf(int subject)
     // chance of an inner one; that bias is part of how the test behaves.
     const int first = m_content.FirstInterpretation[subject];
     const int last = m_content.LastInterpretation[subject];
-    return RoundHalfToEven(first + (last - first) * m_draw.reseededUniform());
+    return roundHalfToEven(first + (last - first) * m_draw.reseededUniform());
 }
 
 void QuizEngine::drawInterpretationQuestions()
@@ -142,7 +142,7 @@ void QuizEngine::drawInterpretationQuestions()
     m_test.InterpretationAnswers = QList<QString>(questions.size());
 }
 
-void QuizEngine::ShowInterpretationQuestion(QuestionScreen& screen)
+void QuizEngine::showInterpretationQuestion(QuestionScreen& screen)
 {
     m_loadContent(m_content);
     if (!m_test.QuestionsDrawn) {
@@ -154,7 +154,7 @@ void QuizEngine::ShowInterpretationQuestion(QuestionScreen& screen)
     const QString& correct = texts[asked];
     const auto distractors = drawDistractors(m_draw, texts, DistractorEntries, correct);
     fillAnswerBoxes(screen, m_draw, correct, distractors, texts);
-    screen.setSubjectName(EntryHeading(m_content, asked));
+    screen.setSubjectName(entryHeading(m_content, asked));
     screen.setQuestionNo(questionCounter(m_test.CurrentQuestion + 1, questionCount()));
 }
 
@@ -176,9 +176,9 @@ QuizEngine::AnswerResult QuizEngine::takeAnswer(QuestionScreen& screen)
     if (m_test.CurrentQuestion >= questionCount())
         return AnswerResult::TestFinished;
     if (m_session.activityBySignificance())
-        ShowSignificanceQuestion(screen);
+        showSignificanceQuestion(screen);
     else
-        ShowInterpretationQuestion(screen);
+        showInterpretationQuestion(screen);
     return AnswerResult::NextQuestionShown;
 }
 

@@ -11,7 +11,7 @@ namespace corvella {
 
 // Rounds to the nearest whole number, a half going to the even neighbour (2.5 -> 2,
 // 3.5 -> 4). Written out rather than left to the floating-point rounding mode.
-int RoundHalfToEven(double value);
+int roundHalfToEven(double value);
 
 // Draws the questions of a test, puts them on the question screen and takes the answers.
 // All state lives in the study session it is given, so the report can score it afterwards;
@@ -24,14 +24,14 @@ public:
     using ContentLoader = std::function<void(ContentTables&)>;
 
     QuizEngine(StudySession& session, ContentTables& content, RandomDraw& draw,
-               ContentLoader loadContent = LoadContent);
+               ContentLoader loader = loadContent);
 
     // Shows question CurrentQuestion + 1 of a significance test; the first call of a test
     // also draws the ten subjects asked.
-    void ShowSignificanceQuestion(QuestionScreen& screen);
+    void showSignificanceQuestion(QuestionScreen& screen);
     // Shows question CurrentQuestion + 1 of an interpretation test; the first call of a test
     // also draws five entries per ticked subject.
-    void ShowInterpretationQuestion(QuestionScreen& screen);
+    void showInterpretationQuestion(QuestionScreen& screen);
 
     enum class AnswerResult { NothingSelected, NextQuestionShown, TestFinished };
     // Takes the answer chosen on screen. NothingSelected: nothing changed, the caller tells

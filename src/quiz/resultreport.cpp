@@ -15,7 +15,7 @@ const QString& crLf()
 
 } // namespace
 
-QString ResultFrameCaption(bool bySignificance)
+QString resultFrameCaption(bool bySignificance)
 {
     return bySignificance ? QStringLiteral("Test Result: Significance")
                           : QStringLiteral("Test Result: Interpretation");
@@ -42,7 +42,7 @@ TestReport makeTestReport(bool bySignificance, const TestState& test,
             block.correct = content.SubjectSignificance[subject];
         } else {
             const int entry = test.InterpretationQuestions.at(q);
-            block.heading = EntryHeading(content, entry);
+            block.heading = entryHeading(content, entry);
             block.choice = test.InterpretationAnswers.at(q);
             block.correct = content.InterpretationText[entry];
         }

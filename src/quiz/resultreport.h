@@ -11,7 +11,7 @@ namespace corvella {
 class RichTextPane;
 
 // Frame caption of the result screen: "Test Result: Significance" / "Test Result: Interpretation".
-QString ResultFrameCaption(bool bySignificance);
+QString resultFrameCaption(bool bySignificance);
 
 // One question of a finished test as the report shows it.
 struct ReportBlock

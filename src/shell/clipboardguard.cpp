@@ -11,11 +11,11 @@ ClipboardGuard::ClipboardGuard(Clipboard& clipboard, QObject* parent)
 
 void ClipboardGuard::watch(RichTextPane* pane)
 {
-    connect(pane, &RichTextPane::Change, this, &ClipboardGuard::guard);
-    connect(pane, &RichTextPane::Click, this, &ClipboardGuard::guard);
-    connect(pane, &RichTextPane::MouseDown, this, &ClipboardGuard::guard);
-    connect(pane, &RichTextPane::MouseMove, this, &ClipboardGuard::guard);
-    connect(pane, &RichTextPane::MouseUp, this, &ClipboardGuard::guard);
+    connect(pane, &RichTextPane::changed, this, &ClipboardGuard::guard);
+    connect(pane, &RichTextPane::clicked, this, &ClipboardGuard::guard);
+    connect(pane, &RichTextPane::mousePressed, this, &ClipboardGuard::guard);
+    connect(pane, &RichTextPane::mouseMoved, this, &ClipboardGuard::guard);
+    connect(pane, &RichTextPane::mouseReleased, this, &ClipboardGuard::guard);
 }
 
 void ClipboardGuard::guard()

@@ -38,10 +38,10 @@ frmAbout::frmAbout(WebLauncher& web, QWidget* parent)
     // button, and Escape rejects the dialog, which closes it just the same.
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->lblHomePage, &LinkLabel::clicked, this,
-            [this] { OpenWebPage(m_web, WebPage::HomePage); });
+            [this] { openWebPage(m_web, WebPage::HomePage); });
     // The full-branding offer that Label3 describes, not the co-branding page.
     connect(m_ui->lblCoBrand, &LinkLabel::clicked, this,
-            [this] { OpenWebPage(m_web, WebPage::FullyBranded); });
+            [this] { openWebPage(m_web, WebPage::FullyBranded); });
 
     m_ui->cmdOK->setFocus();
     centreOnScreen();
@@ -88,7 +88,7 @@ void frmAbout::centreOnScreen()
     move(placed.topLeft());
 }
 
-void ShowAboutWindow(WebLauncher& web, QWidget* parent)
+void showAboutWindow(WebLauncher& web, QWidget* parent)
 {
     frmAbout about(web, parent);
     about.exec();

@@ -33,6 +33,6 @@ private:
 
 // Builds the About window, shows it modal over parent and returns once it has closed; the
 // window is gone by then.
-void ShowAboutWindow(WebLauncher& web, QWidget* parent);
+void showAboutWindow(WebLauncher& web, QWidget* parent);
 
 } // namespace corvella

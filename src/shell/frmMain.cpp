@@ -49,7 +49,7 @@ void setGrowingCaption(QLabel* label, const QString& caption, bool anchorRight =
 
 } // namespace
 
-int CoBrandNumber(double r)
+int coBrandNumber(double r)
 {
     const float value = 6.0f * static_cast<float>(r) + 1.0f;
     return static_cast<int>(std::nearbyint(value));
@@ -168,7 +168,7 @@ void frmMain::connectHandlers()
     connect(ui->cmdNextQuestion, &QPushButton::clicked, this, &frmMain::cmdNextQuestion_Click);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
     for (int i = 0; i < 5; ++i) {
-        connect(txtOption[i], &RichTextPane::MouseDown, this,
+        connect(txtOption[i], &RichTextPane::mousePressed, this,
                 [this, i] { txtOption_MouseDown(i); });
         // Keys 1 to 5 choose the answer in that row, as quiz programs commonly offer.
         auto* key = new QShortcut(QKeySequence(Qt::Key_1 + i), ui->fraOption4);
@@ -195,7 +195,7 @@ void frmMain::connectHandlers()
 
 void frmMain::openPage(WebPage page)
 {
-    OpenWebPage(*m_services.web, page);
+    openWebPage(*m_services.web, page);
 }
 
 void frmMain::showEvent(QShowEvent* event)
@@ -224,10 +224,10 @@ void frmMain::Form_Load()
 {
     clearOption(ui->optMain0);
     clearOption(ui->optMain1);
-    ShowScreen(StartScreen);
+    showScreen(StartScreen);
 }
 
-void frmMain::ShowScreen(Screen screen)
+void frmMain::showScreen(Screen screen)
 {
     const int index = screen;
     for (int i = 0; i < static_cast<int>(fraOption.size()); ++i)
@@ -250,9 +250,9 @@ frmMain::Screen frmMain::currentScreen() const
     return StartScreen;
 }
 
-void frmMain::CoBrand_Randomize(double r)
+void frmMain::coBrandRandomize(double r)
 {
-    m_coBrandRandomNumber = CoBrandNumber(r);
+    m_coBrandRandomNumber = coBrandNumber(r);
     switch (m_coBrandRandomNumber) {
     case 1:
     case 3:
@@ -277,12 +277,12 @@ void frmMain::cmdNext_Click()
         ui->optOption0->setText(text("Learn By Significance of Numbers"));
         ui->optOption1->setText(text("Learn By Interpretation of Numbers"));
         ui->fraOption1->setTitle(text("Learn Options"));
-        ShowScreen(MethodScreen);
+        showScreen(MethodScreen);
     } else if (ui->optMain1->isChecked()) {
         ui->optOption0->setText(text("Test By Significance of Numbers"));
         ui->optOption1->setText(text("Test By Interpretation of Numbers"));
         ui->fraOption1->setTitle(text("Test Options"));
-        ShowScreen(MethodScreen);
+        showScreen(MethodScreen);
     } else {
         m_services.messages->error(text(kSelectAnOption));
     }
@@ -296,7 +296,7 @@ void frmMain::cmdBack2_Click()
     clearOption(ui->optMain1);
     clearOption(ui->optOption0);
     clearOption(ui->optOption1);
-    ShowScreen(StartScreen);
+    showScreen(StartScreen);
 }
 
 void frmMain::cmdNext2_Click()
@@ -309,27 +309,27 @@ void frmMain::cmdNext2_Click()
         m_session.CurrentRecord = 0;
         m_session.startActivity();
         ui->fraOption2->setTitle(text("Learn By Significance"));
-        ShowScreen(LearnScreen);
-        ShowSignificanceRecord();
+        showScreen(LearnScreen);
+        showSignificanceRecord();
     } else if (m_session.LearnSelected && second) {
         m_session.CurrentRecord = 0;
         ui->lblCaption5->setText(text("Select the options which you would like to memorize."));
         ui->fraOption3->setTitle(text("Learn By Interpretation"));
-        ShowScreen(SubjectScreen);
+        showScreen(SubjectScreen);
     } else if (!m_session.LearnSelected && first) {
         m_session.BySignificance = true;
         m_session.startActivity();
         setGrowingCaption(ui->lblCaption6, text("Select one option from the given choices below."));
         ui->fraOption4->setTitle(text("Test By Significance"));
-        ShowScreen(QuestionScreenIndex);
-        ShowSignificanceQuestion();
+        showScreen(QuestionScreenIndex);
+        showSignificanceQuestion();
     } else if (!m_session.LearnSelected && second) {
         setGrowingCaption(ui->lblCaption6, text("Select the correct interpretation for the number "
                                                 "displayed at the bottom."));
         ui->lblCaption5->setText(
             text("Select the options which you would like to take the test in."));
         ui->fraOption3->setTitle(text("Test By Interpretation"));
-        ShowScreen(SubjectScreen);
+        showScreen(SubjectScreen);
     } else {
         m_services.messages->error(text(kSelectAnOption));
     }
@@ -338,7 +338,7 @@ void frmMain::cmdNext2_Click()
 
 void frmMain::cmdBack3_Click()
 {
-    ShowScreen(MethodScreen);
+    showScreen(MethodScreen);
 }
 
 void frmMain::cmdNext3_Click()
@@ -363,53 +363,53 @@ void frmMain::cmdNext3_Click()
                 break;
             }
         }
-        ShowInterpretationRecord();
+        showInterpretationRecord();
         ui->fraOption2->setTitle(text("Learn By Interpretation"));
-        ShowScreen(LearnScreen);
+        showScreen(LearnScreen);
     } else {
-        ShowInterpretationQuestion();
+        showInterpretationQuestion();
         ui->fraOption4->setTitle(text("Test By Interpretation"));
-        ShowScreen(QuestionScreenIndex);
+        showScreen(QuestionScreenIndex);
     }
 }
 
 void frmMain::cmdBackToMain_Click()
 {
     m_session.returnToChoosing();
-    ShowScreen(StartScreen);
+    showScreen(StartScreen);
 }
 
 void frmMain::cmdGoToMain_Click()
 {
     m_session.returnToChoosing();
-    ShowScreen(StartScreen);
+    showScreen(StartScreen);
 }
 
-void frmMain::ShowSignificanceRecord()
+void frmMain::showSignificanceRecord()
 {
     setGrowingCaption(ui->lblLearnSubject,
-                      learn::ShowSignificanceRecord(m_content, m_session, *ui->RTBLearn));
+                      learn::showSignificanceRecord(m_content, m_session, *ui->RTBLearn));
     ui->RTBLearn->scrollToTop();
 }
 
-void frmMain::ShowInterpretationRecord()
+void frmMain::showInterpretationRecord()
 {
     setGrowingCaption(ui->lblLearnSubject,
-                      learn::ShowInterpretationRecord(m_content, m_session, *ui->RTBLearn));
+                      learn::showInterpretationRecord(m_content, m_session, *ui->RTBLearn));
     ui->RTBLearn->scrollToTop();
 }
 
 void frmMain::drawLearnRecord()
 {
     if (m_session.activityBySignificance())
-        ShowSignificanceRecord();
+        showSignificanceRecord();
     else
-        ShowInterpretationRecord();
+        showInterpretationRecord();
 }
 
 void frmMain::cmdNextLearn_Click()
 {
-    if (learn::MoveToNextRecord(m_session))
+    if (learn::moveToNextRecord(m_session))
         drawLearnRecord();
     else
         m_services.messages->error(text("You are at the last record"));
@@ -417,20 +417,20 @@ void frmMain::cmdNextLearn_Click()
 
 void frmMain::cmdBackLearn_Click()
 {
-    if (learn::MoveToPreviousRecord(m_session))
+    if (learn::moveToPreviousRecord(m_session))
         drawLearnRecord();
     else
         m_services.messages->error(text("You are at the first record"));
 }
 
-void frmMain::ShowSignificanceQuestion()
+void frmMain::showSignificanceQuestion()
 {
-    m_engine.ShowSignificanceQuestion(*m_questionWidgets);
+    m_engine.showSignificanceQuestion(*m_questionWidgets);
 }
 
-void frmMain::ShowInterpretationQuestion()
+void frmMain::showInterpretationQuestion()
 {
-    m_engine.ShowInterpretationQuestion(*m_questionWidgets);
+    m_engine.showInterpretationQuestion(*m_questionWidgets);
 }
 
 void frmMain::txtOption_MouseDown(int index)
@@ -447,16 +447,16 @@ void frmMain::cmdNextQuestion_Click()
     case QuizEngine::AnswerResult::NextQuestionShown:
         break;
     case QuizEngine::AnswerResult::TestFinished:
-        ShowTestResult();
+        showTestResult();
         break;
     }
 }
 
-void frmMain::ShowTestResult()
+void frmMain::showTestResult()
 {
-    ShowScreen(ResultScreen);
+    showScreen(ResultScreen);
     const bool bySignificance = m_session.activityBySignificance();
-    ui->fraOption5->setTitle(ResultFrameCaption(bySignificance));
+    ui->fraOption5->setTitle(resultFrameCaption(bySignificance));
     drawTestReport(makeTestReport(bySignificance, m_session.test, m_content), *ui->RTBTestResult);
     m_session.finishTest();
     ui->RTBTestResult->scrollToTop();
@@ -465,7 +465,7 @@ void frmMain::ShowTestResult()
 
 void frmMain::cmdPrint_Click()
 {
-    ComposePrintedCopy(*ui->RTB1, ui->RTBTestResult->wholeText());
+    composePrintedCopy(*ui->RTB1, ui->RTBTestResult->wholeText());
     // Returns at once; with no default printer the print dialog is offered. A failed job is
     // not reported.
     m_services.printer->print(*ui->RTB1->document(), this);
@@ -473,7 +473,7 @@ void frmMain::cmdPrint_Click()
 
 void frmMain::mnuAbout_Click()
 {
-    ShowAboutWindow(*m_services.web, this);
+    showAboutWindow(*m_services.web, this);
 }
 
 void frmMain::mnuYourNumbers_Click()

@@ -48,12 +48,12 @@ public:
     ~frmMain() override;
 
     // Brings one screen to the front. The others are hidden, not cleared: they keep every value.
-    void ShowScreen(Screen screen);
+    void showScreen(Screen screen);
     // The screen in front.
     Screen currentScreen() const;
 
     // Chooses which promotional banner lies in front from a uniform r in [0, 1).
-    void CoBrand_Randomize(double r);
+    void coBrandRandomize(double r);
     int coBrandRandomNumber() const { return m_coBrandRandomNumber; }
 
     const StudySession& session() const { return m_session; }
@@ -89,13 +89,13 @@ private:
     void Form_Load();
 
     void connectHandlers();
-    void ShowSignificanceRecord();
-    void ShowInterpretationRecord();
+    void showSignificanceRecord();
+    void showInterpretationRecord();
     // Draws the record of CurrentRecord in the method in use.
     void drawLearnRecord();
-    void ShowSignificanceQuestion();
-    void ShowInterpretationQuestion();
-    void ShowTestResult();
+    void showSignificanceQuestion();
+    void showInterpretationQuestion();
+    void showTestResult();
     void openPage(WebPage page);
     void centreOnScreen();
 
@@ -118,7 +118,7 @@ private:
 };
 
 // The banner draw: 6r + 1 in single precision, rounded half to even, giving 1 to 7.
-int CoBrandNumber(double r);
+int coBrandNumber(double r);
 
 // The top left corner that centres a window of this outer size (frame included) on the part of a
 // screen that windows may use, that is, less the desktop's panels. A window larger than that

@@ -175,12 +175,12 @@ int runApplication(int argc, char* argv[])
 
     // Outlives the window: a write the reminder left under way ends before the program does.
     SettingsStore settings;
-    RemindOfUpdate(*services.messages, *services.clock, *services.web, settings);
+    remindOfUpdate(*services.messages, *services.clock, *services.web, settings);
 
     frmMain window(services);
     qt.messages.setParentWindow(&window);
     window.show();
-    window.CoBrand_Randomize(services.random->next());
+    window.coBrandRandomize(services.random->next());
 
     return app.exec();
 }

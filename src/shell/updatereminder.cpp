@@ -15,7 +15,7 @@ constexpr qint64 kIntervalDays = 14;
 
 bool survivesStore(const QString& text)
 {
-    return DecodeSettingText(EncodeSettingText(text)) == text;
+    return decodeSettingText(encodeSettingText(text)) == text;
 }
 
 // Some locales write dates with digits or marks the settings store cannot keep (Persian
@@ -23,28 +23,28 @@ bool survivesStore(const QString& text)
 // unreadable and the reminder would never ask again. Those dates are kept in ISO form.
 QString storableDateText(QDate date, const QLocale& locale)
 {
-    const QString text = DateToText(date, locale);
+    const QString text = dateToText(date, locale);
     return survivesStore(text) ? text : date.toString(Qt::ISODate);
 }
 
 QDate readStoredDate(const QString& text, const QLocale& locale)
 {
-    const QDate date = TextToDate(text, locale);
+    const QDate date = textToDate(text, locale);
     return date.isValid() ? date : QDate::fromString(text, Qt::ISODate);
 }
 
 } // namespace
 
-QString UpdateReminderText()
+QString updateReminderText()
 {
     return QStringLiteral("There maybe an update to this software available") + QChar(u'\r') +
            QStringLiteral("Do you want to check for an update?");
 }
 
-void RemindOfUpdate(MessageBoxes& messages, const Clock& clock, WebLauncher& web,
+void remindOfUpdate(MessageBoxes& messages, const Clock& clock, WebLauncher& web,
                     SettingsStore& store, const QLocale& locale)
 {
-    const std::optional<QString> stored = store.ReadSetting(kDurationKey);
+    const std::optional<QString> stored = store.readSetting(kDurationKey);
     if (!stored)
         return;
 
@@ -53,7 +53,7 @@ void RemindOfUpdate(MessageBoxes& messages, const Clock& clock, WebLauncher& web
     if (stored->isEmpty()) {
         // Nothing here needs the outcome, so the window does not wait for the disk: the store
         // finishes the write on a worker thread before it goes away.
-        store.WriteSettingInBackground(kDurationKey, todayText);
+        store.writeSettingInBackground(kDurationKey, todayText);
         return;
     }
 
@@ -64,12 +64,12 @@ void RemindOfUpdate(MessageBoxes& messages, const Clock& clock, WebLauncher& web
     if (days >= -kIntervalDays && days <= kIntervalDays)
         return;
 
-    const bool check = messages.askYesNo(UpdateReminderText());
+    const bool check = messages.askYesNo(updateReminderText());
     // The date is written before the page opens. A store that refuses the write does not
     // cancel what the user asked for: Yes still opens the page.
-    store.WriteSetting(kDurationKey, todayText);
+    store.writeSetting(kDurationKey, todayText);
     if (check)
-        OpenWebPage(web, WebPage::DownloadWebPage);
+        openWebPage(web, WebPage::DownloadWebPage);
 }
 
 } // namespace corvella

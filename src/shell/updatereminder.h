@@ -10,7 +10,7 @@ namespace corvella {
 class SettingsStore;
 
 // The question of the update reminder: two sentences joined by a lone carriage return.
-QString UpdateReminderText();
+QString updateReminderText();
 
 // Asks, at most once a fortnight, whether to look for a newer version, and opens the
 // download page on Yes. The date of the last reminder, or of the first start, is kept in
@@ -19,7 +19,7 @@ QString UpdateReminderText();
 //
 // Never fails where the user could see it: a store that cannot be read or written, or a
 // stored date that cannot be read, ends the reminder quietly at that point.
-void RemindOfUpdate(MessageBoxes& messages, const Clock& clock, WebLauncher& web,
+void remindOfUpdate(MessageBoxes& messages, const Clock& clock, WebLauncher& web,
                     SettingsStore& store, const QLocale& locale = QLocale());
 
 } // namespace corvella

@@ -74,7 +74,7 @@ void setColour(QWidget* widget, QPalette::ColorRole role, QRgb colour)
 
 } // namespace
 
-QString MeaningOf(const ContentTables& content, int subject, int value)
+QString meaningOf(const ContentTables& content, int subject, int value)
 {
     for (int i = content.FirstInterpretation[subject]; i <= content.LastInterpretation[subject];
          ++i) {
@@ -84,7 +84,7 @@ QString MeaningOf(const ContentTables& content, int subject, int value)
     return {};
 }
 
-void WriteChart(const numerology::Chart& chart, const QString& heading, const QStringList& readAs,
+void writeChart(const numerology::Chart& chart, const QString& heading, const QStringList& readAs,
                 const ContentTables& content, RichTextPane& pane)
 {
     const QString lineBreak = QStringLiteral("\r\n");
@@ -111,14 +111,14 @@ void WriteChart(const numerology::Chart& chart, const QString& heading, const QS
             pane.insertAtCaret(number.otherMethod + lineBreak);
         if (number.values.size() == 1) {
             pane.insertAtCaret(QLatin1String("Meaning: ") +
-                               MeaningOf(content, number.subject, number.values[0]) + lineBreak);
+                               meaningOf(content, number.subject, number.values[0]) + lineBreak);
             continue;
         }
         for (int k = 0; k < number.values.size(); ++k)
             pane.insertAtCaret(QStringLiteral("%1 (%2): %3")
                                    .arg(QLatin1String(Ordinals[k]))
                                    .arg(number.values[k])
-                                   .arg(MeaningOf(content, number.subject, number.values[k])) +
+                                   .arg(meaningOf(content, number.subject, number.values[k])) +
                                lineBreak);
     }
     pane.endEditBlock();
@@ -141,7 +141,7 @@ YourNumbers::YourNumbers(const Services& services, QWidget* parent)
     QFont windowFont(windowFontFamily());
     windowFont.setPointSizeF(8.25);
     setFont(windowFont);
-    LoadContent(m_content);
+    loadContent(m_content);
 
     const auto label = [this](const QString& caption, QWidget* buddy) {
         auto* l = new QLabel(caption, this);
@@ -354,7 +354,7 @@ void YourNumbers::cmdCalculate_Click()
     const QString heading =
         QStringLiteral("%1, born %2, looking at %3")
             .arg(name.parts.join(QLatin1Char(' ')), spelled(birth), spelled(lookAt));
-    WriteChart(chart, heading, name.readAs, m_content, *m_chart);
+    writeChart(chart, heading, name.readAs, m_content, *m_chart);
 }
 
 void YourNumbers::cmdPrint_Click()
@@ -364,7 +364,7 @@ void YourNumbers::cmdPrint_Click()
             QStringLiteral("There is no chart to print yet. Please calculate your numbers first."));
         return;
     }
-    ComposePrintedCopy(*m_printCopy, m_chart->wholeText());
+    composePrintedCopy(*m_printCopy, m_chart->wholeText());
     m_services.printer->printWithDialog(*m_printCopy->document(), this);
 }
 

@@ -19,11 +19,11 @@ class RichTextPane;
 
 // Writes a chart into a pane: for each number its name and values in bold, the working, then
 // what each value means. Accented letters read as plain ones are named first.
-void WriteChart(const numerology::Chart& chart, const QString& heading, const QStringList& readAs,
+void writeChart(const numerology::Chart& chart, const QString& heading, const QStringList& readAs,
                 const ContentTables& content, RichTextPane& pane);
 
 // What the interpretation texts say of this value of this subject; empty when none does.
-QString MeaningOf(const ContentTables& content, int subject, int value);
+QString meaningOf(const ContentTables& content, int subject, int value);
 
 // The learner's own numbers: a name and two dates in, the fifteen numbers with their working
 // and meanings out. A window of its own beside the main window, not modal.

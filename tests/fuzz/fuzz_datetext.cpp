@@ -65,12 +65,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const QLocale& locale = locales.at((selector / 3) % locales.size());
 
-    const QDate date = TextToDate(input, locale);
+    const QDate date = textToDate(input, locale);
     if (!date.isNull()) {
         if (!date.isValid())
             broken("read an invalid date", input, locale);
-        const QString written = DateToText(date, locale);
-        const QDate again = TextToDate(written, locale);
+        const QString written = dateToText(date, locale);
+        const QDate again = textToDate(written, locale);
         if (again != date)
             broken("date does not survive writing and reading", input, locale,
                    date.toString(Qt::ISODate) + QStringLiteral(" -> \"") + written +
@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     // The same text taken as a date format: the year widening must leave no short year.
-    if (!yearsWidened(FourDigitYearFormat(input)))
-        broken("a year field is not four letters wide", input, locale, FourDigitYearFormat(input));
+    if (!yearsWidened(fourDigitYearFormat(input)))
+        broken("a year field is not four letters wide", input, locale, fourDigitYearFormat(input));
     return 0;
 }

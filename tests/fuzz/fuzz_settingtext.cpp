@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!corvella::fuzz::textFromInput(data, size, input, selector))
         return 0;
 
-    const QString decoded = DecodeSettingText(input);
+    const QString decoded = decodeSettingText(input);
     // Only the codes 85..255 decode, each to a code 85 lower; every other character goes.
     const QString decodable = keepCodes(input, 85, 255);
     if (decoded.size() != decodable.size())
@@ -48,16 +48,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             broken("decoded character is not its code less 85", input);
     }
     // What was decoded encodes back to exactly the characters it came from.
-    if (EncodeSettingText(decoded) != decodable)
+    if (encodeSettingText(decoded) != decodable)
         broken("encoding the decoded text does not give back the stored text", input);
 
     // The other way round: codes 0..170 survive encoding and decoding, nothing else does.
-    const QString encoded = EncodeSettingText(input);
+    const QString encoded = encodeSettingText(input);
     for (const QChar ch : encoded) {
         if (ch.unicode() < 85 || ch.unicode() > 255)
             broken("encoded character outside 85..255", input);
     }
-    if (DecodeSettingText(encoded) != keepCodes(input, 0, 170))
+    if (decodeSettingText(encoded) != keepCodes(input, 0, 170))
         broken("decoding the encoded text does not give back codes 0..170", input);
     return 0;
 }

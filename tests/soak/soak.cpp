@@ -184,7 +184,7 @@ public:
     {
         // The program's own draws follow the seed too, so a walk replays exactly.
         m_f.fakes.random = ScriptedRandom(static_cast<quint32>(seed ^ (seed >> 32)));
-        LoadContent(m_content);
+        loadContent(m_content);
         for (int entry = 0; entry < InterpretationEntryCount; ++entry)
             m_entryByHeading.insert(headingOf(entry), entry);
         QObject::connect(m_f.window.get(), &frmMain::testFinished, [this] {
@@ -653,8 +653,8 @@ private:
         // pane still holds the report written at the end of the last test.
         const QString report = RichTextPane::fromCrLf(m_model.reportText);
         checkText(m_f.fakes.printer.jobs.last(),
-                  AttributionLine() + QStringLiteral("\n\n") + report + QStringLiteral("\n\n") +
-                      AttributionLine(),
+                  attributionLine() + QStringLiteral("\n\n") + report + QStringLiteral("\n\n") +
+                      attributionLine(),
                   QStringLiteral("printed copy"));
     }
 

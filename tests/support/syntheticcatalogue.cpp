@@ -8,7 +8,7 @@ const ContentTables& realCatalogue()
 {
     static const ContentTables tables = [] {
         ContentTables loaded;
-        LoadContent(loaded);
+        loadContent(loaded);
         return loaded;
     }();
     return tables;
@@ -28,9 +28,9 @@ void fillSyntheticContent(ContentTables& tables)
         tables.InterpretationText[e] = QStringLiteral("T%1").arg(e);
 }
 
-int subjectOfEntry(int entry)
+int subjectOwningEntry(int entry)
 {
-    return SubjectOfEntry(realCatalogue(), entry);
+    return subjectOfEntry(realCatalogue(), entry);
 }
 
 int firstEntryOf(int subject)

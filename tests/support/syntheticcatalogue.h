@@ -11,7 +11,7 @@ namespace corvella::testing {
 void fillSyntheticContent(ContentTables& tables);
 
 // The subject that owns an entry of the real catalogue, -1 for none.
-int subjectOfEntry(int entry);
+int subjectOwningEntry(int entry);
 // The first and last entry of a subject in the real catalogue.
 int firstEntryOf(int subject);
 int lastEntryOf(int subject);

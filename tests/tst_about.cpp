@@ -1,9 +1,9 @@
-#include "version.h"
 #include "platform/weblauncher.h"
 #include "shell/frmAbout.h"
 #include "shell/linklabel.h"
 #include "shell/windowlook.h"
 #include "support/fakes.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -595,9 +595,8 @@ void TestContent::answersDoNotGiveThemselvesAway()
         QRegularExpression::CaseInsensitiveOption);
     for (int i = 0; i < InterpretationEntryCount; ++i) {
         const QRegularExpressionMatch found = numberWord.match(t.InterpretationText[i]);
-        QVERIFY2(!found.hasMatch(), qPrintable(QStringLiteral("entry %1 says \"%2\"")
-                                                   .arg(i)
-                                                   .arg(found.captured())));
+        QVERIFY2(!found.hasMatch(),
+                 qPrintable(QStringLiteral("entry %1 says \"%2\"").arg(i).arg(found.captured())));
     }
 }
 

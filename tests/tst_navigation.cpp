@@ -1,5 +1,5 @@
-#include "version.h"
 #include "support/mainwindowfixture.h"
+#include "version.h"
 
 #include "shell/windowlook.h"
 
@@ -40,7 +40,8 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         f.window->show();
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("Corvella Learn Numerology v" CORVELLA_VERSION));
+        QCOMPARE(f.window->windowTitle(),
+                 QStringLiteral("Corvella Learn Numerology v" CORVELLA_VERSION));
         QCOMPARE(f.window->centralWidget()->size(), QSize(641, 393));
         QVERIFY(!(f.window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(f.window->windowFlags() & Qt::WindowMinimizeButtonHint);

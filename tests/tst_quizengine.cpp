@@ -1,6 +1,6 @@
+#include "quiz/quizengine.h"
 #include "support/fakes.h"
 #include "support/syntheticcatalogue.h"
-#include "quiz/quizengine.h"
 
 #include <QSet>
 #include <QtTest>
@@ -15,8 +15,8 @@ using corvella::testing::FakeClock;
 using corvella::testing::fillSyntheticContent;
 using corvella::testing::firstEntryOf;
 using corvella::testing::lastEntryOf;
-using corvella::testing::subjectOwningEntry;
 using corvella::testing::ScriptedRandom;
+using corvella::testing::subjectOwningEntry;
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "support/fakes.h"
-#include "support/syntheticcatalogue.h"
 #include "quiz/printcopy.h"
 #include "quiz/quizengine.h"
 #include "quiz/resultreport.h"
 #include "session/quizsizes.h"
+#include "support/fakes.h"
+#include "support/syntheticcatalogue.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

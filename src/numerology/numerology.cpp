@@ -272,8 +272,8 @@ Pinnacles pinnacles(const QDate& birth, bool partsKeepMasters)
     result.working << pinnacle(QStringLiteral("Second Pinnacle = day + year: "), day, year,
                                &second);
     result.working << pinnacle(
-        QStringLiteral("Third Pinnacle = First Pinnacle + Second Pinnacle: "),
-        reduce(first, false), reduce(second, false), &third);
+        QStringLiteral("Third Pinnacle = First Pinnacle + Second Pinnacle: "), reduce(first, false),
+        reduce(second, false), &third);
     result.working << pinnacle(QStringLiteral("Fourth Pinnacle = month + year: "), month, year,
                                &fourth);
     result.values = {first, second, third, fourth};

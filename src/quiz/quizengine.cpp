@@ -184,8 +184,9 @@ QuizEngine::AnswerResult QuizEngine::takeAnswer(QuestionScreen& screen)
 
 int QuizEngine::questionCount() const
 {
-    return m_session.activityBySignificance() ? SignificanceQuestions
-                                : static_cast<int>(m_test.InterpretationQuestions.size());
+    return m_session.activityBySignificance()
+               ? SignificanceQuestions
+               : static_cast<int>(m_test.InterpretationQuestions.size());
 }
 
 } // namespace corvella

@@ -26,8 +26,7 @@ QString TestReport::summary() const
     return QStringLiteral("%1 Correct out of %2 Questions").arg(score).arg(questionCount());
 }
 
-TestReport makeTestReport(bool bySignificance, const TestState& test,
-                          const ContentTables& content)
+TestReport makeTestReport(bool bySignificance, const TestState& test, const ContentTables& content)
 {
     const int count = bySignificance ? SignificanceQuestionCount
                                      : static_cast<int>(test.InterpretationQuestions.size());

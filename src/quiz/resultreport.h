@@ -38,8 +38,7 @@ struct TestReport
 
 // The report of a finished test, from the questions asked and the answers taken. The content
 // tables are read as the generators left them; nothing is loaded.
-TestReport makeTestReport(bool bySignificance, const TestState& test,
-                          const ContentTables& content);
+TestReport makeTestReport(bool bySignificance, const TestState& test, const ContentTables& content);
 
 // Writes the report into the pane: cleared, then per question the heading (the only
 // emphasised line), "Your Choice: ", the choice, "Correct Choice: ", the correct text and an

@@ -55,8 +55,8 @@ struct StudySession
     {
         test.clear();
         if (LearnSelected)
-            phase = BySignificance ? Phase::LearningBySignificance
-                                   : Phase::LearningByInterpretation;
+            phase =
+                BySignificance ? Phase::LearningBySignificance : Phase::LearningByInterpretation;
         else
             phase = BySignificance ? Phase::TestingBySignificance : Phase::TestingByInterpretation;
     }

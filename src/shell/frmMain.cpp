@@ -5,12 +5,12 @@
 #include "learn/learnviews.h"
 #include "platform/richtextpane.h"
 #include "platform/weblauncher.h"
+#include "quiz/printcopy.h"
+#include "quiz/resultreport.h"
 #include "shell/clipboardguard.h"
 #include "shell/frmAbout.h"
 #include "shell/windowlook.h"
 #include "shell/yournumbers.h"
-#include "quiz/printcopy.h"
-#include "quiz/resultreport.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

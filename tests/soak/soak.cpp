@@ -14,15 +14,15 @@
 // when it grows by more than 1 MiB per 10,000 actions: a program that keeps something of every
 // action shows. --leak-per-action loses that many bytes at every step, to see the check fail.
 
-#include "version.h"
 #include "session/quizsizes.h"
 #include "support/mainwindowfixture.h"
+#include "version.h"
 
 #include "content/modLearnNumerology.h"
 #include "platform/richtextpane.h"
+#include "quiz/printcopy.h"
 #include "shell/frmAbout.h"
 #include "shell/windowlook.h"
-#include "quiz/printcopy.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -945,7 +945,8 @@ private:
         for (int i = 0; i < 6; ++i)
             visible += m_f.frame(i)->isVisible() ? 1 : 0;
         checkEqual(visible, 1, QStringLiteral("screens visible"));
-        checkEqual(int(m_f.window->currentScreen()), m_model.screen, QStringLiteral("screen in front"));
+        checkEqual(int(m_f.window->currentScreen()), m_model.screen,
+                   QStringLiteral("screen in front"));
         QGroupBox* front = m_f.frame(m_model.screen);
         check(front->isVisible(), QStringLiteral("screen %1 is not visible").arg(m_model.screen));
         QWidget* hit = front->parentWidget()->childAt(front->geometry().center());

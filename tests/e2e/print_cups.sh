@@ -74,14 +74,7 @@ read_screen() {
     tesseract "$WORK/$1-large.png" - 2>/dev/null | tr '\n' ' '
 }
 
-click_in_frame $OPT_TEST
-click_in_frame $CMD_PROCEED
-click_in_frame $OPT_BY_SIGNIFICANCE
-click_in_frame $CMD_NEXT2
-for _ in $(seq 1 10); do
-    click_in_frame $CHOICE_0
-    click_in_frame $CMD_NEXT_QUESTION
-done
+answer_a_significance_test
 sleep 0.5
 read_screen result | grep -q "Print Test Results" || fail "the result screen did not appear after ten answers"
 

@@ -36,14 +36,7 @@ CLEANUP_PIDS+=("$program_pid")
 wait_for 20 main_window_shown && find_main_window \
     || { tail -n 20 "$WORK/program.log"; fail "the main window did not appear"; }
 
-click_in_frame $OPT_TEST
-click_in_frame $CMD_PROCEED
-click_in_frame $OPT_BY_SIGNIFICANCE
-click_in_frame $CMD_NEXT2
-for _ in $(seq 1 10); do
-    click_in_frame $CHOICE_0
-    click_in_frame $CMD_NEXT_QUESTION
-done
+answer_a_significance_test
 sleep 0.5
 
 # A piece of the report pane, which changes only when another screen comes to the front (the

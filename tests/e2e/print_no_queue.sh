@@ -30,14 +30,7 @@ start_and_finish_a_test() {
     CLEANUP_PIDS+=("$program_pid")
     wait_for 20 main_window_shown && find_main_window \
         || { tail -n 20 "$WORK/program.log"; fail "the main window did not appear"; }
-    click_in_frame $OPT_TEST
-    click_in_frame $CMD_PROCEED
-    click_in_frame $OPT_BY_SIGNIFICANCE
-    click_in_frame $CMD_NEXT2
-    for _ in $(seq 1 10); do
-        click_in_frame $CHOICE_0
-        click_in_frame $CMD_NEXT_QUESTION
-    done
+    answer_a_significance_test
 }
 start_and_finish_a_test
 

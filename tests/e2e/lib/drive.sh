@@ -23,6 +23,19 @@ click_in_frame() {
     click_at $((4 + $1)) $((30 + $2))
 }
 
+# answer_a_significance_test: from the start screen, takes a test by significance and answers
+# all ten questions with the first box, which leaves the result screen in front.
+answer_a_significance_test() {
+    click_in_frame $OPT_TEST
+    click_in_frame $CMD_PROCEED
+    click_in_frame $OPT_BY_SIGNIFICANCE
+    click_in_frame $CMD_NEXT2
+    for _ in $(seq 1 10); do
+        click_in_frame $CHOICE_0
+        click_in_frame $CMD_NEXT_QUESTION
+    done
+}
+
 # move_in_frame X Y: moves the pointer there without clicking.
 move_in_frame() {
     xdotool mousemove --sync $((CLIENT_X + 4 + $1)) $((CLIENT_Y + 30 + $2))

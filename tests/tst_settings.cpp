@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,6 +77,8 @@ private Q_SLOTS:
     void otherProgramNameSeesEmptyStore();
     void defaultNameIsProgramFileName();
     void handEditedValueIsDecodedAllTheSame();
+    void sharesItsFileWithQSettings_data();
+    void sharesItsFileWithQSettings();
 
     void unparsableStoreIsReportedAndLeftAlone_data();
     void unparsableStoreIsReportedAndLeftAlone();
@@ -260,6 +263,41 @@ void TestSettings::defaultNameIsProgramFileName()
     QCOMPARE(store.applicationName(), QStringLiteral("tst_settings"));
     // Under the test location, never in the user's real configuration.
     QVERIFY(store.fileName().contains(QStringLiteral(".qttest")));
+}
+
+// Earlier versions of the program kept the file through QSettings: what they wrote is read, and
+// what the store writes, they read the same.
+void TestSettings::sharesItsFileWithQSettings_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("a date") << QStringLiteral("12/7/2026");
+    QTest::newRow("blanks and a comma") << QStringLiteral(" 7 Dec, 2026 ");
+    QTest::newRow("INI's own characters") << QStringLiteral("a=b;c#d[e]\\f\"g%h");
+    QTest::newRow("Latin-1 signs") << QStringLiteral("\u00a9 \u00a7 \u00aa");
+    QTest::newRow("empty") << QString();
+}
+
+void TestSettings::sharesItsFileWithQSettings()
+{
+    QFETCH(QString, value);
+    SettingsStore store = freshStore();
+    const QString key = QStringLiteral("Settings/") + encodeSettingText(QStringLiteral("Duration"));
+    {
+        QSettings earlier(QSettings::IniFormat, QSettings::UserScope, store.applicationName());
+        QCOMPARE(earlier.fileName(), store.fileName());
+        earlier.setValue(QStringLiteral("Other/kept"), QStringLiteral("as it was"));
+        earlier.setValue(key, encodeSettingText(value));
+        earlier.sync();
+        QCOMPARE(earlier.status(), QSettings::NoError);
+    }
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")), std::optional<QString>(value));
+
+    const QString later = value + QStringLiteral("1/1/2027");
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), later));
+    QSettings earlier(QSettings::IniFormat, QSettings::UserScope, store.applicationName());
+    QCOMPARE(earlier.status(), QSettings::NoError);
+    QCOMPARE(decodeSettingText(earlier.value(key).toString()), later);
+    QCOMPARE(earlier.value(QStringLiteral("Other/kept")).toString(), QStringLiteral("as it was"));
 }
 
 void TestSettings::handEditedValueIsDecodedAllTheSame()

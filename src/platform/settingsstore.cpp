@@ -214,6 +214,11 @@ std::optional<QString> SettingsStore::readSetting(const QString& key) const
 bool SettingsStore::writeSetting(const QString& key, const QString& value)
 {
     waitForBackgroundWrite();
+    // A key the encoding leaves nothing of would be a line "=value", which no reader takes
+    // for a key: the value could never be read back, and every write would add another line.
+    const QString storedKey = encodeSettingText(key);
+    if (storedKey.isEmpty())
+        return false;
     const QString path = fileName();
     QByteArray bytes;
     // Writing over a file that could not be read, or is not text, would lose what it holds;
@@ -223,8 +228,8 @@ bool SettingsStore::writeSetting(const QString& key, const QString& value)
     IniFile ini;
     if (!parseIni(bytes, ini))
         return false;
-    return replaceFileContents(
-        path, withValue(ini, kSection, encodeSettingText(key), encodeSettingText(value)), m_calls);
+    return replaceFileContents(path, withValue(ini, kSection, storedKey, encodeSettingText(value)),
+                               m_calls);
 }
 
 void SettingsStore::writeSettingInBackground(const QString& key, const QString& value)

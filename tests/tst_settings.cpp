@@ -73,6 +73,8 @@ private Q_SLOTS:
     void writtenValueReadsBack_data();
     void writtenValueReadsBack();
     void laterWriteReplacesEarlier();
+    void keyWithNothingToStoreIsRefused_data();
+    void keyWithNothingToStoreIsRefused();
     void nothingStoredInPlainText();
     void otherProgramNameSeesEmptyStore();
     void defaultNameIsProgramFileName();
@@ -236,6 +238,30 @@ void TestSettings::laterWriteReplacesEarlier()
              std::optional<QString>(QStringLiteral("2/1/2026")));
     QCOMPARE(store.readSetting(QStringLiteral("Other")),
              std::optional<QString>(QStringLiteral("kept")));
+}
+
+void TestSettings::keyWithNothingToStoreIsRefused_data()
+{
+    QTest::addColumn<QString>("key");
+
+    // Every character of these is dropped by the encoding, and an INI line "=value" has no
+    // key: such a value could never be read back.
+    QTest::newRow("empty") << QString();
+    QTest::newRow("codes above 170") << codes({171, 233, 255});
+    QTest::newRow("no ISO 8859-1 code") << codes({0x4e2d, 0x20ac});
+}
+
+void TestSettings::keyWithNothingToStoreIsRefused()
+{
+    QFETCH(QString, key);
+
+    SettingsStore store = freshStore();
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026")));
+    const QByteArray before = readFile(store.fileName());
+    QVERIFY(!store.writeSetting(key, QStringLiteral("x")));
+    QVERIFY(!store.writeSetting(key, QStringLiteral("x")));
+    QCOMPARE(readFile(store.fileName()), before);
+    QCOMPARE(store.readSetting(key), std::optional<QString>(QString()));
 }
 
 void TestSettings::nothingStoredInPlainText()

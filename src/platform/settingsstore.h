@@ -67,7 +67,8 @@ public:
 
     // The empty text when the key was never written; nothing when the store cannot be read.
     std::optional<QString> readSetting(const QString& key) const;
-    // False when the value could not be stored; the store is then as it was before.
+    // False when the value could not be stored, also for a key the encoding leaves nothing of;
+    // the store is then as it was before.
     bool writeSetting(const QString& key, const QString& value);
 
     // Starts writing the value on a worker thread and returns at once. Without a thread to

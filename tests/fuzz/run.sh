@@ -33,7 +33,7 @@ cmake --build "$build" -j2
 # rest is read (byte % 3: 0 UTF-16, 1 Latin-1, 2 UTF-8) and, for dates, the locale (byte / 3).
 seeds="$build/seeds"
 rm -rf "$seeds"
-mkdir -p "$seeds/fuzz_settingtext" "$seeds/fuzz_datetext"
+mkdir -p "$seeds/fuzz_settingtext" "$seeds/fuzz_datetext" "$seeds/fuzz_settingsfile"
 printf '\x01\xb6\xb7\xb8' >"$seeds/fuzz_settingtext/abc"
 printf '\x01\x86\x87\x84\x86\x84\x87\x85\x87\x8b' >"$seeds/fuzz_settingtext/date"
 printf '\x02\xc3\xb6\xc3\xb7' >"$seeds/fuzz_settingtext/utf8"
@@ -54,8 +54,14 @@ for text in '12/6/2026' '2026-12-06' '2/29/2024' '31.12.9999' "'d'd/M/yy"; do
     done
 done
 
+# Settings files: "key NUL value NUL file", or a file alone (see fuzz_settingsfile.cpp).
+printf '[Settings]\n%%99%%CA%%C7%%B6%%C9%%BE%%C4%%C3=\xc2\x86\xc2\x87\xc2\x84\n' >"$seeds/fuzz_settingsfile/ours"
+printf '\xef\xbb\xbf; kept\r\n[General]\r\nname = "a; b", c\r\n\n[Settings]\r\nx=\\x41\\101\r\n[Sett' >"$seeds/fuzz_settingsfile/other"
+printf 'k\\/ =\0 v;"\\\0[Settings]\nk%%5C%%2F%%20=1\n[Settings]\nk\\%%2F%%20=2' >"$seeds/fuzz_settingsfile/awkward"
+printf '\x99\0\x86\0[%%53ettings]\n\x99=\xff\n' >"$seeds/fuzz_settingsfile/notutf8"
+
 status=0
-for target in fuzz_settingtext fuzz_datetext; do
+for target in fuzz_settingtext fuzz_datetext fuzz_settingsfile; do
     corpus="$build/corpus/$target"
     mkdir -p "$corpus"
     log="$build/$target.log"

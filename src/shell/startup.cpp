@@ -159,6 +159,9 @@ int runApplication(int argc, char* argv[])
     // Before the first message box or window measures any text.
     fonts.wait();
 
+    // Made before the lock, the settings store and the window, so that those are gone before
+    // it: should a print job be stuck in the print server at the end, the printer ends the
+    // process at once as it goes, and everything made after it must already be closed.
     QtServices qt;
     const Services services = qt.services();
 

@@ -131,12 +131,6 @@ QStringList reductionLines(int total, bool keepMasters)
     return lines;
 }
 
-QString spelled(const QDate& date)
-{
-    return QLocale::c().monthName(date.month()) + QLatin1Char(' ') + num(date.day()) +
-           QLatin1String(", ") + num(date.year());
-}
-
 QString listed(const QStringList& items)
 {
     if (items.size() <= 1)
@@ -222,7 +216,7 @@ QString labelled(const char* label, int n, bool keepMasters)
 QString reducedDateLine(const QDate& birth)
 {
     const auto part = [](const char* label, int n) { return labelled(label, n, false); };
-    return spelled(birth) + QLatin1String(" reduced: ") + part("month ", birth.month()) +
+    return spelledDate(birth) + QLatin1String(" reduced: ") + part("month ", birth.month()) +
            QLatin1String("; ") + part("day ", birth.day()) + QLatin1String("; ") +
            part("year ", birth.year());
 }
@@ -286,12 +280,12 @@ Number lifePathNumber(const QDate& birth, const Rules& rules, bool fromEveryDigi
     const bool keep = rules.lifePathKeepsMasters;
     if (fromEveryDigit) {
         const QList<int> digits = digitsOf({birth.month(), birth.day(), birth.year()});
-        n.working << spelled(birth) + QLatin1String(": ") + added(digits);
+        n.working << spelledDate(birth) + QLatin1String(": ") + added(digits);
         n.working << reductionLines(sumOf(digits), keep);
         *value = reduce(sumOf(digits), keep);
     } else {
         const auto part = [keep](const char* label, int x) { return labelled(label, x, keep); };
-        n.working << spelled(birth) + QLatin1String(", each part reduced first: ") +
+        n.working << spelledDate(birth) + QLatin1String(", each part reduced first: ") +
                          part("month ", birth.month()) + QLatin1String("; ") +
                          part("day ", birth.day()) + QLatin1String("; ") +
                          part("year ", birth.year());
@@ -607,7 +601,7 @@ Chart calculateChart(const QStringList& nameParts, const QDate& birth, const QDa
     chart.numbers << cycle(
         PersonalDay,
         born + QStringLiteral("; %1: day %2, month %3, year %4")
-                   .arg(spelled(lookAt))
+                   .arg(spelledDate(lookAt))
                    .arg(lookAt.day())
                    .arg(lookAt.month())
                    .arg(lookAt.year()),
@@ -622,6 +616,12 @@ Chart calculateChart(const QStringList& nameParts, const QDate& birth, const QDa
     chart.numbers << cycle(PersonalYear, born + QStringLiteral("; the year %1").arg(lookAt.year()),
                            digitsOf({birth.day(), birth.month(), lookAt.year()}));
     return chart;
+}
+
+QString spelledDate(const QDate& date)
+{
+    return QLocale::c().monthName(date.month()) + QLatin1Char(' ') + QString::number(date.day()) +
+           QLatin1String(", ") + QString::number(date.year());
 }
 
 } // namespace corvella::numerology

@@ -91,6 +91,8 @@ NameReading readName(const QString& typed);
 // Reads a date typed as year-month-day ("1962-07-03"); an invalid QDate when it is not one.
 // Years 1 to 9999.
 QDate readDate(const QString& typed);
+// "August 31, 1983", as the lessons write a date.
+QString spelledDate(const QDate& date);
 
 struct Number
 {

@@ -173,41 +173,34 @@ void BackgroundPrinter::submit(Request request)
 
 void BackgroundPrinter::print(const QTextDocument& document, QWidget* parent)
 {
-    const std::shared_ptr<const QTextDocument> copy = takeCopy(document);
-    const SteadyClock::time_point pressed = SteadyClock::now();
-    const bool hadParent = parent != nullptr;
-    QPointer<QWidget> guardedParent(parent);
-    std::weak_ptr<Shared> weakShared = m_shared;
-    submit([this, copy, pressed, hadParent, guardedParent, weakShared](PrintSystem& system) {
-        std::shared_ptr<QPrinter> printer = system.defaultPrinter();
-        if (printer) {
-            std::unique_ptr<QTextDocument> own(copy->clone());
-            system.print(*own, *printer);
-            return;
-        }
-        // No default printer: the learner may choose one, as long as the server answered
-        // quickly enough that the dialog will not hang on it.
-        if (SteadyClock::now() - pressed > AnswerBound)
-            return;
-        if (const auto shared = weakShared.lock()) {
-            shared->postToWindow([this, copy, hadParent, guardedParent] {
-                offerDialog(copy, guardedParent.data(), hadParent);
-            });
-        }
-    });
+    queueJob(document, parent, true);
 }
 
 void BackgroundPrinter::printWithDialog(const QTextDocument& document, QWidget* parent)
+{
+    // The dialog asks the print server for its printers on the window thread; the default
+    // printer's lookup on the print thread tells first whether the server answers at all.
+    queueJob(document, parent, false);
+}
+
+void BackgroundPrinter::queueJob(const QTextDocument& document, QWidget* parent,
+                                 bool onDefaultPrinter)
 {
     const std::shared_ptr<const QTextDocument> copy = takeCopy(document);
     const SteadyClock::time_point pressed = SteadyClock::now();
     const bool hadParent = parent != nullptr;
     QPointer<QWidget> guardedParent(parent);
     std::weak_ptr<Shared> weakShared = m_shared;
-    // The dialog asks the print server for its printers on the window thread; ask here first
-    // whether it answers at all.
-    submit([this, copy, pressed, hadParent, guardedParent, weakShared](PrintSystem& system) {
-        system.defaultPrinter();
+    submit([this, copy, pressed, hadParent, guardedParent, weakShared,
+            onDefaultPrinter](PrintSystem& system) {
+        std::shared_ptr<QPrinter> printer = system.defaultPrinter();
+        if (printer && onDefaultPrinter) {
+            std::unique_ptr<QTextDocument> own(copy->clone());
+            system.print(*own, *printer);
+            return;
+        }
+        // The learner may choose a printer, as long as the server answered quickly enough
+        // that the dialog will not hang on it.
         if (SteadyClock::now() - pressed > AnswerBound)
             return;
         if (const auto shared = weakShared.lock()) {

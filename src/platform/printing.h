@@ -84,6 +84,9 @@ private:
     using Request = std::function<void(PrintSystem&)>;
 
     void submit(Request request);
+    // Copies the document at once; on the print thread, prints it on the default printer when
+    // asked to and there is one, else offers the dialog if the server answered in time.
+    void queueJob(const QTextDocument& document, QWidget* parent, bool onDefaultPrinter);
     // Window thread: shows the dialog and hands the chosen printer to the print thread.
     void offerDialog(const std::shared_ptr<const QTextDocument>& copy, QWidget* parent,
                      bool hadParent);

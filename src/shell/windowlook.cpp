@@ -15,13 +15,13 @@ namespace corvella {
 
 namespace {
 
-constexpr QRgb kOrange = qRgb(255, 180, 4);
-constexpr QRgb kPurple = qRgb(64, 0, 64);
-constexpr QRgb kCaptionBlue = qRgb(103, 203, 255);
-constexpr QRgb kInstructionBlue = qRgb(108, 177, 253);
-constexpr QRgb kPink = qRgb(255, 192, 255);
-constexpr QRgb kLinkBlue = qRgb(0, 0, 255);
-constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kOrange = colours::Orange;
+constexpr QRgb kPurple = colours::Purple;
+constexpr QRgb kCaptionBlue = colours::CaptionBlue;
+constexpr QRgb kInstructionBlue = colours::InstructionBlue;
+constexpr QRgb kPink = colours::Pink;
+constexpr QRgb kLinkBlue = colours::LinkBlue;
+constexpr QRgb kBlack = colours::Black;
 // The groove along a screen's edge: a line of this grey and one of it lightened by half.
 constexpr QRgb kGrooveDark = qRgb(160, 160, 160);
 constexpr QRgb kGrooveLight = qRgb(240, 240, 240);
@@ -106,6 +106,8 @@ void drawDottedBorder(QPainter* painter, const QRect& r, const QColor& colour)
     painter->restore();
 }
 
+} // namespace
+
 // The pane itself is filled rather than its viewport, which would cover the inner half of the
 // outline the style draws round it (two device pixels wide along the bottom and right at twice
 // the scale). The style draws that outline from the window colour. The scroll bars keep the
@@ -121,6 +123,8 @@ void setPaneLook(RichTextPane* pane, const QFont& font, QRgb background, QRgb te
     keepStandardWindowColour(pane->verticalScrollBar());
     keepStandardWindowColour(pane->horizontalScrollBar());
 }
+
+namespace {
 
 bool isOptionControl(const QWidget* widget)
 {

@@ -1,13 +1,29 @@
 #pragma once
 
 #include <QProxyStyle>
+#include <QRgb>
 #include <QString>
+
+class QFont;
 
 namespace Ui {
 class frmMain;
 }
 
 namespace corvella {
+
+class RichTextPane;
+
+// The program's colours, shared by all its windows.
+namespace colours {
+inline constexpr QRgb Orange = qRgb(255, 180, 4);
+inline constexpr QRgb Purple = qRgb(64, 0, 64);
+inline constexpr QRgb CaptionBlue = qRgb(103, 203, 255);
+inline constexpr QRgb InstructionBlue = qRgb(108, 177, 253);
+inline constexpr QRgb Pink = qRgb(255, 192, 255);
+inline constexpr QRgb LinkBlue = qRgb(0, 0, 255);
+inline constexpr QRgb Black = qRgb(0, 0, 0);
+} // namespace colours
 
 // What the palette cannot say about the main window, drawn on top of the application's style:
 // each screen's frame (filled purple, a grey groove along its edge, the caption lying on the
@@ -46,5 +62,9 @@ QString windowFontFamily();
 // own font), and the screens, option buttons and check boxes the style above, which the
 // window then owns.
 void applyWindowLook(Ui::frmMain& ui);
+
+// Gives a text pane its font and its background and text colours; its scroll bars keep the
+// standard look.
+void setPaneLook(RichTextPane* pane, const QFont& font, QRgb background, QRgb text);
 
 } // namespace corvella

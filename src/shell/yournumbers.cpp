@@ -22,18 +22,7 @@ namespace corvella {
 
 namespace {
 
-constexpr QRgb kPurple = qRgb(64, 0, 64);
-constexpr QRgb kInstructionBlue = qRgb(108, 177, 253);
-constexpr QRgb kPink = qRgb(255, 192, 255);
-constexpr QRgb kBlack = qRgb(0, 0, 0);
-
 const char* const Ordinals[] = {"First", "Second", "Third", "Fourth"};
-
-QString spelled(const QDate& date)
-{
-    return QLocale::c().monthName(date.month()) + QLatin1Char(' ') + QString::number(date.day()) +
-           QLatin1String(", ") + QString::number(date.year());
-}
 
 QString isoText(const QDate& date)
 {
@@ -54,13 +43,13 @@ QIcon calendarIcon()
     QPixmap page(16, 16);
     page.fill(Qt::transparent);
     QPainter painter(&page);
-    painter.setPen(QColor(kPurple));
+    painter.setPen(QColor(colours::Purple));
     painter.setBrush(Qt::white);
     painter.drawRect(1, 2, 13, 12);
-    painter.fillRect(2, 3, 12, 3, QColor(kPurple));
+    painter.fillRect(2, 3, 12, 3, QColor(colours::Purple));
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 4; ++column)
-            painter.fillRect(3 + column * 3, 7 + row * 2, 2, 1, QColor(kPurple));
+            painter.fillRect(3 + column * 3, 7 + row * 2, 2, 1, QColor(colours::Purple));
     }
     return QIcon(page);
 }
@@ -274,14 +263,14 @@ void YourNumbers::offerCalendar(QLineEdit* field)
 void YourNumbers::buildLook()
 {
     setAutoFillBackground(true);
-    setColour(this, QPalette::Window, kPurple);
+    setColour(this, QPalette::Window, colours::Purple);
     const QString family = font().family();
     QFont labelFont(family);
     labelFont.setPointSizeF(9);
     labelFont.setBold(true);
     for (QLabel* l : m_labels) {
         l->setFont(labelFont);
-        setColour(l, QPalette::WindowText, kInstructionBlue);
+        setColour(l, QPalette::WindowText, colours::InstructionBlue);
     }
     QFont buttonFont(family);
     buttonFont.setPointSizeF(8.25);
@@ -291,14 +280,7 @@ void YourNumbers::buildLook()
 
     QFont paneFont(family);
     paneFont.setPointSizeF(8.25);
-    m_chart->setFont(paneFont);
-    m_chart->setAutoFillBackground(true);
-    m_chart->viewport()->setAutoFillBackground(false);
-    QPalette pane = m_chart->palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
-        pane.setColor(role, QColor(kPink));
-    pane.setColor(QPalette::Text, QColor(kBlack));
-    m_chart->setPalette(pane);
+    setPaneLook(m_chart, paneFont, colours::Pink, colours::Black);
     m_printCopy->setFont(paneFont);
 }
 
@@ -353,7 +335,8 @@ void YourNumbers::cmdCalculate_Click()
     }
     const QString heading =
         QStringLiteral("%1, born %2, looking at %3")
-            .arg(name.parts.join(QLatin1Char(' ')), spelled(birth), spelled(lookAt));
+            .arg(name.parts.join(QLatin1Char(' ')), numerology::spelledDate(birth),
+                 numerology::spelledDate(lookAt));
     writeChart(chart, heading, name.readAs, m_content, *m_chart);
 }
 

@@ -1,5 +1,7 @@
 #include "quiz/quizengine.h"
 
+#include "quiz/optiondraw.h"
+
 #include "session/quizsizes.h"
 
 #include <algorithm>
@@ -14,50 +16,25 @@ namespace {
 
 constexpr int SignificanceQuestions = SignificanceQuestionCount;
 constexpr int AnswerBoxes = AnswerBoxCount;
-// One box holds the correct text, the other four a wrong answer each.
-constexpr int Distractors = AnswerBoxes - 1;
 constexpr int EntriesPerSubject = EntriesPerTickedSubject;
 // Distractors come from entries 0 to 169: the last entry is never offered as a wrong answer.
 constexpr int DistractorEntries = InterpretationEntryCount - 1;
 
-// Draws the four wrong answers of a question from texts[0] to texts[count - 1]. Scoring goes
-// by text, so choices are told apart by text too: a candidate whose text is the correct one
-// never enters the draw (the asked item itself, or another with the same text), and once a
-// distractor is drawn every candidate with its text leaves the draw. Each draw is uniform
-// over the candidates left, in index order.
-std::array<int, Distractors> drawDistractors(RandomDraw& draw, const QString* texts, int count,
-                                             const QString& correct)
+// Puts the drawn answers into the five boxes.
+void fillAnswerBoxes(QuestionScreen& screen, const AnswerOptions& options)
 {
-    std::vector<int> candidates;
-    candidates.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        if (texts[i] != correct)
-            candidates.push_back(i);
-    }
-    std::array<int, Distractors> distractors{};
-    for (int& distractor : distractors) {
-        // The program's tables hold far more than five different texts; stop rather than read
-        // past the list if some other tables do not.
-        if (candidates.empty())
-            break;
-        distractor = candidates[draw.below(static_cast<int>(candidates.size()))];
-        const QString& drawn = texts[distractor];
-        candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
-                                        [&](int i) { return texts[i] == drawn; }),
-                         candidates.end());
-    }
-    return distractors;
+    for (int box = 0; box < AnswerBoxes; ++box)
+        screen.setAnswerText(box, options.texts[box]);
 }
 
-// The correct text goes into a box drawn from all five; the distractors fill the other boxes
-// in the order they were drawn.
-void fillAnswerBoxes(QuestionScreen& screen, RandomDraw& draw, const QString& correct,
-                     const std::array<int, Distractors>& distractors, const QString* texts)
+// texts[0] to texts[count - 1], in index order.
+QStringList textsUpTo(const QString* texts, int count)
 {
-    const int correctBox = draw.below(AnswerBoxes);
-    auto next = distractors.begin();
-    for (int box = 0; box < AnswerBoxes; ++box)
-        screen.setAnswerText(box, box == correctBox ? correct : texts[*next++]);
+    QStringList list;
+    list.reserve(count);
+    for (int i = 0; i < count; ++i)
+        list.append(texts[i]);
+    return list;
 }
 
 QString questionCounter(int number, int count)
@@ -107,8 +84,7 @@ void QuizEngine::showSignificanceQuestion(QuestionScreen& screen)
     const int asked = m_test.SignificanceOrder[m_test.CurrentQuestion];
     const QString* texts = m_content.SubjectSignificance.data();
     const QString& correct = texts[asked];
-    const auto distractors = drawDistractors(m_draw, texts, SubjectCount, correct);
-    fillAnswerBoxes(screen, m_draw, correct, distractors, texts);
+    fillAnswerBoxes(screen, drawAnswerOptions(m_draw, correct, textsUpTo(texts, SubjectCount)));
     screen.setSubjectName(m_content.SubjectName[asked]);
     screen.setQuestionNo(questionCounter(m_test.CurrentQuestion + 1, SignificanceQuestions));
 }
@@ -152,8 +128,8 @@ void QuizEngine::showInterpretationQuestion(QuestionScreen& screen)
     const int asked = m_test.InterpretationQuestions.at(m_test.CurrentQuestion);
     const QString* texts = m_content.InterpretationText.data();
     const QString& correct = texts[asked];
-    const auto distractors = drawDistractors(m_draw, texts, DistractorEntries, correct);
-    fillAnswerBoxes(screen, m_draw, correct, distractors, texts);
+    fillAnswerBoxes(screen,
+                    drawAnswerOptions(m_draw, correct, textsUpTo(texts, DistractorEntries)));
     screen.setSubjectName(entryHeading(m_content, asked));
     screen.setQuestionNo(questionCounter(m_test.CurrentQuestion + 1, questionCount()));
 }

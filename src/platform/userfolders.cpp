@@ -23,7 +23,8 @@ QString underHome(const char* variable, const char* fallback)
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
     const QString home = userHomeFolder();
-    return home.isEmpty() ? QString() : QDir::cleanPath(home + QLatin1Char('/') + fallback);
+    return home.isEmpty() ? QString()
+                          : QDir::cleanPath(home + QLatin1Char('/') + QLatin1String(fallback));
 }
 
 } // namespace

@@ -18,9 +18,9 @@ AnswerOptions drawAnswerOptions(RandomDraw& draw, const QString& correct,
     while (wrong.size() < AnswerBoxCount - 1 && !left.empty()) {
         const QString drawn = candidates[left[draw.below(static_cast<int>(left.size()))]];
         wrong.append(drawn);
-        left.erase(std::remove_if(left.begin(), left.end(),
-                                  [&](int i) { return candidates[i] == drawn; }),
-                   left.end());
+        left.erase(
+            std::remove_if(left.begin(), left.end(), [&](int i) { return candidates[i] == drawn; }),
+            left.end());
     }
 
     AnswerOptions options;

@@ -13,6 +13,8 @@ packages=(
     cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
     # libxcb's headers: a start without a reachable X server ends with a plain message
     libxcb1-dev
+    # the icon's pictures at each size are rendered from its drawing
+    librsvg2-bin
     # running: the platform plugins and the font the window is drawn in
     qt6-qpa-plugins fonts-dejavu-core
 )
@@ -32,8 +34,9 @@ test)
         # benchmarks (bench/run.sh): peak memory, and watching for the first painted window
         time libxcb-damage0-dev
         # packaging: the .deb (CPack reads binaries with file and dpkg-shlibdeps), and the
-        # validators of the installed desktop entry and AppStream metainfo
-        dpkg-dev file desktop-file-utils appstream
+        # validators of the installed desktop entry and AppStream metainfo, and Debian's
+        # package checker
+        dpkg-dev file desktop-file-utils appstream lintian
     )
     ;;
 *)

@@ -4,23 +4,11 @@
 set -uo pipefail
 program="$1"
 . "$(dirname "$0")/lib/session.sh"
+. "$(dirname "$0")/lib/package.sh"
 make_private_home
 
-command -v cpack >/dev/null || skip "cpack is not installed"
-command -v dpkg-deb >/dev/null || skip "dpkg-deb is not installed"
-command -v dpkg-shlibdeps >/dev/null || skip "dpkg-shlibdeps (dpkg-dev) is not installed"
-
-# The build folder is the nearest folder above the program that holds a CMake cache.
-build="$(dirname "$program")"
-while [ "$build" != / ] && [ ! -f "$build/CPackConfig.cmake" ]; do
-    build="$(dirname "$build")"
-done
-[ -f "$build/CPackConfig.cmake" ] || fail "no CPack configuration above $program"
-
-(umask 000 && cpack --config "$build/CPackConfig.cmake" -B "$WORK/package") >"$WORK/cpack.log" 2>&1 \
-    || { cat "$WORK/cpack.log"; fail "cpack failed"; }
-deb=$(ls "$WORK/package"/*.deb 2>/dev/null | head -n 1)
-[ -n "$deb" ] || fail "cpack made no .deb"
+make_deb "$program" 000
+deb="$DEB"
 
 name=$(basename "$program")
 dpkg-deb -c "$deb" >"$WORK/contents" || fail "dpkg-deb cannot list $deb"

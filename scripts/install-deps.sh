@@ -26,6 +26,8 @@ test)
         clang-format
         # tests that need a real X server, another clipboard client, or a print server
         xvfb xauth x11-utils xclip xdotool imagemagick
+        # a dark palette handed to the program through the Qt 6 configuration tool's theme
+        qt6ct
         cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils tesseract-ocr tesseract-ocr-eng
         # fuzzing the readers of stored data with libFuzzer
         clang libclang-rt-14-dev

@@ -143,7 +143,9 @@ QString windowFontFamily()
     return QFontDatabase::hasFamily(kVerdana) ? kVerdana : kVerdanaStandIn;
 }
 
-WindowLookStyle::WindowLookStyle() : QProxyStyle(copyOfApplicationStyle()) {}
+WindowLookStyle::WindowLookStyle()
+    : QProxyStyle(copyOfApplicationStyle()), m_indicatorPalette(baseStyle()->standardPalette())
+{}
 
 void WindowLookStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                          QPainter* painter, const QWidget* widget) const
@@ -174,6 +176,17 @@ void WindowLookStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
     // The border goes round the whole control, in its text colour.
     if (element == PE_FrameFocusRect && isOptionControl(widget)) {
         drawDottedBorder(painter, widget->rect(), option->palette.color(QPalette::WindowText));
+        return;
+    }
+    // The indicators stand on the screens' purple, not on the desktop's window colour, so they
+    // keep the style's own light colours whatever palette the desktop hands the program: drawn
+    // from a dark one they would all but vanish into the purple.
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+    if ((element == PE_IndicatorRadioButton || element == PE_IndicatorCheckBox) && button) {
+        QStyleOptionButton light(*button);
+        light.palette = m_indicatorPalette;
+        light.palette.setCurrentColorGroup(option->palette.currentColorGroup());
+        QProxyStyle::drawPrimitive(element, &light, painter, widget);
         return;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPalette>
 #include <QProxyStyle>
 #include <QRgb>
 #include <QString>
@@ -27,9 +28,10 @@ inline constexpr QRgb Black = qRgb(0, 0, 0);
 
 // What the palette cannot say about the main window, drawn on top of the application's style:
 // each screen's frame (filled purple, a grey groove along its edge, the caption lying on the
-// groove in light blue) and, on option buttons and check boxes, a 13-pixel indicator and a
-// dotted border in the text colour around the control that has the focus, whether the focus
-// came from the keyboard or not. Set it on those widgets only; the rest keep the plain style.
+// groove in light blue) and, on option buttons and check boxes, a 13-pixel indicator in the
+// style's own light colours, whatever the desktop's palette, and a dotted border in the text
+// colour around the control that has the focus, whether the focus came from the keyboard or
+// not. Set it on those widgets only; the rest keep the plain style.
 class WindowLookStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -45,6 +47,9 @@ public:
                     const QWidget* widget = nullptr) const override;
     QRect subElementRect(SubElement element, const QStyleOption* option,
                          const QWidget* widget) const override;
+
+private:
+    QPalette m_indicatorPalette;
 };
 
 // The program's windows were drawn for Verdana. Where it is not installed, DejaVu Sans stands

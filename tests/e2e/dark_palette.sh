@@ -63,7 +63,7 @@ look() {
             >"$XDG_CONFIG_HOME/qt6ct/qt6ct.conf"
         QT_QPA_PLATFORMTHEME=qt6ct "$program" >"$WORK/program-$palette.log" 2>&1 &
     else
-        QT_QPA_PLATFORMTHEME= "$program" >"$WORK/program-$palette.log" 2>&1 &
+        env -u QT_QPA_PLATFORMTHEME "$program" >"$WORK/program-$palette.log" 2>&1 &
     fi
     local pid=$!
     CLEANUP_PIDS+=($pid)

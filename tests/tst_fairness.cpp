@@ -89,26 +89,26 @@ const char* const Ordinals[20] = {
     "fourteenth", "fifteenth", "sixteenth", "seventeenth", "eighteenth", "nineteenth"};
 
 // What anyone who counts knows of a digit, beyond its name.
-QStringList everydayWords(int value)
+QString everydayWords(int value)
 {
     switch (value) {
     case 0:
-        return {QStringLiteral("nought nothing none empty void circle same equal identical")};
+        return QStringLiteral("nought nothing none empty void circle same equal identical");
     case 1:
-        return {QStringLiteral("single once")};
+        return QStringLiteral("single once");
     case 2:
-        return {QStringLiteral("pair couple twice double")};
+        return QStringLiteral("pair couple twice double");
     case 3:
-        return {QStringLiteral("triple thrice trio")};
+        return QStringLiteral("triple thrice trio");
     case 4:
-        return {QStringLiteral("square quarter")};
+        return QStringLiteral("square quarter");
     case 11:
     case 22:
-        return {QStringLiteral("master double twin")};
+        return QStringLiteral("master double twin");
     case 12:
-        return {QStringLiteral("dozen")};
+        return QStringLiteral("dozen");
     default:
-        return {};
+        return QString();
     }
 }
 
@@ -130,7 +130,7 @@ QSet<QString> valueWords(int value)
 {
     QString text = QString::number(value) + QLatin1Char(' ') + spokenValue(value, false) +
                    QLatin1Char(' ') + spokenValue(value, true) + QLatin1Char(' ') +
-                   everydayWords(value).join(QLatin1Char(' '));
+                   everydayWords(value);
     if (value >= 10) {
         for (int digit : {value / 10, value % 10}) {
             text += QLatin1Char(' ') + QString::number(digit) + QLatin1Char(' ') +

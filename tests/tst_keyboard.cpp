@@ -2,6 +2,7 @@
 
 #include "platform/richtextpane.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QScrollBar>
 #include <QTest>
@@ -160,6 +161,44 @@ private Q_SLOTS:
         QCOMPARE(focused(), QStringLiteral("txtOption2"));
         key(Qt::Key_Q, Qt::AltModifier); // Next &Question
         QCOMPARE(f.label("lblQuestionNo")->text(), QStringLiteral("Question 2 of 10"));
+    }
+
+    // After each answer the keyboard is back on the options, where a screen reader reads the
+    // new question's first answer.
+    void nextQuestionPutsTheKeyboardOnTheOptions_data()
+    {
+        QTest::addColumn<bool>("bySignificance");
+        QTest::newRow("significance") << true;
+        QTest::newRow("interpretation") << false;
+    }
+    void nextQuestionPutsTheKeyboardOnTheOptions()
+    {
+        QFETCH(bool, bySignificance);
+        MainWindowFixture f;
+        activate(f);
+        f.chooseActivity(false);
+        f.chooseMethod(bySignificance);
+        if (!bySignificance)
+            f.tickAndGo({9});
+        const auto heard = [] {
+            QAccessibleInterface* focus =
+                QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+            return focus ? focus->text(QAccessible::Name) : QString();
+        };
+        for (int q = 1; q <= 4; ++q) {
+            QCOMPARE(f.label("lblQuestionNo")->text().section(QLatin1Char(' '), 1, 1),
+                     QString::number(q));
+            QCOMPARE(focused(), QStringLiteral("optChoice0"));
+            QCOMPARE(heard(),
+                     QStringLiteral("Choice 1: ") +
+                         f.find<RichTextPane>(QStringLiteral("txtOption0"))->toPlainText());
+            key(Qt::Key(Qt::Key_1 + q)); // the row chosen takes the keyboard
+            QCOMPARE(focused(), QStringLiteral("optChoice%1").arg(q));
+            QVERIFY(heard().startsWith(QStringLiteral("Choice %1: ").arg(q + 1)));
+            // Next Question pressed with the space bar, as a keyboard user does.
+            f.button("cmdNextQuestion")->setFocus();
+            key(Qt::Key_Space);
+        }
     }
 
     // Once a record or a report is drawn, the arrow and page keys start from its top.

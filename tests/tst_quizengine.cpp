@@ -1,4 +1,6 @@
+#include "quiz/optiondraw.h"
 #include "quiz/quizengine.h"
+#include "support/fakequestionscreen.h"
 #include "support/fakes.h"
 #include "support/syntheticcatalogue.h"
 
@@ -7,11 +9,13 @@
 
 #include <array>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <random>
 
 using namespace corvella;
 using corvella::testing::FakeClock;
+using corvella::testing::FakeQuestionScreen;
 using corvella::testing::fillSyntheticContent;
 using corvella::testing::firstEntryOf;
 using corvella::testing::lastEntryOf;
@@ -57,61 +61,44 @@ QList<double> entryDraws(const QList<int>& entries)
 
 // Script values that make the distractor draw pick these subjects or entries, in tables whose
 // texts all differ: each pick is a draw below the number of candidates left, the candidates
-// being 0 to count - 1 in order, without the one asked and without those picked before.
-QList<double> distractorDraws(const QList<int>& picks, int asked, int count)
+// being `pool` in order, without the one asked and without those picked before.
+QList<double> picksFrom(QList<int> pool, const QList<int>& picks, int asked)
 {
-    QList<int> candidates;
-    for (int c = 0; c < count; ++c) {
-        if (c != asked)
-            candidates << c;
-    }
+    pool.removeAll(asked);
     QList<double> values;
     for (int pick : picks) {
-        const int index = static_cast<int>(candidates.indexOf(pick));
+        const int index = static_cast<int>(pool.indexOf(pick));
         Q_ASSERT(index >= 0);
-        values << rBelow(index, static_cast<int>(candidates.size()));
-        candidates.removeAt(index);
+        values << rBelow(index, static_cast<int>(pool.size()));
+        pool.removeAt(index);
     }
     return values;
+}
+
+// A significance question: the candidates are the subjects 0 to count - 1.
+QList<double> distractorDraws(const QList<int>& picks, int asked, int count)
+{
+    QList<int> pool;
+    for (int c = 0; c < count; ++c)
+        pool << c;
+    return picksFrom(pool, picks, asked);
+}
+
+// An interpretation question: the candidates are the entries of the asked one's subject,
+// entry 170 left out.
+QList<double> sameNumberDraws(const QList<int>& picks, int asked)
+{
+    const int subject = subjectOwningEntry(asked);
+    QList<int> pool;
+    for (int e = firstEntryOf(subject); e <= std::min(lastEntryOf(subject), 169); ++e)
+        pool << e;
+    return picksFrom(pool, picks, asked);
 }
 
 QList<double> correctBoxDraw(int box)
 {
     return {rBelow(box, 5)};
 }
-
-class FakeQuestionScreen : public QuestionScreen
-{
-public:
-    void setAnswerText(int box, const QString& text) override
-    {
-        answers.at(box) = text;
-        events << QStringLiteral("answer%1").arg(box);
-    }
-    QString answerText(int box) const override { return answers.at(box); }
-    void setSubjectName(const QString& caption) override
-    {
-        subjectName = caption;
-        events << QStringLiteral("subject");
-    }
-    void setQuestionNo(const QString& caption) override
-    {
-        questionNo = caption;
-        events << QStringLiteral("counter");
-    }
-    int selectedChoice() const override { return selected; }
-    void clearChoices() override
-    {
-        selected = -1;
-        events << QStringLiteral("clear");
-    }
-
-    std::array<QString, 5> answers;
-    QString subjectName;
-    QString questionNo;
-    int selected = -1;
-    QStringList events;
-};
 
 // One engine over synthetic tables, a fixed clock and a scripted or seeded source. Records
 // how many values had been drawn each time the tables were loaded.
@@ -149,6 +136,8 @@ struct Rig
     QList<int> drawsAtLoad;
     // The program's own tables instead of the synthetic ones.
     bool programTexts = false;
+    // Changes the tables after each load.
+    std::function<void(ContentTables&)> afterLoad;
     FakeQuestionScreen screen;
     QuizEngine engine{session, content, draw, [this](ContentTables& tables) {
                           drawsAtLoad << random.draws;
@@ -156,6 +145,8 @@ struct Rig
                               loadContent(tables);
                           else
                               fillSyntheticContent(tables);
+                          if (afterLoad)
+                              afterLoad(tables);
                       }};
 };
 
@@ -199,6 +190,10 @@ private Q_SLOTS:
     void fiveDifferentAnswers_data();
     void fiveDifferentAnswers();
     void realContent();
+    void interpretationCandidates_data();
+    void interpretationCandidates();
+    void fewerTextsThanBoxes_data();
+    void fewerTextsThanBoxes();
     void nothingSelectedChangesNothing_data();
     void nothingSelectedChangesNothing();
     void acceptedAnswer_data();
@@ -318,36 +313,35 @@ void TestQuizEngine::interpretationPlacement_data()
     QTest::newRow("subjects 3 and 0")
         << QList<int>{3, 0}
         << (entryDraws({7, 7, 0, 10, 3, 5, 33, 43, 38, 43, 40, 41}) +
-            distractorDraws({169, 0, 12, 100}, 7, 170) + correctBoxDraw(1))
-        << QList<int>{7, 0, 10, 3, 5, 33, 43, 38, 40, 41}
-        << strs({"T169", "T7", "T0", "T12", "T100"}) << QStringLiteral("S0 8")
-        << QStringLiteral("Question 1 of 10");
+            sameNumberDraws({10, 0, 3, 9}, 7) + correctBoxDraw(1))
+        << QList<int>{7, 0, 10, 3, 5, 33, 43, 38, 40, 41} << strs({"T10", "T7", "T0", "T3", "T9"})
+        << QStringLiteral("S0 8") << QStringLiteral("Question 1 of 10");
     // With entry 169 asked, the highest draw gives entry 168; the correct text goes last.
     QTest::newRow("highest candidate, correct in the fifth box")
         << QList<int>{14}
-        << (entryDraws({169, 162, 166, 165, 163}) + distractorDraws({168, 1, 2, 3}, 169, 170) +
+        << (entryDraws({169, 162, 166, 165, 163}) + sameNumberDraws({168, 162, 163, 164}, 169) +
             correctBoxDraw(4))
-        << QList<int>{169, 162, 166, 165, 163} << strs({"T168", "T1", "T2", "T3", "T169"})
+        << QList<int>{169, 162, 166, 165, 163} << strs({"T168", "T162", "T163", "T164", "T169"})
         << QStringLiteral("S14 8") << QStringLiteral("Question 1 of 5");
     QTest::newRow("last entry of all asked, correct in box 3")
         << QList<int>{14}
-        << (entryDraws({170, 162, 166, 165, 163}) + distractorDraws({0, 1, 2, 169}, 170, 170) +
+        << (entryDraws({170, 162, 166, 165, 163}) + sameNumberDraws({162, 163, 164, 169}, 170) +
             correctBoxDraw(3))
-        << QList<int>{170, 162, 166, 165, 163} << strs({"T0", "T1", "T2", "T170", "T169"})
+        << QList<int>{170, 162, 166, 165, 163} << strs({"T162", "T163", "T164", "T170", "T169"})
         << QStringLiteral("S14 9") << QStringLiteral("Question 1 of 5");
     QTest::newRow("bridge number value 0")
         << QList<int>{5}
-        << (entryDraws({75, 83, 80, 76, 77}) + distractorDraws({10, 20, 30, 40}, 75, 170) +
+        << (entryDraws({75, 83, 80, 76, 77}) + sameNumberDraws({83, 76, 79, 81}, 75) +
             correctBoxDraw(2))
-        << QList<int>{75, 83, 80, 76, 77} << strs({"T10", "T20", "T75", "T30", "T40"})
+        << QList<int>{75, 83, 80, 76, 77} << strs({"T83", "T76", "T75", "T79", "T81"})
         << QStringLiteral("S5 0") << QStringLiteral("Question 1 of 5");
     QTest::newRow("birthday 31, three subjects")
         << QList<int>{13, 4, 12}
         << (entryDraws({74, 44, 60, 61, 62}) + entryDraws({144, 145, 146, 147, 148}) +
-            entryDraws({153, 154, 155, 156, 161}) + distractorDraws({5, 6, 7, 8}, 74, 170) +
+            entryDraws({153, 154, 155, 156, 161}) + sameNumberDraws({44, 45, 73, 60}, 74) +
             correctBoxDraw(0))
         << QList<int>{74, 44, 60, 61, 62, 144, 145, 146, 147, 148, 153, 154, 155, 156, 161}
-        << strs({"T74", "T5", "T6", "T7", "T8"}) << QStringLiteral("S4 31")
+        << strs({"T74", "T44", "T45", "T73", "T60"}) << QStringLiteral("S4 31")
         << QStringLiteral("Question 1 of 15");
 }
 
@@ -497,6 +491,9 @@ void TestQuizEngine::interpretationManyRuns()
                          qPrintable(texts.join(QLatin1Char(','))));
                 QVERIFY2(text != QLatin1String("T170") || entry == 170,
                          qPrintable(texts.join(QLatin1Char(','))));
+                // Every answer speaks of the number asked.
+                QVERIFY2(subjectOwningEntry(text.mid(1).toInt()) == ticked[q / 5],
+                         qPrintable(texts.join(QLatin1Char(','))));
             }
             QVERIFY2(texts.contains(correct), qPrintable(texts.join(QLatin1Char(','))));
             fifthBoxTexts.insert(texts[4]);
@@ -510,7 +507,7 @@ void TestQuizEngine::interpretationManyRuns()
         rig.endTest();
     }
 
-    // Any entry below 170 can be a distractor, the first and the last of them included.
+    // Any entry below 170 can be a wrong answer, the first and the last of them included.
     QVERIFY(fifthBoxTexts.contains(QStringLiteral("T0")));
     QVERIFY(fifthBoxTexts.contains(QStringLiteral("T169")));
 }
@@ -586,20 +583,22 @@ void TestQuizEngine::fiveDifferentAnswers()
     qint64 correctNotOnce = 0;
     qint64 repeatedWrongAnswer = 0;
     qint64 showingSharedText = 0;
+    qint64 fromAnotherNumber = 0;
     QHash<QString, qint64> asDistractor;
     QSet<QString> sharedTexts; // texts that belong to more than one entry
+    QHash<QString, QSet<int>> subjectsOfText;
 
     while (questions < wanted) {
         if (bySignificance)
             rig.startSignificance();
         else
             rig.startInterpretation(all);
-        if (sharedTexts.isEmpty() && !bySignificance) {
-            QSet<QString> seen;
-            for (const QString& text : rig.content.InterpretationText) {
-                if (seen.contains(text))
+        if (subjectsOfText.isEmpty() && !bySignificance) {
+            for (int e = 0; e < InterpretationEntryCount; ++e) {
+                const QString& text = rig.content.InterpretationText[e];
+                if (subjectsOfText.contains(text))
                     sharedTexts.insert(text);
-                seen.insert(text);
+                subjectsOfText[text].insert(subjectOwningEntry(e));
             }
         }
         const int n = rig.engine.questionCount();
@@ -627,6 +626,15 @@ void TestQuizEngine::fiveDifferentAnswers()
                 shared = shared || sharedTexts.contains(text);
             }
             showingSharedText += shared ? 1 : 0;
+            if (!bySignificance) {
+                const int asked = subjectOwningEntry(rig.test.InterpretationQuestions[q]);
+                for (const QString& text : texts) {
+                    if (!subjectsOfText.value(text).contains(asked)) {
+                        ++fromAnotherNumber;
+                        break;
+                    }
+                }
+            }
             ++questions;
 
             rig.screen.selected = q % 5;
@@ -639,12 +647,15 @@ void TestQuizEngine::fiveDifferentAnswers()
     for (qint64 hits : correctIn)
         shares += QStringLiteral(" %1 %").arg(100.0 * hits / questions, 0, 'f', 2);
     qInfo("%lld questions; correct text in boxes 1 to 5:%s; questions with a repeated text: "
-          "%lld; with the correct text not exactly once: %lld; with a wrong answer twice: %lld",
-          questions, qPrintable(shares), repeatedText, correctNotOnce, repeatedWrongAnswer);
+          "%lld; with the correct text not exactly once: %lld; with a wrong answer twice: %lld; "
+          "with an answer of another number: %lld",
+          questions, qPrintable(shares), repeatedText, correctNotOnce, repeatedWrongAnswer,
+          fromAnotherNumber);
 
     QCOMPARE(repeatedText, 0);
     QCOMPARE(correctNotOnce, 0);
     QCOMPARE(repeatedWrongAnswer, 0);
+    QCOMPARE(fromAnotherNumber, 0);
     // Each box holds the correct text about one time in five.
     for (int box = 0; box < 5; ++box) {
         QVERIFY2(correctIn[box] > questions * 0.17 && correctIn[box] < questions * 0.23,
@@ -674,12 +685,10 @@ void TestQuizEngine::realContent()
     StudySession session;
     ContentTables content;
     FakeClock clock;
-    // Entry 90 shares its text with entry 81, so neither is a candidate: of the 168 left,
-    // candidate 80 is entry 80, then entry 82 (whose twin 91 leaves with it), 83 (and 92), 84.
-    ScriptedRandom random(
-        entryDraws({90, 84, 85, 86, 87}) +
-        QList<double>{rBelow(80, 168), rBelow(80, 167), rBelow(80, 165), rBelow(80, 163)} +
-        correctBoxDraw(4));
+    // Entry 90 shares its text with entry 81 of the other bridge number; the wrong answers
+    // come from its own number, entries 84 to 92.
+    ScriptedRandom random(entryDraws({90, 84, 85, 86, 87}) + sameNumberDraws({92, 84, 91, 85}, 90) +
+                          correctBoxDraw(4));
     RandomDraw draw(random, clock);
     QuizEngine engine(session, content, draw);
     FakeQuestionScreen screen;
@@ -692,8 +701,8 @@ void TestQuizEngine::realContent()
     QCOMPARE(screen.subjectName, entryHeading(content, 90));
     QCOMPARE(screen.subjectName, content.SubjectName[6] + QStringLiteral(" 6"));
     QCOMPARE(content.InterpretationText[81], content.InterpretationText[90]);
-    const QStringList expected{content.InterpretationText[80], content.InterpretationText[82],
-                               content.InterpretationText[83], content.InterpretationText[84],
+    const QStringList expected{content.InterpretationText[92], content.InterpretationText[84],
+                               content.InterpretationText[91], content.InterpretationText[85],
                                content.InterpretationText[90]};
     QCOMPARE(boxTexts(screen), expected);
 
@@ -708,6 +717,81 @@ void TestQuizEngine::realContent()
     QCOMPARE(screen.answers[0], content.SubjectSignificance[14]);
     QCOMPARE(screen.answers[1], content.SubjectSignificance[0]);
     QCOMPARE(screen.answers[4], content.SubjectSignificance[11]);
+}
+
+void TestQuizEngine::interpretationCandidates_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QList<int>>("candidates");
+    QTest::newRow("first entry of all") << 0 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    QTest::newRow("inner entry") << 5 << QList<int>{0, 1, 2, 3, 4, 6, 7, 8, 9, 10};
+    QTest::newRow("bridge value 0") << 84 << QList<int>{85, 86, 87, 88, 89, 90, 91, 92};
+    // Entry 170 is asked, but never offered.
+    QTest::newRow("last entry of all") << 170 << QList<int>{162, 163, 164, 165, 166, 167, 168, 169};
+    QTest::newRow("next to the last") << 169 << QList<int>{162, 163, 164, 165, 166, 167, 168};
+    QTest::newRow("below the table") << -1 << QList<int>{};
+    QTest::newRow("beyond the table") << 171 << QList<int>{};
+}
+
+void TestQuizEngine::interpretationCandidates()
+{
+    QFETCH(int, entry);
+    QFETCH(QList<int>, candidates);
+    ContentTables tables;
+    fillSyntheticContent(tables);
+    QStringList expected;
+    for (int e : candidates)
+        expected << QStringLiteral("T%1").arg(e);
+    QCOMPARE(corvella::interpretationCandidates(tables, entry), expected);
+}
+
+void TestQuizEngine::fewerTextsThanBoxes_data()
+{
+    QTest::addColumn<int>("distinct");
+    QTest::newRow("one text") << 1;
+    QTest::newRow("two texts") << 2;
+    QTest::newRow("four texts") << 4;
+    QTest::newRow("five texts") << 5;
+}
+
+// A number whose nine entries share fewer than five texts: the answers it can offer run out,
+// the boxes left over stay empty, and nothing is read beyond the texts there are.
+void TestQuizEngine::fewerTextsThanBoxes()
+{
+    QFETCH(int, distinct);
+    constexpr int Balance = 7; // entries 93 to 101
+    Rig rig(77u + distinct);
+    rig.afterLoad = [distinct](ContentTables& tables) {
+        for (int e = firstEntryOf(Balance); e <= lastEntryOf(Balance); ++e)
+            tables.InterpretationText[e] = QStringLiteral("T%1").arg(93 + (e - 93) % distinct);
+    };
+    std::array<int, 5> correctIn{};
+    for (int run = 0; run < 100; ++run) {
+        rig.startInterpretation({Balance});
+        for (int q = 0; q < 5; ++q) {
+            const int entry = rig.test.InterpretationQuestions[q];
+            const QString correct = rig.content.InterpretationText[entry];
+            const QStringList texts = boxTexts(rig.screen);
+            const QString shown = texts.join(QLatin1Char(','));
+            QCOMPARE(texts.count(correct), 1);
+            QCOMPARE(texts.count(QString()), 5 - std::min(distinct, 5));
+            for (const QString& text : texts) {
+                QVERIFY2(text.isEmpty() || texts.count(text) == 1, qPrintable(shown));
+                QVERIFY2(text.isEmpty() || subjectOwningEntry(text.mid(1).toInt()) == Balance,
+                         qPrintable(shown));
+            }
+            ++correctIn[texts.indexOf(correct)];
+            // An empty box may be chosen too; it is stored as the empty text it shows.
+            rig.screen.selected = (q + run) % 5;
+            const QString chosen = texts[rig.screen.selected];
+            rig.engine.takeAnswer(rig.screen);
+            QCOMPARE(rig.test.InterpretationAnswers.at(q), chosen);
+        }
+        rig.endTest();
+    }
+    // The correct text still stands in any of the five boxes.
+    for (int hits : correctIn)
+        QVERIFY2(hits > 50, qPrintable(QString::number(hits)));
 }
 
 void TestQuizEngine::nothingSelectedChangesNothing_data()

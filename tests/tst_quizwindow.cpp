@@ -3,6 +3,7 @@
 #include "platform/richtextpane.h"
 #include "quiz/printcopy.h"
 
+#include <QAccessible>
 #include <QSet>
 #include <QTest>
 #include <QTextBlock>
@@ -247,6 +248,115 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.printer.parents, QList<QWidget*>{f.window.get()});
         QVERIFY(f.messages().isEmpty());
         QCOMPARE(f.window->currentScreen(), frmMain::ResultScreen);
+    }
+
+    // Both tests walked through the window as a learner sees them: every question's five
+    // answers are told against the catalogue, loaded here on its own.
+    void everyOptionBelongsToTheAskedNumber_data()
+    {
+        QTest::addColumn<bool>("bySignificance");
+        QTest::addColumn<int>("tests");
+        QTest::newRow("significance") << true << 20;
+        QTest::newRow("interpretation, every subject") << false << 4;
+    }
+    void everyOptionBelongsToTheAskedNumber()
+    {
+        QFETCH(bool, bySignificance);
+        QFETCH(int, tests);
+        ContentTables catalogue;
+        loadContent(catalogue);
+        MainWindowFixture f;
+        f.chooseActivity(false);
+        int asked = 0;
+        for (int t = 0; t < tests; ++t) {
+            f.chooseMethod(bySignificance);
+            if (!bySignificance) {
+                for (int s = 0; s < SubjectCount; ++s)
+                    f.subject(s)->setChecked(true);
+                f.click("cmdNext3");
+            }
+            while (f.window->currentScreen() == frmMain::QuestionScreenIndex) {
+                const QString heading = f.label("lblSubjectName")->text();
+                // The texts the heading allows, and the one among them that is right.
+                QStringList allowed;
+                QString correct;
+                for (int s = 0; s < SubjectCount; ++s) {
+                    if (bySignificance) {
+                        allowed << catalogue.SubjectSignificance[s];
+                        if (heading == catalogue.SubjectName[s])
+                            correct = catalogue.SubjectSignificance[s];
+                        continue;
+                    }
+                    const QString name = catalogue.SubjectName[s] + QLatin1Char(' ');
+                    bool isNumber = false;
+                    const int value = heading.mid(name.size()).toInt(&isNumber);
+                    if (!heading.startsWith(name) || !isNumber)
+                        continue;
+                    for (int e = catalogue.FirstInterpretation[s];
+                         e <= catalogue.LastInterpretation[s]; ++e) {
+                        allowed << catalogue.InterpretationText[e];
+                        if (catalogue.InterpretationValue[e] == value)
+                            correct = catalogue.InterpretationText[e];
+                    }
+                }
+                QVERIFY2(!correct.isEmpty(), qPrintable(heading));
+                QStringList texts;
+                for (int i = 0; i < 5; ++i) {
+                    texts << pane(f, QStringLiteral("txtOption%1").arg(i))->wholeText();
+                    QVERIFY2(allowed.contains(texts.last()),
+                             qPrintable(heading + QStringLiteral(": ") + texts.last()));
+                }
+                QCOMPARE(texts.count(correct), 1);
+                QCOMPARE(QSet<QString>(texts.begin(), texts.end()).size(), 5);
+                f.radio(qPrintable(QStringLiteral("optChoice%1").arg(asked % 5)))->setChecked(true);
+                f.click("cmdNextQuestion");
+                ++asked;
+            }
+            QCOMPARE(f.window->currentScreen(), frmMain::ResultScreen);
+            f.click("cmdGoToMain");
+            f.click("cmdNext");
+        }
+        QCOMPARE(asked, tests * (bySignificance ? 10 : 75));
+    }
+
+    // A screen reader hears each option with its answer, and the answer boxes' descriptions
+    // as plain words rather than the tooltip's markup.
+    void questionScreenSpeaksItsAnswers_data()
+    {
+        QTest::addColumn<bool>("bySignificance");
+        QTest::newRow("significance") << true;
+        QTest::newRow("interpretation") << false;
+    }
+    void questionScreenSpeaksItsAnswers()
+    {
+        QFETCH(bool, bySignificance);
+        MainWindowFixture f;
+        f.chooseActivity(false);
+        f.chooseMethod(bySignificance);
+        if (!bySignificance)
+            f.tickAndGo({4, 10});
+        for (int q = 0; q < 3; ++q) {
+            const QString heading = f.label("lblSubjectName")->text();
+            for (int i = 0; i < 5; ++i) {
+                const QString row = QStringLiteral("question %1, row %2").arg(q + 1).arg(i + 1);
+                RichTextPane* box = pane(f, QStringLiteral("txtOption%1").arg(i));
+                QRadioButton* option = f.radio(qPrintable(QStringLiteral("optChoice%1").arg(i)));
+                const QString answer = box->toPlainText();
+                QVERIFY2(answer.size() > 40, qPrintable(row));
+                QAccessibleInterface* choice = QAccessible::queryAccessibleInterface(option);
+                QAccessibleInterface* text = QAccessible::queryAccessibleInterface(box);
+                QVERIFY(choice && text);
+                QCOMPARE(choice->text(QAccessible::Name),
+                         QStringLiteral("Choice %1: %2").arg(i + 1).arg(answer));
+                QCOMPARE(choice->text(QAccessible::Description), heading);
+                QCOMPARE(text->text(QAccessible::Name), QStringLiteral("Answer %1").arg(i + 1));
+                QCOMPARE(text->text(QAccessible::Description), answer);
+                // The pointer still gets the whole answer in a tip of the box's measure.
+                QVERIFY2(box->toolTip().startsWith(QStringLiteral("<table")), qPrintable(row));
+            }
+            f.radio("optChoice1")->setChecked(true);
+            f.click("cmdNextQuestion");
+        }
     }
 
     void mainScreenKeepsTheReport()

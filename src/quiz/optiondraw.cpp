@@ -35,4 +35,20 @@ AnswerOptions drawAnswerOptions(RandomDraw& draw, const QString& correct,
     return options;
 }
 
+QStringList interpretationCandidates(const ContentTables& tables, int entry)
+{
+    QStringList candidates;
+    const int subject = subjectOfEntry(tables, entry);
+    if (subject < 0)
+        return candidates;
+    // The last entry of all stands as a question only, never as a wrong answer.
+    const int last =
+        std::min<int>(tables.LastInterpretation[subject], InterpretationEntryCount - 2);
+    for (int e = tables.FirstInterpretation[subject]; e <= last; ++e) {
+        if (e != entry)
+            candidates.append(tables.InterpretationText[e]);
+    }
+    return candidates;
+}
+
 } // namespace corvella

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/modLearnNumerology.h"
 #include "platform/randomdraw.h"
 #include "session/quizsizes.h"
 
@@ -25,5 +26,11 @@ struct AnswerOptions
 // hold fewer than four other texts, the boxes left over stay empty.
 AnswerOptions drawAnswerOptions(RandomDraw& draw, const QString& correct,
                                 const QStringList& candidates);
+
+// The wrong answers an interpretation question on `entry` may offer: the texts of the other
+// entries of the same number, in entry order, so that the five answers all speak of the number
+// asked and only knowing what its values mean tells them apart. The last entry of the
+// catalogue is never among them. Empty for an entry that no subject owns.
+QStringList interpretationCandidates(const ContentTables& tables, int entry);
 
 } // namespace corvella

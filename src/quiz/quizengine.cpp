@@ -17,8 +17,6 @@ namespace {
 constexpr int SignificanceQuestions = SignificanceQuestionCount;
 constexpr int AnswerBoxes = AnswerBoxCount;
 constexpr int EntriesPerSubject = EntriesPerTickedSubject;
-// Distractors come from entries 0 to 169: the last entry is never offered as a wrong answer.
-constexpr int DistractorEntries = InterpretationEntryCount - 1;
 
 // Puts the drawn answers into the five boxes.
 void fillAnswerBoxes(QuestionScreen& screen, const AnswerOptions& options)
@@ -126,10 +124,8 @@ void QuizEngine::showInterpretationQuestion(QuestionScreen& screen)
         drawInterpretationQuestions();
     }
     const int asked = m_test.InterpretationQuestions.at(m_test.CurrentQuestion);
-    const QString* texts = m_content.InterpretationText.data();
-    const QString& correct = texts[asked];
-    fillAnswerBoxes(screen,
-                    drawAnswerOptions(m_draw, correct, textsUpTo(texts, DistractorEntries)));
+    fillAnswerBoxes(screen, drawAnswerOptions(m_draw, m_content.InterpretationText[asked],
+                                              interpretationCandidates(m_content, asked)));
     screen.setSubjectName(entryHeading(m_content, asked));
     screen.setQuestionNo(questionCounter(m_test.CurrentQuestion + 1, questionCount()));
 }

@@ -82,13 +82,28 @@ public:
         pane->setWholeText(answer);
         pane->scrollToTop();
         // Most answers are longer than the box's two lines; the pointer resting on the box
-        // shows all of the answer, in lines as long as the box's.
-        pane->setToolTip(RichTextPane::wrappingToolTip(answer, pane->contentsRect().width()));
+        // shows all of the answer, in lines as long as the box's. An empty box has no tip.
+        pane->setToolTip(answer.isEmpty()
+                             ? QString()
+                             : RichTextPane::wrappingToolTip(answer, pane->contentsRect().width()));
+        // Without a description of its own, a screen reader would read the tip's markup.
+        pane->setAccessibleDescription(pane->toPlainText());
+        // The option button is what a keyboard user stands on, so it speaks its answer:
+        // "Choice 2: ...", its designed name first.
+        QRadioButton* option = m_window.optChoice[box];
+        QString& designed = m_choiceNames.at(box);
+        if (designed.isNull())
+            designed = option->accessibleName();
+        option->setAccessibleName(
+            answer.isEmpty() ? designed : designed + QStringLiteral(": ") + pane->toPlainText());
     }
     QString answerText(int box) const override { return m_window.txtOption[box]->wholeText(); }
     void setSubjectName(const QString& caption) override
     {
         setGrowingCaption(m_window.ui->lblSubjectName, caption);
+        // The heading stands below the answers; each option names the question it answers.
+        for (QRadioButton* option : m_window.optChoice)
+            option->setAccessibleDescription(caption);
     }
     void setQuestionNo(const QString& caption) override
     {
@@ -110,6 +125,8 @@ public:
 
 private:
     frmMain& m_window;
+    // The option buttons' names as designed, "Choice 1" to "Choice 5".
+    std::array<QString, 5> m_choiceNames;
 };
 
 frmMain::frmMain(const Services& services, QWidget* parent)
@@ -173,8 +190,10 @@ void frmMain::connectHandlers()
         // Keys 1 to 5 choose the answer in that row, as quiz programs commonly offer.
         auto* key = new QShortcut(QKeySequence(Qt::Key_1 + i), ui->fraOption4);
         connect(key, &QShortcut::activated, this, [this, i] {
-            if (currentScreen() == QuestionScreenIndex)
+            if (currentScreen() == QuestionScreenIndex) {
                 optChoice[i]->setChecked(true);
+                optChoice[i]->setFocus(Qt::ShortcutFocusReason);
+            }
         });
     }
 
@@ -321,8 +340,9 @@ void frmMain::cmdNext2_Click()
         m_session.startActivity();
         setGrowingCaption(ui->lblCaption6, text("Select one option from the given choices below."));
         ui->fraOption4->setTitle(text("Test By Significance"));
-        showScreen(QuestionScreenIndex);
+        // Filled before it comes to the front, so that the focus lands on the new answers.
         showSignificanceQuestion();
+        showScreen(QuestionScreenIndex);
     } else if (!m_session.LearnSelected && second) {
         setGrowingCaption(ui->lblCaption6, text("Select the correct interpretation for the number "
                                                 "displayed at the bottom."));
@@ -445,6 +465,8 @@ void frmMain::cmdNextQuestion_Click()
         m_services.messages->error(text(kSelectAnOption));
         break;
     case QuizEngine::AnswerResult::NextQuestionShown:
+        // The keyboard stands on the options again, so that the new answers are read out.
+        optChoice[0]->setFocus(Qt::OtherFocusReason);
         break;
     case QuizEngine::AnswerResult::TestFinished:
         showTestResult();

@@ -3,7 +3,8 @@
 
 From the start screen it chooses "Test Numerology", then the test by significance, then answers
 the first question, using only what the AT-SPI tree offers: names, roles, states, the Text
-interface and the controls' own actions. Every step is printed as it goes.
+interface and the controls' own actions. On each question every option must be heard with its
+answer, and the keyboard must stand on the first option. Every step is printed as it goes.
 
 Usage: atspi_walk.py APPLICATION_NAME WINDOW_TITLE
 Exit status: 0 when every check held, 1 with a FAILED line otherwise, 77 when the accessibility
@@ -350,18 +351,58 @@ def check_question(frame, screen, number, subjects):
         raise Failure('the subject label is named "%s" but reads "%s"' % (subject.name, text))
     say("  subject: %s" % subject.describe())
 
+    choices = []
     for row in range(1, 6):
         box = showing_control(frame, pyatspi.ROLE_TEXT, "Answer %d" % row)
         if box.editable:
             raise Failure("%s is editable; the answers are for reading only" % box.describe())
-        answer = text_of(box.acc)
-        if answer is None:
+        text = text_of(box.acc)
+        if text is None:
             raise Failure("%s offers no Text interface" % box.describe())
-        answer = " ".join(answer.split())
+        answer = " ".join(text.split())
         # A paragraph, not a stray word: an answer explains a number in a sentence or more.
         if len(answer) < 20 or " " not in answer:
             raise Failure('%s reads "%s", not a paragraph' % (box.describe(), answer))
-        say('  %s reads "%s"' % (box.describe(), answer[:70] + ("..." if len(answer) > 70 else "")))
+        say('  %s reads "%s"' % (box.describe(), short(answer)))
+        # The box's description is heard after its name: the answer in words, not markup.
+        description = box.acc.description or ""
+        if "<" in description or " ".join(description.split()) != answer:
+            raise Failure('%s is described as "%s", not as its answer in plain words'
+                          % (box.describe(), short(description)))
+        # The option beside it, where the keyboard stands, speaks the same answer.
+        choice = showing_control(frame, pyatspi.ROLE_RADIO_BUTTON, "Choice %d: %s" % (row, text))
+        if choice.acc.description != subject.name:
+            raise Failure('%s is described as "%s", not by the question "%s"'
+                          % (choice.describe(), choice.acc.description, subject.name))
+        say('  radio button "Choice %d: %s", described as "%s"'
+            % (row, short(answer, 40), choice.acc.description))
+        choices.append(choice)
+    return choices
+
+
+def short(text, length=70):
+    return text[:length] + ("..." if len(text) > length else "")
+
+
+def question_controls(frame):
+    """The question screen's controls as a screen reader names them: each option by its
+    designed name and the answer beside it."""
+    controls = []
+    for row in range(1, 6):
+        box = showing_control(frame, pyatspi.ROLE_TEXT, "Answer %d" % row)
+        controls.append((pyatspi.ROLE_RADIO_BUTTON, "Choice %d: %s" % (row, text_of(box.acc))))
+    controls += [(pyatspi.ROLE_TEXT, "Answer %d" % i) for i in range(1, 6)]
+    return controls + [(pyatspi.ROLE_PUSH_BUTTON, "Next Question")]
+
+
+def check_focus_on(frame, node):
+    """The keyboard stands on the first option of a new question (the script has given the
+    window the keyboard)."""
+    wait_until("the window is not active", lambda: frame.getState().contains(pyatspi.STATE_ACTIVE),
+               seconds=5)
+    wait_until("the keyboard focus is not on %s" % node.describe(),
+               lambda: node.acc.getState().contains(pyatspi.STATE_FOCUSED), seconds=5)
+    say("  the keyboard focus stands on %s" % node.describe())
 
 
 def main():
@@ -369,7 +410,7 @@ def main():
         print("usage: atspi_walk.py APPLICATION_NAME WINDOW_TITLE", file=sys.stderr)
         return 2
     frame = find_application(sys.argv[1], sys.argv[2])
-    R, B, T = pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TEXT
+    R, B = pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_PUSH_BUTTON
 
     found, _ = check_screen(frame, "start screen", [
         (R, "Learn Numerology"), (R, "Test Numerology"), (B, "Click Here To Proceed")])
@@ -391,26 +432,31 @@ def main():
     if len(subjects) != 15:
         raise Failure("expected 15 subject check boxes in the tree, found %d" % len(subjects))
 
-    question = [(R, "Choice %d" % i) for i in range(1, 6)] + \
-               [(T, "Answer %d" % i) for i in range(1, 6)] + [(B, "Next Question")]
     showing_control(frame, B, "Next Question")
-    found, screen = check_screen(frame, "question screen", question)
+    found, screen = check_screen(frame, "question screen", question_controls(frame))
     check_label(frame, screen, "Select one option from the given choices below.")
-    check_question(frame, screen, 1, subjects)
-    choices = [found["Choice %d" % i] for i in range(1, 6)]
+    choices = check_question(frame, screen, 1, subjects)
+    check_focus_on(frame, choices[0])
     for choice in choices:
         if choice.checked:
             raise Failure("%s is checked before the user answered" % choice.describe())
     choose(choices[2], choices[:2] + choices[3:])
-    press(found["Next Question"])
+    # The user moves to the button, as Tab does, and presses it.
+    button = found["Next Question"]
+    button.acc.queryComponent().grabFocus()
+    wait_until("the keyboard focus did not move to %s" % button.describe(),
+               lambda: button.acc.getState().contains(pyatspi.STATE_FOCUSED), seconds=5)
+    say("  the keyboard focus moved to %s" % button.describe())
+    press(button)
 
     say("second question:")
-    check_question(frame, screen, 2, subjects)
+    choices = check_question(frame, screen, 2, subjects)
     for choice in choices:
         if is_checked(choice.acc):
             raise Failure("%s is still checked on the next question" % choice.describe())
     say("  no choice is checked on the new question")
-    check_screen(frame, "question screen", question)
+    check_focus_on(frame, choices[0])
+    check_screen(frame, "question screen", question_controls(frame))
     return 0
 
 

@@ -23,15 +23,14 @@ static const char BridgeEight[] =
 
 const char* const InterpretationsBirthdayBridges[58] = {
     // Birthday Number 1
-    "You carry the gift of the starter. You see what could be done and try it before anyone else, "
-    "without waiting for permission, and you have the courage to stand alone when you must. Your "
-    "talent shines when you are trusted to lead something from its very beginning, and it carries "
-    "others along when you remember to listen.",
+    "Getting things started is your particular talent. You spot what could be done and try it "
+    "before anyone else, and you are willing to stand alone for an idea you believe in. Your "
+    "drive carries people with you when you remember to listen as well as lead.",
     // Birthday Number 2
-    "Tact in close, personal dealings is your special gift. You notice the small signals others "
-    "miss, such as a change of tone or a tired face, and you can ease a tense moment before it "
-    "grows. You work best in partnership, often as the quiet helper beside someone else, though "
-    "criticism can hurt you more than it should.",
+    "Tact in close, personal dealings is your special gift. A change of tone or a tired face does "
+    "not escape you, and you can ease a tense moment before it grows. You work best in "
+    "partnership, often as the quiet helper at someone's side, though criticism may sting more "
+    "than it should.",
     // Birthday Number 3
     "A lively imagination and a quick sense of humour were given to you. You can brighten a "
     "gloomy room with a joke and find a playful way round a dull task, and your enthusiasm is "
@@ -48,25 +47,24 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "for language or selling. Routine can feel like a cage, yet some commitments are worth "
     "keeping after the novelty fades.",
     // Birthday Number 6
-    "Your special gift is care. You sense what a home, a family or a group needs and step in to "
-    "provide it, whether by cooking a meal, settling a quarrel or giving sound advice, and you "
-    "have an eye for beauty and comfort. Remember that looking after yourself is part of looking "
-    "after the people you love.",
+    "Looking after people comes naturally to you. You sense what a home, a family or a group "
+    "needs and quietly provide it, whether a meal, sound advice or a settled quarrel, and you "
+    "have an eye for comfort and beauty. Remember that caring for yourself is part of caring for "
+    "those you love.",
     // Birthday Number 7
     "A thoughtful, searching mind is yours. You want to know why things are as they are and are "
     "not satisfied with easy answers, so study, research and quiet reflection suit you. You may "
     "need more time alone than others, and people discover how much insight you hold when you "
     "share what you find.",
     // Birthday Number 8
-    "You have a talent for managing and achieving. Money, organisation and making a plan work on "
-    "a large scale make sense to you, and you are not afraid of responsibility. The lesson is to "
-    "use power fairly and to value people as much as results, so that your success brings "
-    "security to others as well as to yourself.",
+    "Running things well is your talent. You understand money, organisation and how to make a "
+    "large plan work, and responsibility does not frighten you. The lesson is to use power fairly "
+    "and value people as much as results, so that your success brings security to others too.",
     // Birthday Number 9
-    "A wide and generous nature is your gift. You feel for people you have never met and are "
-    "drawn to causes larger than yourself, and your artistic, idealistic vision can inspire "
-    "others. Things and relationships may come to a natural end along the way, and your strength "
-    "grows each time you release them with grace.",
+    "Generous and broad in sympathy, you feel for people you have never met. Causes larger than "
+    "yourself draw you, and your artistic, idealistic vision can inspire others to be kinder. "
+    "Relationships and phases may come to a natural end along the way, and your strength grows "
+    "each time you let go with grace.",
     // Birthday Number 10
     "Self-made drive is the mark of this date. You are ambitious, full of ideas and quick to "
     "recover from a setback, treating each as a fresh start, and your energy reaches out to "
@@ -74,20 +72,19 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "choose among them and to let others share your plans instead of insisting on doing "
     "everything yourself.",
     // Birthday Number 11
-    "Strong intuition and an inspired vision are your gifts. You can sense what is coming, or "
-    "what others feel, before a word is said, and many born on this date inspire others through "
-    "teaching, art or faith. The gift comes with nervous energy that needs calm and rest; when "
-    "you trust your inner voice instead of doubting it, you become a light for others.",
+    "Strong intuition and an inspired vision are your gifts. You often sense what is coming, or "
+    "what someone feels, before a word is spoken, and you can inspire others through teaching, "
+    "art or faith. Such fine tuning brings nervous energy that needs calm and rest, and your "
+    "inner voice, trusted rather than doubted, makes you a light for others.",
     // Birthday Number 12
     "An original creative voice that others find easy to follow is your talent. You can be witty, "
     "artistic and persuasive, with a knack for drawing people into your ideas. Your task is to "
     "finish what you begin, because a clever idea becomes a gift to the world only when you give "
     "it shape.",
     // Birthday Number 13
-    "Turning ideas into something solid is what you do best. You are organised, determined and "
-    "able to work long hours towards a goal, and a creative streak keeps your work from becoming "
-    "dull. At times you may feel held back or push too hard; steady, patient effort brings better "
-    "results than force.",
+    "Turning ideas into something solid is what you do best. Long hours towards a goal do not "
+    "deter you, and a creative streak keeps the work from turning dull. When you feel held back, "
+    "steady, patient effort brings better results than force.",
     // Birthday Number 14
     "Change made practical is your talent. You adapt quickly, yet you build something useful out "
     "of each new situation, and you are curious, versatile and good with the public. Your "
@@ -119,20 +116,19 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "after a loss. Strength includes asking for help, and when you accept support your talent for "
     "new beginnings carries you very far.",
     // Birthday Number 20
-    "Creating harmony within a group comes easily to you. You sense the mood of a room, a family "
-    "or a team and can bring many people to work together, which makes you a natural go-between "
-    "and peacemaker among colleagues. Because you absorb so much of what others feel, guard "
-    "against taking everything personally and keep your own footing.",
+    "Creating harmony within a group comes easily to you. The mood of a room, a family or a team "
+    "registers with you immediately, and you can bring many people to work together as a "
+    "go-between or peacemaker among colleagues. Because you absorb so much of what others feel, "
+    "guard against taking everything personally.",
     // Birthday Number 21
-    "Sociable creativity is your gift: you are charming, quick-witted and able to share ideas in "
-    "a way that wins people over. Writing, performing or any work with an audience suits you, and "
-    "you have a good sense of timing. Learn to trust your own voice even when others might "
-    "disagree with it.",
+    "Charm, quick wit and a talent for sharing ideas make you a natural with an audience. You "
+    "write, talk or perform in a way that wins people over, and your sense of timing is good. "
+    "Learn to trust your own voice even when it goes against the crowd.",
     // Birthday Number 22
-    "You can see a large vision and also the practical steps that will make it real. You organise "
-    "people and resources to build something lasting, whether a business, a community project or "
-    "a body of work, and your plans can benefit many people. High standards bring pressure, so "
-    "pace yourself and share the load.",
+    "Large ideas and the patience to make them real sit together in you. You can marshal people "
+    "and resources to build something that lasts, from an enterprise to a community project, and "
+    "what you create can serve many people. High standards bring pressure, so pace yourself and "
+    "share the load.",
     // Birthday Number 23
     "Communicating with all kinds of people is your talent. You are quick, witty and sympathetic, "
     "usually skilled with your hands or with words, and you adapt to whatever comes your way. "
@@ -150,48 +146,46 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "you act on your intuition you make wise, well-timed choices.",
     // Birthday Number 26
     "Good judgement in practical and financial affairs, joined to real concern for others, is "
-    "your strength. You can manage a household, a team or a business with both efficiency and "
-    "warmth. You like to be respected and to provide well, and generosity and a light touch win "
+    "your strength. You can manage a household, a team or a business with efficiency and warmth "
+    "alike. You like to be respected and to provide well, and generosity and a light touch win "
     "you more loyalty than control ever will.",
     // Birthday Number 27
-    "Wisdom joined to kindness is your gift. You reflect deeply and care about people, and you "
-    "may become a healer, teacher, counsellor or artist who helps others understand their own "
-    "stories. Moods can swing between openness and withdrawal; giving your ideals a practical "
-    "outlet keeps you steady and lets your gift shine.",
+    "Wisdom joined to kindness is your gift. A reflective mind and a caring nature may lead you "
+    "into healing, teaching, counselling or art that helps others understand their own stories. "
+    "Moods can swing between openness and withdrawal, and a practical outlet for your ideals "
+    "keeps you steady.",
     // Birthday Number 28
-    "Leadership with a human touch is your talent. You take charge, yet you want people to work "
-    "with you rather than under you, and you are independent, full of plans and ready to start "
-    "something new. Temper your strong will with patience and tact, and others will gladly follow "
-    "your lead.",
+    "Leadership with a human touch is your talent. You like to take charge, yet you want people "
+    "beside you rather than beneath you, and you are always ready to start something new. "
+    "Patience and tact temper your strong will, and then others follow your lead gladly.",
     // Birthday Number 29
-    "A powerful intuition and the ability to inspire through feeling are your gifts. You sense "
-    "what others need and can reach people deeply through words, art or care, yet strong "
-    "emotional ups and downs come with this sensitivity. Quiet routines and trust in your inner "
-    "guidance help you turn it into wisdom.",
+    "Deep feeling and a powerful intuition let you inspire others. You sense what people need and "
+    "can reach them through words, art or care, yet this sensitivity brings emotional highs and "
+    "lows. Quiet routines and trust in your inner guidance help you turn it into wisdom.",
     // Birthday Number 30
-    "Your talent for words and images is meant to reach an audience. Teaching, public speaking, "
-    "writing for readers, design or performance suit you, and you can lift the spirits of a crowd "
-    "with your imagination and warmth. Ideas come easily, but the real joy comes from finishing "
-    "work that others can see and share.",
+    "Reaching an audience with words and images is your talent. Teaching, public speaking, "
+    "writing, design or performance suit you, and your imagination can lift the spirits of a "
+    "whole crowd. Ideas come easily, but the real satisfaction lies in finishing work that others "
+    "can see and share.",
     // Birthday Number 31
     "Creativity with structure is your gift: you bring imagination to solid work and like plans "
     "that lead to visible results. You are loyal, determined and good at organising your ideas, "
     "and you value security and a stable home. Staying open to new methods keeps your careful, "
     "creative work fresh and lasting.",
     // Life Path / Expression Bridge Number 0
-    "Your direction and your talents already pull the same way, so the gifts you were born with "
-    "suit the road in front of you. Your task is to use them fully and not to rest on the ease of "
-    "it. A good start is a head start, not a finished journey.",
+    "Your aims and your talents already pull in step, so the gifts you were born with suit the "
+    "road in front of you. Your task is to use them fully rather than coast on the ease of it. A "
+    "head start is a gift, not a finished journey.",
     // Life Path / Expression Bridge Number 1
-    "Independence and self-confidence bring your aims and your talents together. You may have the "
-    "skills you need yet hesitate to use them on your own initiative, waiting for someone's "
-    "approval. Practise making decisions, taking the lead and trusting your own judgement; each "
-    "time you act on your own ideas, your abilities move closer to your purpose.",
+    "Self-reliance is the quality that brings your aims and your talents together. You may have "
+    "every skill you need yet hold back until someone else approves. Practise deciding for "
+    "yourself and taking the lead, because each time you act on your own ideas your abilities "
+    "move closer to your purpose.",
     // Life Path / Expression Bridge Number 2
-    "Cooperation is what links the course you follow with the abilities you have. Your talents "
-    "grow most fully alongside other people, so learn to listen, to share credit and to be "
-    "patient with the pace of others. Attention to people's feelings and to the details of "
-    "working together opens doors your gifts could not open unaided.",
+    "Cooperation links the course you follow with the abilities you have. Your talents flourish "
+    "alongside other people, so learn to listen, share credit and accept the pace of others. "
+    "Attention to people's feelings and to the fine details of joint work opens doors that your "
+    "gifts could not open unaided.",
     // Life Path / Expression Bridge Number 3
     "Joyful communication joins your purpose to your talents. You may hide your abilities or take "
     "yourself so seriously that they never find their proper outlet. Speak, write, create and "
@@ -214,23 +208,24 @@ const char* const InterpretationsBirthdayBridges[58] = {
     // Life Path / Expression Bridge Number 8
     BridgeEight,
     // Heart Desire / Personality Bridge Number 0
-    "What you long for privately and the image you show the world already agree, so people tend "
-    "to see you as you truly are. Your task is to stay honest and keep it that way, letting your "
-    "genuine feelings go on shaping how you present yourself. Such ease is a gift worth guarding "
-    "rather than taking for granted.",
+    "What you want privately and the way you come across already work in harmony, so people tend "
+    "to see you as you truly are. The task is to keep it that way by staying honest with yourself "
+    "and others, letting genuine feeling go on shaping how you present yourself. Such ease is "
+    "worth guarding rather than taking for granted.",
     // Heart Desire / Personality Bridge Number 1
-    "Courage in showing your wishes is what you need to develop. What you want may stay hidden "
-    "behind an image shaped by other people's expectations. State your preferences, stand up for "
-    "what matters to you and let your individuality show in how you dress, speak and act.",
+    "Self-assurance is the quality to develop. Your real wishes may hide behind an image shaped "
+    "by other people's expectations, so state your preferences, stand up for what matters to you "
+    "and let your individuality show in how you dress, speak and act. As your manner gains "
+    "confidence, it begins to reflect the person you are privately.",
     // Heart Desire / Personality Bridge Number 2
     "Sensitivity and tact bring your private wishes and your outward manner together. You may "
-    "come across as more distant, guarded or forceful than you really feel. Let people see your "
-    "gentler side, listen closely and show the warmth you carry, and patience in your dealings "
-    "will let them meet the real you.",
+    "seem more guarded, distant or forceful than you feel, so let people see your gentler side. "
+    "Listen closely, show the warmth you carry and be patient in your dealings, and others will "
+    "meet the real you.",
     // Heart Desire / Personality Bridge Number 3
-    "Joyful openness unites what you feel with how others see you. Your deepest wishes may be "
-    "hidden behind a serious or reserved manner. Let your feelings out through conversation, "
-    "humour, art or play, and allow yourself to be seen enjoying yourself, so that your outward "
+    "Playful, open self-expression unites what you feel with how others see you. A serious or "
+    "reserved manner may be hiding your real wishes. Let your feelings out through conversation, "
+    "humour, art or play, and allow yourself to be seen enjoying things, so that your outward "
     "image reflects what you want.",
     // Heart Desire / Personality Bridge Number 4
     "Steadiness and reliability link your private wishes with your public image. Others may see "
@@ -238,10 +233,10 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "something firm. Keep your promises and let your actions match your words, and your conduct "
     "will become a faithful picture of what you really want.",
     // Heart Desire / Personality Bridge Number 5
-    "Freedom and spontaneity bring your hidden self and your public face together. You may "
-    "present a controlled, cautious image while longing for variety and adventure, or the other "
-    "way round. Try new things in the open and share your curiosity, and people will see the "
-    "lively person you are.",
+    "Freedom and spontaneity bring your hidden self and your public face together. Perhaps you "
+    "show a careful, controlled image while longing for variety and adventure, or the reverse. "
+    "Try new things openly and share your curiosity, and people will see the lively person you "
+    "are.",
     // Heart Desire / Personality Bridge Number 6
     BridgeSix,
     // Heart Desire / Personality Bridge Number 7
@@ -255,7 +250,7 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "people advise you; you need not carry every crisis alone.",
     // Balance Number 2
     "Patience, diplomacy and the support of others steady you when things go wrong. You look for "
-    "a peaceful way through conflict and are good at seeing both sides, though under pressure you "
+    "a peaceful way through conflict and can see the other side's view, though under pressure you "
     "may give in just to keep the peace. Talk things over calmly, take small gentle steps and "
     "stand by your own needs as well as everyone else's.",
     // Balance Number 3
@@ -269,15 +264,15 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "you may become rigid or overwork, so keep your sensible routines while leaving room for rest "
     "and for other people's ideas.",
     // Balance Number 5
-    "Flexibility gets you through hard times best. You adapt quickly, think on your feet and can "
-    "often find a new way out when the old route is blocked. Under stress you may be tempted to "
-    "run away, act on impulse or escape into excess, so pause, look at the options, and then make "
-    "the change that truly helps.",
+    "Flexibility is your best tool when trouble comes. You think on your feet and can usually "
+    "spot another way out when the obvious route is blocked. Under stress, though, the urge to "
+    "flee, act rashly or escape into excess can take over, so pause, weigh the options and then "
+    "make the change that truly helps.",
     // Balance Number 6
-    "Love, duty and the people close to you steady you in difficult times. Turning to family and "
-    "friends, and caring for others, helps you feel grounded, though you may try to fix "
-    "everyone's problems or carry burdens that are not yours. Accept help as readily as you give "
-    "it, and remember that your own well-being matters too.",
+    "Love, duty and the people close to you steady you in difficult times. Looking after family "
+    "and friends grounds you, yet you may end up fixing everyone's problems or carrying loads "
+    "that belong to others. Accept help as readily as you offer it, and count your own well-being "
+    "among the things worth protecting.",
     // Balance Number 7
     "Withdrawing to think things through is how you regain calm under pressure. Quiet time, study "
     "and reflection show you what is really happening and help you trust your own judgement. The "

@@ -61,30 +61,29 @@ const char* const InterpretationsCore[44] = {
     "disciplined effort without being crushed by the weight of your own potential, and early on "
     "this often feels like plain, dutiful hard work.",
     // Destiny / Expression Number 1
-    "Your natural talent is for leading and originating. You have drive, willpower and an "
-    "independent mind, and you shine when you are given a project to start or a team to direct. "
-    "Original ideas come easily and you have the courage to act on them; your gifts work best "
-    "when that confidence inspires people rather than overrules them.",
+    "Your natural talent is for leading and originating. Drive, willpower and an independent mind "
+    "equip you to start projects and direct teams, and original ideas come to you easily. Your "
+    "gifts work best when your confidence inspires people rather than overrules them.",
     // Destiny / Expression Number 2
     "Mediating, sensing what others need and helping a group work smoothly are among your gifts. "
     "You bring tact, patience and careful attention to detail, which suit counselling, teamwork, "
     "diplomacy and supporting roles. You can bring out the best in a partnership, often while "
     "staying in the background yourself.",
     // Destiny / Expression Number 3
-    "Words, images and ideas are your tools. You are equipped to communicate, entertain and "
-    "create, whether through writing, speaking, art, music or a lively conversation, and your "
-    "imagination and humour make people want to listen. What you achieve grows when you give your "
-    "many talents some structure and develop a few of them fully.",
+    "Words, images and ideas are your tools. Writing, speaking, acting, art and music all come "
+    "within your reach, and your imagination and humour make people want to listen. Your talents "
+    "go furthest when you give them some structure and choose a few to develop fully instead of "
+    "sampling them all.",
     // Destiny / Expression Number 4
     "Practical skill and a talent for organisation are what you have to work with. You plan well, "
     "follow a method, work patiently with your hands or with systems and finish what you begin. "
     "People trust your reliability and your eye for what actually works, which makes you a "
     "builder of careers, homes and processes that last.",
     // Destiny / Expression Number 5
-    "Versatility and quick wits are your natural equipment. You learn fast, adapt easily and can "
-    "talk to almost anyone, a mix that suits selling, travel, the media and any work that changes "
-    "from week to week. You achieve most when you harness your love of variety instead of letting "
-    "it pull you away from goals you have set.",
+    "Quick wits and versatility are your tools. You pick up new skills fast, adapt to any setting "
+    "and can talk to almost anyone, which suits sales, travel, the media and work that changes "
+    "constantly. Your range serves you best when you steer your love of variety towards goals you "
+    "have chosen.",
     // Destiny / Expression Number 6
     "Your abilities gather around caring, teaching and creating harmony. You know how to nurture "
     "people, give sound advice and make a place feel welcoming and beautiful, so healing, "
@@ -101,10 +100,10 @@ const char* const InterpretationsCore[44] = {
     "so finance, law and running an enterprise suit you. Great success is within reach when you "
     "use your authority with fairness and vision.",
     // Destiny / Expression Number 9
-    "Broad talents and an understanding of people from every walk of life are your gifts. You can "
-    "inspire, teach, heal or create art that moves others, and you work well for causes that "
-    "improve the world. Your generosity and tolerance are real abilities, not just virtues, and "
-    "they achieve most when your work serves something larger than personal gain.",
+    "A wide range of talents and a feel for people of every background are your gifts. You can "
+    "teach, heal, inspire or make art that moves others, and you work well for causes that "
+    "improve the world. Your tolerance and generosity are real abilities, and they bear most "
+    "fruit when your work serves more than personal gain.",
     // Destiny / Expression Number 11
     "Yours is an inspirational talent: ideas seem to arrive out of nowhere, and you can share "
     "them in ways that lift other people. Teaching, the arts, counselling and spiritual "
@@ -114,109 +113,106 @@ const char* const InterpretationsCore[44] = {
     // Destiny / Expression Number 22
     "Vision on a grand scale, joined to the organising skill to make it real, is your rare "
     "combination. You can plan and build projects that help many people, from large businesses to "
-    "public works, and you see both the ideal and the steps towards it. Your talents flourish "
-    "when you think big yet stay patient with the slow, step-by-step effort that such work takes.",
+    "public works, seeing the ideal and the steps towards it at the same time. Your talents "
+    "flourish when you think big yet stay patient with the slow, step-by-step effort that such "
+    "work takes.",
     // Soul's Urge/ Heart's Desire Number 1
-    "Deep down you long to be independent and to stand out as yourself. You want the freedom to "
-    "make your own choices, to lead rather than follow and to be the pioneer in something that "
-    "matters to you. You feel most content when you are in charge of your own direction.",
+    "Privately you want to be your own person and to make your mark in your own way. Being told "
+    "what to do chafes, and you are happiest steering your own course and proving what you can "
+    "achieve. Recognition for something you started yourself brings you deep contentment.",
     // Soul's Urge/ Heart's Desire Number 2
-    "What you crave most is love, peace and a close bond with another person. You long to belong, "
-    "to be understood and to live in harmony rather than conflict. Inner calm and partnership "
-    "satisfy you deeply, especially when someone truly values the gentle care you give.",
+    "Closeness, affection and peace are what you long for. You are happiest sharing your days "
+    "with someone who understands you, and quarrels upset you more than you show. Being "
+    "appreciated for your quiet kindness, and helping others get along, gives you a deep sense of "
+    "belonging.",
     // Soul's Urge/ Heart's Desire Number 3
-    "Your secret wish is to express yourself and enjoy every moment of living. You want to "
-    "create, to be heard, to laugh and to share your feelings and ideas, and you are happiest "
-    "when there is room for play, beauty and imagination. Being seen as you are, sparkle and all, "
-    "is what quietly drives you.",
+    "Joy, creativity and being heard are what you want most. You long to share your ideas, to "
+    "make people laugh and to have room in your days for play, beauty and imagination. When you "
+    "can show your feelings freely and be admired for your sparkle, you feel truly yourself.",
     // Soul's Urge/ Heart's Desire Number 4
-    "Security and order are what you yearn for. Inwardly you want a stable home, a steady income "
-    "and a clear idea of what tomorrow will bring. You feel fulfilled when you build something "
-    "solid step by step and can be proud of honest work well done.",
+    "Underneath, you want solid ground: a secure home, a steady income and a clear plan. "
+    "Uncertainty unsettles you, and you take real pleasure in building something step by step and "
+    "doing honest work well. Knowing that your affairs are in order lets you rest easy.",
     // Soul's Urge/ Heart's Desire Number 5
-    "Freedom and new experience are what you hunger for. You long to travel, to explore and to "
-    "taste everything the world offers without being tied down by routine. Change excites you at "
-    "a deep level, and you feel most alive when you can follow your curiosity wherever it leads.",
+    "You hunger for freedom, movement and fresh experience. Routine and restriction feel like a "
+    "cage, and you long to travel, to meet new people and to try whatever the world has on offer. "
+    "Your spirits rise whenever you are free to choose your next adventure.",
     // Soul's Urge/ Heart's Desire Number 6
-    "To love and be loved within a happy home is your deepest wish. You want to care for others, "
-    "to make a warm and beautiful place around you and to feel needed by family and friends. "
-    "Harmony and fairness matter greatly to you, and contentment comes when the people you love "
-    "are safe.",
+    "Your deepest wish is to love and be loved within a happy home. You want to care for family "
+    "and friends, to create beauty and comfort around you and to feel needed. Harmony and "
+    "fairness matter greatly to you, and you are content when the people you love are well.",
     // Soul's Urge/ Heart's Desire Number 7
-    "Quiet understanding and the truth behind appearances are what you secretly seek. You want "
-    "time alone to think, to learn and to explore science, nature or the spiritual, and crowds "
-    "soon tire you. Satisfaction comes when you feel you have grasped something real.",
+    "What you seek in private is understanding: the truth behind appearances and the meaning "
+    "behind events. You need stretches of solitude to read, think and explore, whether in "
+    "science, nature or the spiritual. Crowds and small talk tire you, and you feel fulfilled "
+    "when you have grasped something real.",
     // Soul's Urge/ Heart's Desire Number 8
-    "Inwardly you want success, recognition and control over your own affairs. You long to "
-    "achieve something substantial, to be financially secure and to have the influence to make "
-    "things happen. Fulfilment comes when your efforts are rewarded and respected and you can "
-    "provide well for the people around you.",
+    "You want success you can see and measure: recognition, financial security and the power to "
+    "make things happen. Achieving something substantial, and being respected for it, matters to "
+    "you more than you may admit. Providing well for the people around you is part of the reward "
+    "you seek.",
     // Soul's Urge/ Heart's Desire Number 9
-    "Making the world a kinder place is what moves you most. You want to help, to give and to "
-    "understand people of every kind, and personal gain matters less to you than a meaningful "
-    "contribution. You feel at home when you serve an ideal bigger than yourself.",
+    "A kinder world is what moves you most. You want to help, to give and to understand people of "
+    "every background, and personal gain matters less to you than a meaningful contribution. You "
+    "feel most at peace when you serve an ideal bigger than yourself.",
     // Soul's Urge/ Heart's Desire Number 11
-    "Spiritual meaning and inspiration are what you reach for. You want to touch a higher "
-    "understanding and share that light with others, and you often sense things before they are "
-    "spoken. Your ideals can feel both thrilling and nerve-racking, and you are fulfilled when "
-    "you trust your intuition and let it guide others gently.",
+    "You long for inspiration and a sense of higher meaning. You want to reach beyond everyday "
+    "concerns, to catch a glimpse of something greater and to pass that light on to others, and "
+    "you often sense things before they are said. Trusting those intuitions, rather than doubting "
+    "them, brings the fulfilment you are looking for.",
     // Soul's Urge/ Heart's Desire Number 22
-    "Leaving a lasting mark that benefits many people is your great wish. You picture yourself "
-    "building something large, useful and enduring, and small goals will never satisfy you. You "
-    "seek a mission that joins idealism with real results, and peace comes when you see your "
-    "grand vision taking practical shape.",
+    "Your secret ambition is to build something that will outlast you and serve many people. "
+    "Small goals leave you restless, because you want a mission large enough to join your ideals "
+    "to practical results. Seeing a grand plan take real shape, brick by brick, gives you the "
+    "deepest satisfaction.",
     // Inner Dreams / Personality Number 1
-    "People see you as confident, capable and self-directed. You give an impression of strength "
-    "and purpose, and others may take you for a natural leader before you speak. This outer face "
-    "can come across as distant or bossy to those who do not know you yet.",
+    "Strangers tend to read you as self-assured and purposeful, the sort of person who knows "
+    "where they are going. You often look ready to take charge, and people may hand you the lead "
+    "before you have asked for it. That firmness can seem cool or commanding to those who have "
+    "not yet seen your warmer side.",
     // Inner Dreams / Personality Number 2
-    "The face you show the world is gentle, friendly and approachable. Others see you as modest, "
-    "tactful and easy to be with, someone who listens well, and they tend to trust you quickly. "
-    "At times people underestimate you because your manner is soft and unassuming.",
+    "You come across as soft-spoken, considerate and easy to approach. People feel safe confiding "
+    "in you, because you seem to listen more than you talk and to notice how they feel. The "
+    "drawback is that a modest manner can lead others to overlook what you are capable of.",
     // Inner Dreams / Personality Number 3
-    "Charm and liveliness are what others notice about you. Your smile, your humour and your way "
-    "with words often make you seem the most sociable person in the room, and you come across as "
-    "optimistic, creative and stylish. Some may think you lighter or more carefree than you "
-    "really are.",
+    "A bright smile, a ready joke and a flair for words make you stand out in company. Others see "
+    "you as good fun, imaginative and often well dressed, and they enjoy having you around. What "
+    "they may miss is the more serious, feeling person beneath the sparkle.",
     // Inner Dreams / Personality Number 4
-    "You appear steady, sensible and trustworthy. Others meet someone practical and hardworking, "
-    "the kind of person who keeps promises and turns up on time, with a style that is plain and "
-    "tidy rather than showy. People may also read you as serious or reserved until they know you "
-    "better.",
+    "Reliable, down to earth and hard-working is how most people read you. You look like someone "
+    "who keeps appointments, pays debts and does the job properly, and your taste runs to the "
+    "neat and practical. New acquaintances can find you a little formal until trust has grown.",
     // Inner Dreams / Personality Number 5
-    "Excitement and energy surround you in other people's eyes. You come across as fun, quick and "
-    "open to anything, and people are drawn to the sense of freedom about you. Your look is often "
-    "modern or a little unconventional, and some may see you as restless or hard to pin down.",
+    "To other people you seem lively, daring and ready for anything. Your quick talk and restless "
+    "energy suggest someone who has been places and wants to go further, and your style may be "
+    "bold or unusual. Some find this exciting, while others wonder whether you will stay long.",
     // Inner Dreams / Personality Number 6
-    "Warmth, kindness and dependability are what the world sees in you. People sense that they "
-    "can turn to you for help, and your manner feels caring and protective, like that of a "
-    "natural parent or counsellor. Others may expect you to take on their problems, even when you "
-    "would rather not.",
+    "You strike others as kind, homely and protective. People guess at a glance that you would "
+    "help in a crisis, and they often tell you their troubles within minutes of meeting you. Your "
+    "surroundings tend to look comfortable and cared for, though the role of helper can be "
+    "pressed on you more than you would like.",
     // Inner Dreams / Personality Number 7
-    "You give an impression of quiet, dignified mystery. Others see you as thoughtful, "
-    "intelligent and rather private, someone who observes more than they say, and they may "
-    "hesitate to approach you. Those who get to know you find more warmth than your cool, "
-    "reserved surface suggests.",
+    "Reserved, observant and a little hard to read is how you tend to appear. People sense a "
+    "thoughtful, private mind at work and may wait for you to make the approach. Behind the cool "
+    "surface, those who know you find real warmth and a dry wit.",
     // Inner Dreams / Personality Number 8
-    "Your outer image is powerful, competent and successful. You carry yourself with authority, "
-    "and others often assume you are in charge or well off, because your appearance suggests "
-    "quality and control. This strong image opens doors, but it can also make you seem "
-    "intimidating or all business.",
+    "You project authority and competence without trying. People often assume you are successful, "
+    "well connected or in charge, and your appearance suggests quality and good taste. That "
+    "impressive front opens doors in business, but it can make you seem intimidating or all work "
+    "and no play.",
     // Inner Dreams / Personality Number 9
-    "Generous, gracious and open-hearted is how you strike most people. They see you as tolerant, "
-    "cultured and interested in everyone, and strangers soon feel at ease with you. Some sense a "
-    "certain distance, as if your attention were on wider concerns than the people in front of "
-    "you.",
+    "Others see a warm, cultured and broad-minded person who seems to get on with everyone. You "
+    "may carry a touch of the artist or the performer, and strangers feel at ease with you "
+    "quickly. Some sense that your mind is on the wider world rather than on the room, which can "
+    "make you seem a little distant.",
     // Inner Dreams / Personality Number 11
-    "The impression you make is inspiring and somewhat out of the ordinary. You give off an air "
-    "of sensitivity, idealism and insight, and people may find you magnetic or even a little "
-    "otherworldly. At times you seem to glow with enthusiasm and at others you look tense, and "
-    "your presence often stirs people to aim higher.",
+    "An air of idealism and sensitivity surrounds you, and people often find you unusual or "
+    "quietly magnetic. You can seem inspired and glowing at times and tense or far away at "
+    "others. Many come away from meeting you with a feeling that they should aim a little higher.",
     // Inner Dreams / Personality Number 22
-    "A calm, capable strength that suggests great things can be achieved is what people notice in "
-    "you. You come across as both visionary and practical, someone who could lead a big project "
-    "to completion, and others tend to rely on your judgement. Your solid presence may also seem "
-    "serious or hard to approach.",
+    "People see in you a steady, capable strength joined to large ideas. You look like someone "
+    "who could plan a great undertaking and see it built, and others readily trust your "
+    "judgement. That weight of presence can also make you seem serious and hard to get close to.",
 };
 
 } // namespace corvella::texts

@@ -32,20 +32,19 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "partnership, often as the quiet helper at someone's side, though criticism may sting more "
     "than it should.",
     // Birthday Number 3
-    "A lively imagination and a quick sense of humour were given to you. You can brighten a "
-    "gloomy room with a joke and find a playful way round a dull task, and your enthusiasm is "
-    "catching. Your many interests can scatter your energy, so choose a few skills and give them "
-    "steady time, and the gift will truly flower.",
+    "Imagination and a quick sense of humour are your gifts. A joke from you can lift a gloomy "
+    "room, and you find playful ways round dull tasks, so people enjoy your company. Your many "
+    "interests can scatter your energy, and choosing a few to develop lets the talent truly "
+    "flower.",
     // Birthday Number 4
     "Order and solid work come naturally to you. You like to know how things are made, you plan "
     "before you act and you finish what you start, so others rely on your word and your careful "
     "work. Watch for stubbornness and a fear of change; a little flexibility makes your reliable "
     "foundations stronger still.",
     // Birthday Number 5
-    "Curiosity and a talent for adapting are yours from the start. New places, new people and new "
-    "ideas wake you up, and you learn quickly by trying things for yourself, often with a gift "
-    "for language or selling. Routine can feel like a cage, yet some commitments are worth "
-    "keeping after the novelty fades.",
+    "Curiosity and adaptability are your birthright. New places, people and ideas wake you up, "
+    "you learn fast by trying things, and you often have a way with language or selling. Routine "
+    "can feel like a cage, yet some commitments are worth keeping after the novelty fades.",
     // Birthday Number 6
     "Looking after people comes naturally to you. You sense what a home, a family or a group "
     "needs and quietly provide it, whether a meal, sound advice or a settled quarrel, and you "
@@ -57,9 +56,9 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "need more time alone than others, and people discover how much insight you hold when you "
     "share what you find.",
     // Birthday Number 8
-    "Running things well is your talent. You understand money, organisation and how to make a "
-    "large plan work, and responsibility does not frighten you. The lesson is to use power fairly "
-    "and value people as much as results, so that your success brings security to others too.",
+    "Running things well is your talent. Money, organisation and large plans make sense to you, "
+    "and responsibility does not frighten you. Power used fairly, with people valued as much as "
+    "results, turns your success into security for others too.",
     // Birthday Number 9
     "Generous and broad in sympathy, you feel for people you have never met. Causes larger than "
     "yourself draw you, and your artistic, idealistic vision can inspire others to be kinder. "
@@ -96,10 +95,10 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "artistic way. A love of adventure can pull you away from home, and you are happiest when you "
     "bring home and the wider world together.",
     // Birthday Number 16
-    "Insight born of experience is your gift. You think deeply, notice what lies beneath the "
-    "surface and learn from every turn of events, often as a writer, researcher or private "
-    "thinker. Sudden changes may shake your plans, and each teaches you to rely on your own inner "
-    "wisdom rather than on appearances.",
+    "Hard-won insight is your gift. You look beneath the surface of people and events, and each "
+    "twist in your story adds to a store of understanding, often put to use in writing, research "
+    "or quiet study. Sudden upheavals may overturn your plans, teaching you to rely on your own "
+    "wisdom more than on appearances.",
     // Birthday Number 17
     "You have a head for business and for thinking on a large scale. You study and plan "
     "carefully, and you tend to be confident, self-controlled and determined to succeed on your "
@@ -111,15 +110,15 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "move others to act. Strong emotions need a healthy outlet, and your influence is at its best "
     "when you direct your energy towards service rather than control.",
     // Birthday Number 19
-    "Independence earned the hard way is your gift. Circumstances teach you to stand on your own "
-    "feet and find your own answers, and you become ambitious, inventive and able to start over "
-    "after a loss. Strength includes asking for help, and when you accept support your talent for "
-    "new beginnings carries you very far.",
+    "You win your independence the hard way. Circumstances push you to stand on your own feet and "
+    "find your own answers, and you grow ambitious, inventive and able to start again after a "
+    "loss. Accepting support is part of strength, and when you allow it your talent for new "
+    "beginnings carries you far.",
     // Birthday Number 20
-    "Creating harmony within a group comes easily to you. The mood of a room, a family or a team "
-    "registers with you immediately, and you can bring many people to work together as a "
-    "go-between or peacemaker among colleagues. Because you absorb so much of what others feel, "
-    "guard against taking everything personally.",
+    "Groups are where your gift for cooperation shows best. You read the atmosphere of a room, a "
+    "family or a team without being told, and you can get people who disagree to pull together. "
+    "Colleagues often rely on you as a go-between, though taking on everyone's moods can leave "
+    "you drained if you forget your own needs.",
     // Birthday Number 21
     "Charm, quick wit and a talent for sharing ideas make you a natural with an audience. You "
     "write, talk or perform in a way that wins people over, and your sense of timing is good. "
@@ -140,15 +139,15 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "everyday ways. You may worry too much about those close to you, so let them carry some of "
     "their own load and your care will support rather than burden them.",
     // Birthday Number 25
-    "An intuitive mind that learns from experience is your gift. You observe carefully, ask "
-    "searching questions and often sense the answer before you can explain it, which suits "
-    "research, analysis or inner growth. Feelings may run deep beneath a calm surface, and when "
-    "you act on your intuition you make wise, well-timed choices.",
+    "Experience is your teacher and intuition your guide. You observe closely, ask searching "
+    "questions and often know an answer before you can explain it, which suits research, analysis "
+    "and inner growth. Deep feelings may lie beneath a calm surface, and acting on your hunches "
+    "leads you to wise, well-timed choices.",
     // Birthday Number 26
-    "Good judgement in practical and financial affairs, joined to real concern for others, is "
-    "your strength. You can manage a household, a team or a business with efficiency and warmth "
-    "alike. You like to be respected and to provide well, and generosity and a light touch win "
-    "you more loyalty than control ever will.",
+    "Practical and financial good sense, joined to real concern for others, is your strength. A "
+    "household, a team or a business benefits from your mix of efficiency and warmth. You like "
+    "respect and the means to provide well, yet generosity and a light touch win you more loyalty "
+    "than control.",
     // Birthday Number 27
     "Wisdom joined to kindness is your gift. A reflective mind and a caring nature may lead you "
     "into healing, teaching, counselling or art that helps others understand their own stories. "
@@ -197,10 +196,10 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "finishing what you start. As these foundations go down stone by stone, your abilities gain "
     "the firm base they need.",
     // Life Path / Expression Bridge Number 5
-    "Flexibility and openness to change bring your direction and your talents into harmony. You "
-    "may cling to familiar ways and keep your gifts in too small a space. Welcome new places, "
-    "people and ideas, adapt when plans shift, and let each change you accept give your abilities "
-    "more room to serve your purpose.",
+    "Adaptability is what draws your direction and your abilities into line. Clinging to familiar "
+    "ways may be keeping your gifts in too small a space. Welcome new places, people and ideas, "
+    "adjust when plans shift, and let each change you accept give your talents more room to serve "
+    "your purpose.",
     // Life Path / Expression Bridge Number 6
     BridgeSix,
     // Life Path / Expression Bridge Number 7
@@ -244,10 +243,10 @@ const char* const InterpretationsBirthdayBridges[58] = {
     // Heart Desire / Personality Bridge Number 8
     BridgeEight,
     // Balance Number 1
-    "In hard times you regain your footing by drawing on your own strength and will. You face "
-    "trouble head on and take charge of the problem yourself, a good instinct that under stress "
-    "can turn into stubbornness or a refusal to let anyone in. Act with courage, but let trusted "
-    "people advise you; you need not carry every crisis alone.",
+    "Trouble makes you reach for your own willpower. You tend to take charge of a problem "
+    "yourself and tackle it head on, which often works, though under strain it can harden into "
+    "stubbornness or a refusal to accept help. Courage serves you best when you also let a "
+    "trusted friend advise you.",
     // Balance Number 2
     "Patience, diplomacy and the support of others steady you when things go wrong. You look for "
     "a peaceful way through conflict and can see the other side's view, though under pressure you "
@@ -274,10 +273,9 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "that belong to others. Accept help as readily as you offer it, and count your own well-being "
     "among the things worth protecting.",
     // Balance Number 7
-    "Withdrawing to think things through is how you regain calm under pressure. Quiet time, study "
-    "and reflection show you what is really happening and help you trust your own judgement. The "
-    "danger is cutting yourself off for too long or losing yourself in worry, so reflect, then "
-    "come back, share what you have found and act with calm confidence.",
+    "Under pressure you need to withdraw and think. Quiet time, study and reflection show you "
+    "what is really going on and let you trust your own judgement. Stay away too long, though, "
+    "and worry takes over, so come back, share what you have found and act calmly.",
     // Balance Number 8
     "When a crisis strikes, strength, good judgement and a sense of control keep you upright. You "
     "can organise people and resources and make hard decisions while others hesitate. Under "

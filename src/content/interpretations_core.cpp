@@ -95,10 +95,10 @@ const char* const InterpretationsCore[44] = {
     "philosophy or spiritual study. Given time to think in depth, you see past appearances and "
     "reach conclusions that others miss.",
     // Destiny / Expression Number 8
-    "Management, business and the handling of resources come naturally to you. You can organise "
-    "people and money on a large scale, judge value well and make sound decisions under pressure, "
-    "so finance, law and running an enterprise suit you. Great success is within reach when you "
-    "use your authority with fairness and vision.",
+    "You have an executive's gifts: organising people, money and resources on a large scale. "
+    "Shrewd judgement of value and calm decisions under pressure suit you to finance, law or "
+    "running an enterprise. Used with fairness and vision, that authority can carry you to "
+    "considerable success.",
     // Destiny / Expression Number 9
     "A wide range of talents and a feel for people of every background are your gifts. You can "
     "teach, heal, inspire or make art that moves others, and you work well for causes that "

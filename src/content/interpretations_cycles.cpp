@@ -39,10 +39,9 @@ const char* const InterpretationsCycles[69] = {
     "seeker. The goal is wisdom gained through thought, without cutting yourself off from the "
     "people who care about you.",
     // Maturity / Realization Number 8
-    "Real material success and authority come within reach after midlife. You may step into "
-    "management, build a business or finally gain firm control of your finances. Recognition "
-    "often arrives late but solidly, provided you handle power, money and responsibility with "
-    "good judgement and fairness.",
+    "Authority and material success come within reach after midlife. Management, a business of "
+    "your own or firm control of your finances may all arrive in these years. Recognition often "
+    "comes late but stays, provided power and money are handled with judgement and fairness.",
     // Maturity / Realization Number 9
     "Past midlife, your aims turn to something larger than personal gain. Charity, teaching, the "
     "arts or humanitarian causes may claim your time, and tolerance and forgiveness come more "
@@ -54,25 +53,25 @@ const char* const InterpretationsCycles[69] = {
     "trust the guidance you receive and pass it on. The energy runs high, so learning to calm "
     "your nerves is part of the work.",
     // Maturity / Realization Number 22
-    "The chance to turn large ideals into concrete results arrives with experience. You may find "
-    "yourself organising undertakings that serve many people, such as institutions, buildings or "
-    "lasting systems. It asks for discipline and patience under great pressure, but what you "
-    "build can outlive you.",
+    "Experience ripens into the ability to build on a grand scale. In the years after midlife you "
+    "may lead undertakings that serve whole communities, such as institutions, public buildings "
+    "or systems that last. The pressure can be heavy and the discipline demanding, but the "
+    "results may well outlive you.",
     // Pinnacle Number 1
     "Independence and new beginnings set the tone for these years. Openings come to those who act "
     "on their own initiative, whether by starting a business, stepping into a leadership role or "
     "striking out alone. Having to rely on yourself more than usual builds courage, so trust your "
     "own ideas rather than wait for others.",
     // Pinnacle Number 2
-    "Progress in this stretch comes through cooperation rather than force. Opportunities arrive "
-    "slowly through partnerships, marriage, teamwork and careful diplomacy, and feelings may be "
-    "easily hurt. It is a fine time to develop tact and patience, and success grows from the "
-    "details you attend to and the people you support.",
+    "Gentle progress through other people marks this phase. Partnerships, marriage, teamwork and "
+    "careful diplomacy bring the openings, though often slowly, and feelings run close to the "
+    "surface. Patience and tact grow strong now, and success comes from attending to details and "
+    "supporting those around you.",
     // Pinnacle Number 3
-    "A lively, sociable season begins in which self-expression is the key opportunity. Writing, "
-    "speaking, the arts, entertaining and making friends are favoured, and there is often more "
-    "fun than usual. The climate can tempt you to spread yourself thin, so channel your energy "
-    "into a few chosen outlets and your talents may earn real recognition.",
+    "Self-expression is the key opportunity of this sociable season. Writing, speaking, the arts, "
+    "entertaining and friendship are favoured, and there is often more fun than usual. The "
+    "climate can tempt you to spread yourself thin, so put your energy into a few chosen outlets "
+    "and your talents may win real recognition.",
     // Pinnacle Number 4
     "Hard work and the laying of foundations mark this stage. Opportunities come through steady "
     "effort, organisation and practical skill: buying a home, learning a trade or establishing a "
@@ -94,15 +93,15 @@ const char* const InterpretationsCycles[69] = {
     "show, and material matters may move slowly. Use these years to deepen your knowledge and "
     "trust your own insight, and you will come out far wiser.",
     // Pinnacle Number 8
-    "Ambition, achievement and material opportunity rule the period. Business, finance and "
-    "positions of authority open up, and good management can bring real gains in money and status "
-    "in a competitive climate. Handled with fairness, confidence and sound judgement, these can "
-    "be among the most successful years of your working life.",
+    "Material ambition comes to the fore in this stretch. Business, finance and positions of "
+    "authority open up, and skilful management can raise both your income and your standing, "
+    "although competition is keen. With fairness and sound judgement, these years may rank among "
+    "the most rewarding of your working life.",
     // Pinnacle Number 9
-    "Broadening horizons and completion characterise these years. Opportunities come through "
-    "service, creativity and compassion, and you may be drawn to work that benefits many people. "
-    "Chapters close so that new ones can open, and giving freely and letting go gracefully reward "
-    "you with a wider outlook.",
+    "Wider horizons and the closing of chapters characterise these years. Service, creative work "
+    "and compassion bring the openings, and you may be drawn to causes that help many people. "
+    "Endings clear the ground for what follows, and generosity and graceful letting go reward you "
+    "with a broader view of the world.",
     // Pinnacle Number 11
     "Heightened intuition and inspiration colour this stage. Your ideals, your insight or an "
     "artistic or spiritual calling may bring you to public notice, and openings can come through "
@@ -140,20 +139,20 @@ const char* const InterpretationsCycles[69] = {
     "overwork. Make realistic plans, see tasks through and treat structure as a support rather "
     "than a prison.",
     // Challenge Number 5
-    "Freedom, and how you handle change, is the hard lesson here. You may be restless, impatient "
-    "and tempted by excess in food, spending or novelty, or else so afraid of change that you "
-    "cling to whatever feels safe. Learn from experience, keep your commitments and welcome the "
-    "changes that truly serve you.",
+    "Handling freedom and change is the hard lesson here. Restlessness and impatience may pull "
+    "you towards excess in food, spending or novelty, or fear may make you cling to whatever "
+    "feels safe. Learn from experience, keep your commitments and welcome the changes that truly "
+    "serve you.",
     // Challenge Number 6
     "Ideals and responsibilities are where you trip yourself up. You may demand perfection of "
     "your family, your partner or yourself and feel let down when real people fall short, or "
     "shoulder other people's problems until you are exhausted. Accept people as they are, care "
     "without controlling and let others carry their share.",
     // Challenge Number 7
-    "Trust is difficult ground for you, in people and in the world itself. You may feel isolated, "
-    "misunderstood or suspicious, and hide behind a cool, critical mind instead of letting others "
-    "come close. Open up a little at a time, weigh analysis against feeling, and seek meaning "
-    "through quiet reflection rather than withdrawal.",
+    "Trust is difficult ground for you, in people and in the world itself. Feeling isolated or "
+    "misunderstood, you may retreat behind a cool, critical intellect instead of letting others "
+    "come close. Open up a little at a time, let feeling count alongside analysis, and seek "
+    "meaning through reflection rather than withdrawal.",
     // Challenge Number 8
     "Your hardest lessons concern money and power. You may fret over material security, chase "
     "status at the expense of people, or avoid authority altogether for fear of misusing it. A "
@@ -293,18 +292,18 @@ const char* const InterpretationsCycles[69] = {
     "generosity and a broad mind. Save major ventures for later; clearing the decks now leaves "
     "room for whatever follows.",
     // Personal Year Number 1
-    "New beginnings mark the months ahead, a time to sow seeds for what you want to grow. Start "
-    "projects, make plans, change direction and take the initiative, because independence and "
-    "courage are rewarded. The choices you make now set the tone for a long stretch to come.",
+    "Seed time has come, and what you start now shapes a long stretch to follow. Launch projects, "
+    "make plans, change direction and take the initiative, because independence and courage are "
+    "rewarded. Think carefully about what you truly want to grow.",
     // Personal Year Number 2
     "Growth happens quietly now, below the surface. What you planted recently needs time to root, "
     "so give your attention to partnerships, cooperation and small details rather than to bold "
     "moves. Waiting and gathering serve you better than forcing results.",
     // Personal Year Number 3
-    "What you began recently starts to show, and the months ahead become more expressive and "
-    "sociable. It is a time for creativity, communication and enjoyment, and a good moment to "
-    "make yourself and your ideas known. Keep an eye on focus and spending so that the fun does "
-    "not scatter your progress.",
+    "Things started recently begin to show, and the mood turns sociable and expressive. "
+    "Creativity, communication and enjoyment are favoured, and it is a good moment to make "
+    "yourself and your ideas known. Enjoy it, but watch that parties and spending do not scatter "
+    "the progress you have made.",
     // Personal Year Number 4
     "Hard, steady work lays the foundations now. Organise your affairs, give your plans a sound "
     "structure and accept that duties may outnumber rewards for a while. The discipline you show "
@@ -320,15 +319,14 @@ const char* const InterpretationsCycles[69] = {
     "commit to a relationship. Give generously while weighing your needs against those of the "
     "people around you, and harmony is the reward.",
     // Personal Year Number 7
-    "Now is the time to pause and look inward. Outer progress may slow while you study, reflect, "
-    "rest and reassess your direction, and learning, self-understanding and spiritual growth "
-    "matter more than pushing ambitions. Time spent alone in thought prepares you for the "
-    "practical gains that come afterwards.",
+    "A pause for reflection is called for now. Outer progress may slow while you study, rest and "
+    "reassess your direction, and self-understanding and spiritual growth matter more than "
+    "ambition. Time spent quietly in thought prepares the practical gains that come afterwards.",
     // Personal Year Number 8
-    "Harvest and achievement are within reach. Earlier effort can pay off now in career "
-    "advancement, financial gains and recognition, so make business decisions and take charge of "
-    "your affairs. Be efficient and fair, because what you receive reflects what you have built "
-    "so far.",
+    "Effort made earlier can now be turned into reward. Promotion, financial gain and recognition "
+    "are within reach, so take charge of your affairs and make the business decisions you have "
+    "been weighing. Be efficient and fair, because what comes back to you reflects what you have "
+    "built.",
     // Personal Year Number 9
     "Endings and a thorough clearing out are due now. Let go of habits, possessions, jobs or ties "
     "that have run their course, and make room for forgiveness and generosity as you look back "

@@ -137,7 +137,7 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "A nurturing, protective nature shows itself in practical deeds. You are loyal, hard-working "
     "and responsible, and your gift is building a secure, loving home and caring for people in "
     "everyday ways. You may worry too much about those close to you, so let them carry some of "
-    "their own load and your care will support rather than burden them.",
+    "their own load and your care supports rather than burdens them.",
     // Birthday Number 25
     "Experience is your teacher and intuition your guide. You observe closely, ask searching "
     "questions and often know an answer before you can explain it, which suits research, analysis "
@@ -155,7 +155,7 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "keeps you steady.",
     // Birthday Number 28
     "Leadership with a human touch is your talent. You like to take charge, yet you want people "
-    "beside you rather than beneath you, and you are always ready to start something new. "
+    "beside you rather than beneath you, and you are usually ready to start something new. "
     "Patience and tact temper your strong will, and then others follow your lead gladly.",
     // Birthday Number 29
     "Deep feeling and a powerful intuition let you inspire others. You sense what people need and "
@@ -188,7 +188,7 @@ const char* const InterpretationsBirthdayBridges[58] = {
     // Life Path / Expression Bridge Number 3
     "Joyful communication joins your purpose to your talents. You may hide your abilities or take "
     "yourself so seriously that they never find their proper outlet. Speak, write, create and "
-    "share your ideas openly with warmth and humour, and your gifts will find their way into the "
+    "share your ideas openly with warmth and humour, and your gifts can find their way into the "
     "work you are here to do.",
     // Life Path / Expression Bridge Number 4
     "Discipline and order unite your aims with your gifts. Talent without structure drifts, so "
@@ -219,7 +219,7 @@ const char* const InterpretationsBirthdayBridges[58] = {
     // Heart Desire / Personality Bridge Number 2
     "Sensitivity and tact bring your private wishes and your outward manner together. You may "
     "seem more guarded, distant or forceful than you feel, so let people see your gentler side. "
-    "Listen closely, show the warmth you carry and be patient in your dealings, and others will "
+    "Listen closely, show the warmth you carry and be patient in your dealings, and others can "
     "meet the real you.",
     // Heart Desire / Personality Bridge Number 3
     "Playful, open self-expression unites what you feel with how others see you. A serious or "
@@ -230,11 +230,11 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "Steadiness and reliability link your private wishes with your public image. Others may see "
     "only part of you, or an image that changes from week to week, while inwardly you want "
     "something firm. Keep your promises and let your actions match your words, and your conduct "
-    "will become a faithful picture of what you really want.",
+    "becomes a faithful picture of what you really want.",
     // Heart Desire / Personality Bridge Number 5
     "Freedom and spontaneity bring your hidden self and your public face together. Perhaps you "
     "show a careful, controlled image while longing for variety and adventure, or the reverse. "
-    "Try new things openly and share your curiosity, and people will see the lively person you "
+    "Try new things openly and share your curiosity, and people can see the lively person you "
     "are.",
     // Heart Desire / Personality Bridge Number 6
     BridgeSix,

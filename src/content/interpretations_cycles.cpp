@@ -79,7 +79,7 @@ const char* const InterpretationsCycles[69] = {
     "to last.",
     // Pinnacle Number 5
     "Change, movement and fresh experience fill these years. Expect chances to travel, move "
-    "house, switch jobs or meet people from every walk of life, and expect plans to look very "
+    "house, switch jobs or meet people from every walk of life, and expect plans to look rather "
     "different by the end. Flexibility and curiosity are rewarded; the pitfall is acting on "
     "impulse, so keep a steady hand on your choices.",
     // Pinnacle Number 6
@@ -91,7 +91,7 @@ const char* const InterpretationsCycles[69] = {
     "A quieter stretch arrives, suited to study, reflection and inner growth. Opportunities lie "
     "in education, research, specialised skill and spiritual understanding rather than in outward "
     "show, and material matters may move slowly. Use these years to deepen your knowledge and "
-    "trust your own insight, and you will come out far wiser.",
+    "trust your own insight, and you can come out far wiser.",
     // Pinnacle Number 8
     "Material ambition comes to the fore in this stretch. Business, finance and positions of "
     "authority open up, and skilful management can raise both your income and your standing, "
@@ -267,7 +267,7 @@ const char* const InterpretationsCycles[69] = {
     "Steady, organised effort is what these weeks ask for. Put your job, your health routine, "
     "your budget and the practical tasks at home in order, even if progress feels slow and the "
     "duties many. Keep to a schedule and leave bigger risks for another time; the firm base you "
-    "lay now will hold.",
+    "lay now is built to last.",
     // Personal Month Number 5
     "Change is in the air, and news, travel, new contacts or sudden shifts of plan may arrive. "
     "Try something new, promote yourself and loosen routines that have grown stale. Restlessness "

@@ -321,7 +321,8 @@ const char* const InterpretationsCycles[69] = {
     // Personal Year Number 7
     "A pause for reflection is called for now. Outer progress may slow while you study, rest and "
     "reassess your direction, and self-understanding and spiritual growth matter more than "
-    "ambition. Time spent quietly in thought prepares the practical gains that come afterwards.",
+    "ambition. Time spent quietly in thought prepares the ground for the practical gains that "
+    "follow.",
     // Personal Year Number 8
     "Effort made earlier can now be turned into reward. Promotion, financial gain and recognition "
     "are within reach, so take charge of your affairs and make the business decisions you have "

@@ -1067,13 +1067,6 @@ void TestContent::conventionsStated_data()
     QTest::addColumn<QString>("phrase");
     const ContentTables& t = loaded();
     const auto calc = [](int s, int line) { return calculationLines(s).value(line); };
-    const auto entry = [&t](int s, int value) {
-        for (int i = t.FirstInterpretation[s]; i <= t.LastInterpretation[s]; ++i) {
-            if (t.InterpretationValue[i] == value)
-                return t.InterpretationText[i];
-        }
-        return QString();
-    };
     const QString asSingleDigit = QStringLiteral("11 counts as 2 and 22 as 4");
     const QString reducedToo = QStringLiteral("11 and 22 are reduced too");
     const QString keptAsMasters = QStringLiteral("keeping 11 and 22 as master numbers");
@@ -1140,13 +1133,6 @@ void TestContent::conventionsStated_data()
         << t.SubjectSignificance[8] << QStringLiteral("from midlife, about the age of forty");
     QTest::newRow("period ages significance")
         << t.SubjectSignificance[11] << QStringLiteral("up to about 28");
-
-    const QString sameDigit = QStringLiteral("come down to the same single digit");
-    QTest::newRow("first bridge 0") << entry(5, 0) << sameDigit;
-    QTest::newRow("second bridge 0") << entry(6, 0) << sameDigit;
-    const QString whatTheCircleAdds = QStringLiteral("open circle that ends this date widens");
-    for (int day : {10, 20, 30})
-        QTest::addRow("birthday %d", day) << entry(4, day) << whatTheCircleAdds;
 }
 
 void TestContent::conventionsStated()

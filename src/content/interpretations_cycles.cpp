@@ -4,394 +4,335 @@ namespace corvella::texts {
 
 const char* const InterpretationsCycles[69] = {
     // Maturity / Realization Number 1
-    "From midlife onwards you feel a growing wish to stand on your own feet. You may find that "
-    "you want to lead rather than follow, start a venture of your own or finally act on ideas "
-    "you once held back. The goal that ripens is self-reliance: trusting your own judgement, "
-    "making decisions without waiting for approval and becoming a confident source of new ideas.",
+    "A wish to stand on your own feet gathers strength from midlife onwards. You may start a "
+    "venture of your own, take the lead where you used to follow, or finally act on ideas you "
+    "kept to yourself. The goal that ripens is confident independence, trusting your own "
+    "judgement without waiting for approval.",
     // Maturity / Realization Number 2
-    "From midlife onwards, life turns you towards partnership and quiet cooperation. Ambitions "
-    "that once centred on yourself soften into a wish to build good relationships, mediate and "
-    "help others work together. Many people with this number find their real reward later on in "
-    "a close marriage, a trusted team or a role as peacemaker, where patience and tact count for "
-    "more than being in the spotlight.",
+    "Partnership and quiet cooperation become your aim as the years advance. Ambitions that used "
+    "to centre on yourself soften into a wish to build good relationships, to mediate and to help "
+    "others work together. Many find their real reward in a close marriage, a trusted team or the "
+    "role of peacemaker, where patience counts for more than the spotlight.",
     // Maturity / Realization Number 3
-    "Beyond midlife, your gift for expression opens up. As the years pass you may feel "
-    "freer to write, speak, paint, perform or simply enjoy good company, and you tend to grow "
-    "lighter and more optimistic rather than heavier. The aim that emerges is to share joy and "
-    "ideas with others; the lesson is to keep enough focus that your many talents produce "
-    "something lasting.",
+    "With the passing years you grow lighter, not heavier. Writing, speaking, painting, "
+    "performing or simply good company may take a bigger place in your days, and your outlook "
+    "tends to brighten. The aim that emerges is to share joy and ideas, with enough focus that "
+    "your talents leave something lasting.",
     // Maturity / Realization Number 4
-    "The goal that comes into view from midlife onwards is solid, lasting security. You are "
-    "likely to want order in your affairs, a reliable home base and work that builds something "
-    "step by step. These years reward steady effort, careful planning and loyalty to your "
-    "commitments; the risk to watch for is becoming rigid, so leave a little room for change in "
-    "your well-laid plans.",
+    "Solid, lasting security is the goal that comes into view from midlife. Order in your "
+    "affairs, a reliable home and work that builds something step by step bring deep "
+    "satisfaction, and these years reward careful planning and loyalty. Guard against rigidity by "
+    "leaving a little room for change in your well-laid plans.",
     // Maturity / Realization Number 5
-    "Life grows more varied and adventurous as you get older, not less. From midlife onwards you "
-    "may feel a strong pull to travel, change careers, learn new skills or meet very different "
-    "people. The goal that emerges is personal freedom used wisely: the ability to adapt, to "
-    "enjoy experience and to pass on what you have learned, without scattering your energy in "
-    "too many directions at once.",
+    "Variety and adventure grow as you get older, not less. A strong pull towards travel, a "
+    "change of career, new skills or very different people may surprise those who know you. The "
+    "goal that emerges is freedom used wisely, so that experience is enjoyed, shared and passed "
+    "on rather than scattered.",
     // Maturity / Realization Number 6
-    "Once you reach midlife, life centres on family, community and caring for others. You may "
-    "become the person everyone turns to for advice, comfort or a warm meal, and you will often "
-    "find deep satisfaction in a home that feels harmonious. The goal that ripens is loving "
-    "responsibility; the lesson is to give generously without trying to run other people's lives "
-    "for them.",
+    "Family, community and caring for others take centre stage as you grow older. You may become "
+    "the person everyone turns to for advice, comfort or a warm meal, and a harmonious home "
+    "brings you deep satisfaction. The aim is loving responsibility, given generously without "
+    "trying to run other people's affairs for them.",
     // Maturity / Realization Number 7
-    "From midlife on, life draws you inward. After years of outward activity you may feel a "
-    "growing need for quiet, study and reflection, and a wish to understand the deeper meaning "
-    "behind events. Many people with this number become specialists, researchers or spiritual "
-    "seekers later on. The goal is wisdom gained through thought; the danger is cutting yourself "
-    "off from the people who care about you.",
+    "After years of outward activity, you are drawn inward. Quiet, study and reflection become "
+    "needs rather than luxuries, and you may turn into a specialist, a researcher or a spiritual "
+    "seeker. The goal is wisdom gained through thought, without cutting yourself off from the "
+    "people who care about you.",
     // Maturity / Realization Number 8
-    "The years after midlife bring a chance to reach real material success and authority. You "
-    "may step into positions of management, build a business or finally gain firm control of "
-    "your finances. The goal that emerges is to handle power, money and responsibility with "
-    "good judgement and fairness. Recognition often comes late but solidly, as long as "
-    "ambition stays balanced by integrity.",
+    "Authority and material success come within reach after midlife. Management, a business of "
+    "your own or firm control of your finances may all arrive in these years. Recognition often "
+    "comes late but stays, provided power and money are handled with judgement and fairness.",
     // Maturity / Realization Number 9
-    "Past midlife, your life turns to something larger than personal gain. As you mature "
-    "you may feel drawn to charity, teaching, the arts or causes that help humanity at large, "
-    "and you grow more tolerant and forgiving. The goal that ripens is compassion in action. "
-    "Part of the lesson is letting go gracefully of old attachments, so that your energy can "
-    "serve a wider circle.",
+    "Past midlife, your aims turn to something larger than personal gain. Charity, teaching, the "
+    "arts or humanitarian causes may claim your time, and tolerance and forgiveness come more "
+    "easily than before. Part of the goal is letting go of old attachments gracefully, so that "
+    "your energy reaches more people.",
     // Maturity / Realization Number 11
-    "Under this master number the years from midlife onwards can awaken strong intuition and a "
-    "sense of spiritual purpose. You may become an inspiring figure, a counsellor or a visionary "
-    "whose ideas light the way for others. The goal is to trust your inner voice and share what "
-    "it shows you. Because the energy is intense, learning to calm nervous tension and stay "
-    "grounded is part of reaching this goal.",
+    "Strong intuition and a sense of spiritual purpose can awaken in your seasoned years. Others "
+    "may come to see you as an inspiring figure, a counsellor or a visionary, and the goal is to "
+    "trust the guidance you receive and pass it on. The energy runs high, so learning to calm "
+    "your nerves is part of the work.",
     // Maturity / Realization Number 22
-    "Under this master number the years from midlife onwards offer the chance to turn large "
-    "ideals into concrete results. You may find yourself organising projects that serve many "
-    "people, such as institutions, buildings or lasting systems. The goal that emerges is "
-    "practical vision on a big scale. It asks for discipline and patience, and the pressure can "
-    "be great, but what you build can outlast you.",
+    "Experience ripens into the ability to build on a grand scale. In the years after midlife you "
+    "may lead undertakings that serve whole communities, such as institutions, public buildings "
+    "or systems that last. The pressure can be heavy and the discipline demanding, but the "
+    "results may well outlive you.",
     // Pinnacle Number 1
-    "This period of life has a climate that favours independence and new beginnings. During "
-    "these years opportunities come to those who take the initiative: starting a business, "
-    "stepping into a leadership role or striking out on your own. You may have to rely on "
-    "yourself more than usual, which builds courage and confidence. Make the most of this "
-    "Pinnacle by acting on your own ideas instead of waiting for others.",
+    "Independence and new beginnings set the tone for these years. Openings come to those who act "
+    "on their own initiative, whether by starting a business, stepping into a leadership role or "
+    "striking out alone. Having to rely on yourself more than usual builds courage, so trust your "
+    "own ideas rather than wait for others.",
     // Pinnacle Number 2
-    "Progress in this period comes through cooperation rather than force. The climate of these "
-    "years is gentle and sometimes slow; opportunities arrive through partnerships, marriage, "
-    "teamwork and careful diplomacy. Sensitivity is heightened, so feelings may be easily "
-    "hurt, yet this is also a fine time to develop tact and patience. Success in this Pinnacle "
-    "grows from the details you attend to and the people you support.",
+    "Gentle progress through other people marks this phase. Partnerships, marriage, teamwork and "
+    "careful diplomacy bring the openings, though often slowly, and feelings run close to the "
+    "surface. Patience and tact grow strong now, and success comes from attending to details and "
+    "supporting those around you.",
     // Pinnacle Number 3
-    "A lively, sociable period begins in which self-expression is the key opportunity. These "
-    "years favour writing, speaking, the arts, entertaining and making friends, and there is "
-    "often more fun and lightness than usual. The climate encourages creativity, but it can "
-    "also tempt you to spread yourself thin. Channel your energy into a few chosen outlets and "
-    "this Pinnacle can bring real recognition for your talents.",
+    "Self-expression is the key opportunity of this sociable season. Writing, speaking, the arts, "
+    "entertaining and friendship are favoured, and there is often more fun than usual. The "
+    "climate can tempt you to spread yourself thin, so put your energy into a few chosen outlets "
+    "and your talents may win real recognition.",
     // Pinnacle Number 4
-    "This is a period of hard work and building foundations. The opportunities of these years "
-    "come through steady effort, organisation and practical skill: buying a home, learning a "
-    "trade, establishing a career. The climate can feel demanding, with limits on time and "
-    "money, but what you build now is meant to last. Patience, order and persistence are the "
-    "tools that turn this Pinnacle into lasting security.",
+    "Hard work and the laying of foundations mark this stage. Opportunities come through steady "
+    "effort, organisation and practical skill: buying a home, learning a trade or establishing a "
+    "career. Limits on time and money can make it feel demanding, but what you build now is meant "
+    "to last.",
     // Pinnacle Number 5
-    "This period is full of change, movement and fresh experience. Expect opportunities to "
-    "travel, move house, switch jobs or meet people from all walks of life. The climate is "
-    "restless and exciting, and plans made at the start of the period may look very different "
-    "by its end. This Pinnacle rewards flexibility and curiosity; its pitfall is acting on "
-    "impulse, so keep a steady hand on your choices while enjoying the variety.",
+    "Change, movement and fresh experience fill these years. Expect chances to travel, move "
+    "house, switch jobs or meet people from every walk of life, and expect plans to look rather "
+    "different by the end. Flexibility and curiosity are rewarded; the pitfall is acting on "
+    "impulse, so keep a steady hand on your choices.",
     // Pinnacle Number 6
-    "This period of life centres on home, family and responsibility. These years often bring "
-    "marriage, children, caring for relatives or serving the local community, and "
-    "opportunities come through what you do for others. The climate is warm but can feel heavy "
-    "with duties. Meeting those duties with love rather than resentment makes this Pinnacle a "
-    "time of deep contentment and a settled, welcoming home.",
+    "Home, family and responsibility stand at the centre now. Marriage, children, caring for "
+    "relatives or serving the local community often come in these years, and opportunities arrive "
+    "through what you do for others. Meeting your duties with love rather than resentment turns a "
+    "sometimes heavy climate into a time of deep contentment.",
     // Pinnacle Number 7
-    "A quieter period arrives, suited to study, reflection and inner growth. The opportunities "
-    "of these years lie in education, research, specialised skill and spiritual understanding "
-    "rather than in outward show. The climate may feel solitary, and material matters "
-    "sometimes move slowly. Use this Pinnacle to deepen your knowledge and learn to trust your "
-    "own insight, and it will leave you far wiser than before.",
+    "A quieter stretch arrives, suited to study, reflection and inner growth. Opportunities lie "
+    "in education, research, specialised skill and spiritual understanding rather than in outward "
+    "show, and material matters may move slowly. Use these years to deepen your knowledge and "
+    "trust your own insight, and you can come out far wiser.",
     // Pinnacle Number 8
-    "This is a period of ambition, achievement and material opportunity. During these years "
-    "business, finance and positions of authority open up, and good management can bring real "
-    "gains in money and status. The climate is competitive and asks for confidence and sound "
-    "judgement. Handled with fairness and efficiency, this Pinnacle can be among the most "
-    "successful stretches of your working life.",
+    "Material ambition comes to the fore in this stretch. Business, finance and positions of "
+    "authority open up, and skilful management can raise both your income and your standing, "
+    "although competition is keen. With fairness and sound judgement, these years may rank among "
+    "the most rewarding of your working life.",
     // Pinnacle Number 9
-    "This period brings broadening horizons and completion. The opportunities of these years "
-    "come through service, creativity and compassion, and you may be drawn to work that "
-    "benefits many people. The climate also brings endings: chapters close so that new ones "
-    "can open later. This Pinnacle asks you to give freely and let go gracefully, and it "
-    "rewards generosity with a wider outlook on life.",
+    "Wider horizons and the closing of chapters characterise these years. Service, creative work "
+    "and compassion bring the openings, and you may be drawn to causes that help many people. "
+    "Endings clear the ground for what follows, and generosity and graceful letting go reward you "
+    "with a broader view of the world.",
     // Pinnacle Number 11
-    "Ruled by a master number, this period brings heightened intuition and inspiration. During "
-    "these years you may be noticed for your ideals, your insight or an artistic or spiritual "
-    "calling, and opportunities can come through teaching or inspiring others. The climate is "
-    "electric and can bring nervous strain, so rest and grounding matter. Followed with faith, "
-    "this Pinnacle can bring illumination and public recognition.",
+    "Heightened intuition and inspiration colour this stage. Your ideals, your insight or an "
+    "artistic or spiritual calling may bring you to public notice, and openings can come through "
+    "teaching or inspiring others. The atmosphere is electric and can fray your nerves, so rest "
+    "and grounding matter; followed with faith, these years can bring illumination and "
+    "recognition.",
     // Pinnacle Number 22
-    "Ruled by a master number of practical vision, this period offers the chance to achieve "
-    "something of real scale. The opportunities of these years involve large projects, "
-    "organisations or plans that can benefit many people, as practical ability meets a broad "
-    "vision. The climate is demanding and the pressure high. If you work with discipline and "
-    "keep your ideals, this Pinnacle can produce results that last long after it ends.",
+    "The chance to achieve something of real scale opens in these years. Large projects, "
+    "organisations and plans that benefit many people become possible as practical ability meets "
+    "a broad vision. The pressure is high, but if you work with discipline and keep your ideals, "
+    "the results can last long after the stage itself has ended.",
     // Challenge Number 0
-    "No single obstacle is marked out for you here. That does not mean there is nothing to "
-    "learn: no lesson announces itself, so you have to find your own weak spots, which can be a "
-    "gift or a trap, because without a clear signpost it is easy to drift. Work on this "
-    "Challenge by knowing yourself honestly, noticing where you tend to fall short, and deciding "
-    "for yourself which of those habits to strengthen first.",
+    "Many teachers read this as a test of free choice: instead of a fixed obstacle, you may meet "
+    "any of the common stumbling blocks, from self-doubt to impatience, or slip past them all. "
+    "With no signpost to show where to work, it is easy to drift, so get to know yourself "
+    "honestly and decide for yourself which habits to strengthen.",
     // Challenge Number 1
-    "This obstacle revolves around self-will and self-confidence. You may swing between "
-    "letting others push you around and pushing them around yourself. The work here is to find "
-    "a healthy sense of your own identity: to stand up for your needs without being stubborn "
-    "or selfish, and to make decisions alone without fearing what others will think of them.",
+    "Self-will and self-confidence are where your difficulty lies. You may give way too easily at "
+    "times and overrule everyone at others. Learn to know your own mind, stand up for your needs "
+    "without stubbornness and make decisions without fearing what others think.",
     // Challenge Number 2
-    "This Challenge asks you to work on oversensitivity. Small remarks may hurt deeply, and "
-    "fear of conflict can make you shy, indecisive or too eager to please. The obstacle is "
-    "letting other people's moods run your life. Overcome it by building inner security, "
-    "learning that disagreement is not rejection, and noticing the details of a situation "
-    "without taking everything personally.",
+    "Oversensitivity is the obstacle to work on. A passing remark can wound you, and dread of "
+    "conflict may make you shy, indecisive or too eager to please. Build inner security, learn "
+    "that disagreement is not rejection, and attend to the details of a situation without taking "
+    "everything personally.",
     // Challenge Number 3
-    "This Challenge concerns self-expression. You may hold back your feelings and ideas out of "
-    "shyness or fear of criticism, or else scatter them in chatter and exaggeration. The "
-    "obstacle is an inner critic that blocks genuine creativity. Work on this Challenge by "
-    "practising honest expression - speaking, writing or making things regularly - and by "
-    "valuing your own voice without needing constant applause.",
+    "Self-expression is the area where you meet resistance. Shyness or fear of criticism may "
+    "bottle up your feelings and ideas, or you may scatter them in chatter and exaggeration, "
+    "because a harsh inner critic blocks real creativity. Practise honest expression by speaking, "
+    "writing or making things regularly, and value your own voice without needing constant "
+    "applause.",
     // Challenge Number 4
-    "Here the obstacle lies in work, order and discipline. You may find routine tedious and "
-    "avoid the steady effort that success needs, or go the other way and become rigid, "
-    "overworked and stuck in fixed habits. The task is to find a sensible balance: make "
-    "realistic plans, finish what you start, and accept structure as a support rather than a "
-    "prison.",
+    "Steady work and order are where you stumble. Routine may bore you so much that you avoid the "
+    "patient effort success requires, or you may swing the other way into rigid habits and "
+    "overwork. Make realistic plans, see tasks through and treat structure as a support rather "
+    "than a prison.",
     // Challenge Number 5
-    "This Challenge concerns freedom and how you handle change. You may be restless, impatient "
-    "and tempted by excess - too much food, spending or novelty - or, on the other side, so "
-    "afraid of change that you cling to whatever feels safe. The obstacle is using freedom "
-    "responsibly. Work on it by learning from experience, keeping your commitments and "
-    "welcoming the changes that truly serve you.",
+    "Handling freedom and change is the hard lesson here. Restlessness and impatience may pull "
+    "you towards excess in food, spending or novelty, or fear may make you cling to whatever "
+    "feels safe. Learn from experience, keep your commitments and welcome the changes that truly "
+    "serve you.",
     // Challenge Number 6
-    "The obstacle here lies in matters of responsibility and ideals. You may expect perfection "
-    "from your family, your partner or yourself and feel let down when reality falls short, or "
-    "take on other people's problems until you are worn out. The work is to accept people as "
-    "they are, give care without controlling, and let others carry their own share of the "
-    "load.",
+    "Ideals and responsibilities are where you trip yourself up. You may demand perfection of "
+    "your family, your partner or yourself and feel let down when real people fall short, or "
+    "shoulder other people's problems until you are exhausted. Accept people as they are, care "
+    "without controlling and let others carry their share.",
     // Challenge Number 7
-    "This Challenge concerns trust and your inner life. You may feel isolated, misunderstood "
-    "or suspicious, and hide behind a cool, critical mind instead of letting others get close. "
-    "The obstacle is a lack of faith, in people and in life itself. Work on this Challenge by "
-    "opening up a little at a time, balancing analysis with feeling, and seeking meaning "
-    "through quiet reflection rather than withdrawal.",
+    "Trust is difficult ground for you, in people and in the world itself. Feeling isolated or "
+    "misunderstood, you may retreat behind a cool, critical intellect instead of letting others "
+    "come close. Open up a little at a time, let feeling count alongside analysis, and seek "
+    "meaning through reflection rather than withdrawal.",
     // Challenge Number 8
-    "The obstacle here is money, power and control. You may worry too much about material "
-    "security, chase status at the expense of people, or shy away from authority altogether. "
-    "The task is to develop a balanced attitude to wealth and influence: handle money wisely, "
-    "use power fairly, and measure success by more than the size of your bank balance.",
+    "Your hardest lessons concern money and power. You may fret over material security, chase "
+    "status at the expense of people, or avoid authority altogether for fear of misusing it. A "
+    "balanced view of wealth and influence is the aim: handle money wisely, use power fairly and "
+    "judge success by more than your bank balance.",
     // Life Path Period Number 1
-    "This influence colours a long cycle of life with the need to become independent. In the "
-    "formative period it can mean a childhood in which you had to grow up quickly and stand "
-    "alone; in the productive middle period it urges you to lead and create your own path; in "
-    "the harvest period it keeps you active and self-directed. Whichever period it rules, it "
-    "shapes you into someone who relies on their own strength.",
+    "Independence is the keynote of this cycle. In childhood it can mean growing up quickly and "
+    "learning to stand alone, while in the productive years it urges you to lead and to create "
+    "your own opportunities. Whichever stage it governs, it shapes someone who relies on their "
+    "own strength.",
     // Life Path Period Number 2
-    "This period brings a cycle of life shaped by relationships and cooperation. As a "
-    "formative influence it can make a child gentle, sensitive and closely attached to others; "
-    "in the productive period it favours partnership, teamwork and supporting roles; in the "
-    "harvest years it brings a wish for peace and companionship. This influence teaches "
-    "patience, tact and the value of working quietly alongside others.",
+    "Relationships and cooperation shape this cycle. A child under its influence is often gentle, "
+    "sensitive and closely attached to others; adults find it favours partnership, teamwork and "
+    "supporting roles, and later on it brings a wish for peace and companionship. Its lessons are "
+    "patience, tact and the value of working quietly beside others.",
     // Life Path Period Number 3
-    "This influence gives a cycle of life an expressive, social flavour. During the formative "
-    "years it may show as a lively, imaginative child; during the productive years it draws "
-    "you to creative or communicative work; in the harvest period it brings a sociable, "
-    "cheerful old age full of friends and hobbies. Throughout, the lesson of this period is to "
-    "express yourself freely while keeping enough discipline to finish things.",
+    "Expect a sociable, expressive stretch of years. Under this influence a child is often lively "
+    "and imaginative, a working adult is drawn to creative or communicative work, and an older "
+    "person enjoys a cheerful round of friends and hobbies. The lesson is to express yourself "
+    "freely while keeping enough discipline to finish things.",
     // Life Path Period Number 4
-    "Here a cycle of life becomes a time of effort and building. As the formative influence it "
-    "can mean a strict or modest upbringing that teaches hard work early; in the productive "
-    "period it asks you to lay solid foundations in career and home; in the harvest years it "
-    "keeps you busy and practical. This influence develops discipline, reliability and a "
-    "respect for doing things properly.",
+    "Effort and building characterise this phase. It can mean a strict or modest upbringing that "
+    "teaches hard work early, or productive years spent laying solid foundations in career and "
+    "home. Discipline, reliability and respect for doing things properly are what it develops.",
     // Life Path Period Number 5
-    "This influence gives a cycle of life a restless, changeable character. In the formative "
-    "period it may mean frequent moves or a childhood full of variety; in the productive "
-    "period it brings changes of job, travel and new experiences; in the harvest years it "
-    "keeps you curious and on the move. The influence of this period teaches adaptability and "
-    "the wise use of personal freedom.",
+    "Restless and changeable, this cycle rarely stands still. Childhood may bring frequent moves "
+    "or a great deal of variety, working years bring changes of job, travel and new experiences, "
+    "and the harvest years keep you curious and on the move. Its gifts are adaptability and the "
+    "wise use of freedom.",
     // Life Path Period Number 6
-    "This period shapes a cycle of life around home and duty. As a formative influence it "
-    "often means strong family ties or early responsibilities in the household; in the "
-    "productive years it brings marriage, children or caring work; in the harvest period it "
-    "makes you the warm centre of family and community. This influence develops a sense of "
-    "responsibility and service, and a love of beauty and harmony.",
+    "Home and duty sit at the core of this phase. Early on it often means strong family ties or "
+    "household responsibilities; in the productive years it brings marriage, children or caring "
+    "work, and in old age it makes you the warm centre of family and community. It develops "
+    "service, responsibility and a love of beauty and harmony.",
     // Life Path Period Number 7
-    "This period makes a cycle of life thoughtful and inward-looking. In the formative years "
-    "it can mean a quiet, questioning child who feels a little apart from others; in the "
-    "productive years it favours study, specialised work and research; in the harvest period "
-    "it brings a natural turn towards reflection and spiritual interests. The influence of "
-    "this period is the search for knowledge and inner understanding.",
+    "This cycle turns your attention inward. A child under it may feel a little apart and ask "
+    "endless questions, an adult is drawn to study, specialised work and research, and an older "
+    "person turns naturally to reflection and spiritual interests. The search for knowledge and "
+    "understanding is its theme.",
     // Life Path Period Number 8
-    "This influence gives a cycle of life a practical, ambitious direction. As a formative "
-    "influence it may bring an early concern with money or a home where achievement was "
-    "prized; in the productive years it drives you towards business, authority and financial "
-    "success; in the harvest period it can mean comfortable means and continued influence. "
-    "This period teaches you to manage power and material matters with good judgement.",
+    "Practical ambition drives this stage. A childhood under it may be shaped by money worries or "
+    "by a household that prized achievement, while working years bring a push towards business, "
+    "authority and financial success. Later it can mean comfortable means and lasting influence, "
+    "and throughout it teaches the sound handling of power and material things.",
     // Life Path Period Number 9
-    "This period lends a cycle of life a broad, humanitarian outlook. In the formative years "
-    "it can mean a sensitive child touched early by the needs of others, sometimes with losses "
-    "to come to terms with; in the productive years it favours service, the arts or work for "
-    "the public; in the harvest period it brings generosity and wisdom. This influence teaches "
-    "compassion and the grace of letting go.",
+    "Broad sympathy and a humanitarian outlook colour this phase. A sensitive child may be "
+    "touched early by the needs of others and may have losses to come to terms with, while an "
+    "adult is drawn to service, the arts or public work. Compassion, generosity and the grace of "
+    "letting go are what it teaches.",
     // Life Path Period Number 11
-    "Carrying the energy of a master number, this period colours its part of life with intuition "
-    "and idealism. As the formative influence it can make a child unusually perceptive and "
-    "highly strung; in the productive period it calls you to inspire, teach or lead by vision; "
-    "in the harvest years it deepens spiritual insight. This period asks you to manage nervous "
-    "tension and to trust the flashes of understanding that come to you.",
+    "Intuition and idealism run strongly through this cycle. As a formative influence it can make "
+    "a child unusually perceptive and highly strung; in the productive years it calls you to "
+    "inspire, teach or lead by vision, and in the harvest years it deepens spiritual insight. "
+    "Managing nervous tension and trusting your flashes of understanding are its lessons.",
     // Life Path Period Number 22
-    "Under this master number, the part of life it rules holds great potential for practical "
-    "achievement. As a formative influence it can feel heavy, a childhood weighed by serious "
-    "expectations; in the productive period it offers the chance to plan and carry out large, "
-    "useful works; in the harvest years it can leave a lasting legacy. This period teaches you "
-    "to join a big vision to steady, disciplined effort.",
+    "Great potential for practical achievement on a large scale belongs to this phase. Early on "
+    "it can feel heavy, a childhood weighed down by serious expectations, but in the productive "
+    "years it offers the chance to plan and carry out large, useful works that may leave a "
+    "lasting legacy. It teaches you to join a big vision to steady, disciplined effort.",
     // Personal Day Number 1
-    "Today is a good day for beginnings. The mood is energetic and self-directed, so start a "
-    "new task, put forward an idea, apply for something or make a decision you have been "
-    "putting off. Act on your own initiative rather than waiting for others to agree. It is a "
-    "day to be a little bold, present yourself with confidence and make the opening move.",
+    "Energy and initiative are on your side today. Make the call, send the application, start the "
+    "task or take the decision you have been postponing, without waiting for anyone's approval. "
+    "Presenting yourself with confidence brings results.",
     // Personal Day Number 2
-    "Today brings a quieter, more receptive mood. It is a good day for listening, cooperating "
-    "and smoothing things over: meet a colleague, work on a shared task or have a gentle talk "
-    "with your partner. Avoid forcing matters or making big decisions alone. Pay attention to "
-    "small details and other people's feelings, and let the day unfold at its own pace.",
+    "Today calls for a gentle touch. Listen more than you speak, work alongside others and smooth "
+    "over any friction with tact, giving small details and other people's feelings your "
+    "attention. Leave big decisions made alone and forceful moves for a better moment.",
     // Personal Day Number 3
-    "Today has a cheerful, sociable mood. It is a fine day to talk, write, call friends, go "
-    "out or do something creative just for the pleasure of it. Words come easily, so use them "
-    "for a letter, a presentation or a kind compliment. Guard against frittering the hours "
-    "away on gossip or idle spending; otherwise, enjoy the lightness of the day.",
+    "Sociable and light-hearted, the mood today favours conversation, creativity and fun. Write "
+    "that letter, phone a friend, go out or make something just because you enjoy it, and words "
+    "will come easily. Only idle gossip and careless spending can spoil it.",
     // Personal Day Number 4
-    "Today is a day for getting down to work. The mood is practical and steady, so tackle the "
-    "chores, paperwork, repairs or routine tasks that need doing. Make a list and work through "
-    "it; sort out a cupboard or balance your accounts. It is not the best day for risks or "
-    "spontaneous plans, but effort put in today pays off in a pleasant sense of order by the "
-    "evening.",
+    "Work, order and routine set the tone. Clear the paperwork, do the repairs, tidy a cupboard "
+    "or balance the accounts, ticking things off a list as you go. Risks and sudden plans fit "
+    "poorly now, but steady effort leaves you with a satisfying sense of order.",
     // Personal Day Number 5
-    "Today brings a restless, lively mood and the chance of surprises. It is good for a break "
-    "in routine: take a different route, try something new, meet new people, make a short trip "
-    "or advertise something. Stay flexible, because plans may shift at short notice. Watch out "
-    "for impulsive purchases or rash words, and enjoy the variety the day offers.",
+    "Expect movement, change and surprises. Vary your route, try something unfamiliar, meet "
+    "someone new or take a short trip, and stay flexible, because plans may shift at short "
+    "notice. Keep an eye on impulse buys and hasty words, and enjoy the variety.",
     // Personal Day Number 6
-    "Today turns towards home and the people you care for. It is a good day to visit family, "
-    "help a friend, cook a meal, tidy or decorate the house, or settle a domestic matter. "
-    "Others may lean on you, so be generous with your time, but do not take over their "
-    "problems. Small kindnesses shown today create a warm, harmonious mood.",
+    "Home and loved ones take priority today. Visit family, help a friend, cook for someone, make "
+    "the house more comfortable or sort out a domestic matter. People may lean on you, so give "
+    "your time generously without taking over their problems.",
     // Personal Day Number 7
-    "Today asks for a slower, quieter pace. The mood favours thinking, reading, studying, "
-    "planning or simply resting, rather than busy socialising or major purchases. Spend some "
-    "time alone, take a walk in nature or meditate, and listen to your hunches. Things may not "
-    "move quickly in the outer world today, but insights come easily if you give yourself "
-    "room.",
+    "Slow down and give yourself room to think. Reading, studying, planning or simply resting "
+    "suit the hours ahead better than busy socialising or major purchases. Spend some time alone, "
+    "walk in nature or meditate, and listen to your hunches; insights come easily even if the "
+    "outer world moves slowly.",
     // Personal Day Number 8
-    "Today is a day for business and practical results. The mood is confident and efficient, "
-    "so handle money matters, negotiate, ask for a raise, make an important call or deal with "
-    "people in authority. Act like someone who means business. It is a good day to take "
-    "charge, but keep your judgement balanced and avoid being too pushy with others.",
+    "Money, business and practical results are in focus. It is a good time to negotiate, ask for "
+    "a pay rise, settle finances or deal with people in authority, acting like someone who means "
+    "business. Take charge, but keep your judgement fair and avoid pushing too hard.",
     // Personal Day Number 9
-    "Today is a day for finishing and clearing away. The mood is generous and a little "
-    "reflective: complete tasks, tie up loose ends, clear clutter, give something away or "
-    "forgive an old grievance. It is not the best day to start anything new. Helping someone "
-    "without expecting a return suits this day well, and leaves space for whatever comes next.",
+    "Finishing and clearing away are favoured now. Complete what is outstanding, tie up loose "
+    "ends, clear clutter, give away what you no longer need and forgive an old grievance. Fresh "
+    "ventures can wait, and a kindness done without expecting thanks makes room for what comes "
+    "next.",
     // Personal Month Number 1
-    "Fresh starts are the theme for the weeks ahead. This is the month to launch plans, begin "
-    "a project, seek a new position or take the lead in something that matters to you. Energy "
-    "tends to run high, and what you set in motion early on shapes the rest of the month. Keep "
-    "your goals clear and do not wait for permission to get moving.",
+    "The weeks ahead reward initiative. Launch a plan, start a project, apply for a new role or "
+    "take the lead in something that matters to you. What you set moving early on tends to shape "
+    "everything after it, so keep your aims clear and move without waiting for permission.",
     // Personal Month Number 2
-    "This month's theme is patience and cooperation. Things tend to develop slowly, and "
-    "results depend on working with others rather than alone. Use these weeks to nurture "
-    "relationships, negotiate, gather information and wait for plans begun earlier to mature. "
-    "Emotions may be closer to the surface than usual, so be tactful with others and kind to "
-    "yourself.",
+    "Things ripen slowly during these weeks, and patience pays. Progress comes through "
+    "cooperation, careful negotiation and attention to detail rather than through pushing alone. "
+    "Feelings may run close to the surface, so be tactful with others and gentle with yourself "
+    "while earlier plans mature.",
     // Personal Month Number 3
-    "This month has a social, creative theme. Invitations, conversations and chances to "
-    "express yourself tend to multiply, and it is a good period for writing, artistic work, "
-    "celebrations and new friendships. Your mood is generally brighter. Over the weeks, try to "
-    "keep some focus, because a busy social calendar can easily crowd out the work you meant "
-    "to do.",
+    "Invitations, conversations and chances to shine tend to multiply now. It is a lively time "
+    "for writing, art, celebrations and new friendships, and your mood is generally bright. Keep "
+    "some focus, because a full social calendar can crowd out the work you meant to do.",
     // Personal Month Number 4
-    "This is a month of work and organisation. The theme is building: attend to your job, your "
-    "health routine, your budget and any practical matters at home. Progress may feel slow and "
-    "the weeks may seem full of duties, but steady effort now lays a firm base. Plan "
-    "carefully, keep to a schedule, and save bigger risks for another month.",
+    "Steady, organised effort is what these weeks ask for. Put your job, your health routine, "
+    "your budget and the practical tasks at home in order, even if progress feels slow and the "
+    "duties many. Keep to a schedule and leave bigger risks for another time; the firm base you "
+    "lay now is built to last.",
     // Personal Month Number 5
-    "This month's theme is change and freedom. Expect the unexpected: news, travel, new "
-    "contacts or shifts in your plans may arrive during these weeks. It is a good month to try "
-    "new things, promote yourself and loosen old routines. Keep your choices sensible, though, "
-    "as restlessness may tempt you to overspend or make hasty changes you later regret.",
+    "Change is in the air, and news, travel, new contacts or sudden shifts of plan may arrive. "
+    "Try something new, promote yourself and loosen routines that have grown stale. Restlessness "
+    "can tempt you into overspending or hasty moves, so keep your choices sensible.",
     // Personal Month Number 6
-    "This month centres on home, family and responsibility. During these weeks domestic "
-    "matters, relationships and the needs of others take priority, and you may be asked to "
-    "help, advise or care for someone. It is a good month for improving your home, "
-    "strengthening commitments and settling family questions. Give willingly, but keep some "
-    "balance so that you are not overloaded.",
+    "Domestic life and the needs of others come to the front in these weeks. You may be asked to "
+    "help, advise or care for someone, and it is a good stretch for improving your home, "
+    "deepening commitments and settling family questions. Give willingly, but keep enough in "
+    "reserve that you are not overloaded.",
     // Personal Month Number 7
-    "This month has a reflective, inward theme. These weeks suit study, rest, research and "
-    "thinking things through rather than pushing for outer results. You may want more time "
-    "alone, and some plans may stall for a while. Use the month to review where you are "
-    "heading, look after your health and listen to your intuition; answers come through quiet "
-    "thought.",
+    "Turn inward during these weeks. Rest, study, research and quiet reflection suit you better "
+    "than pushing for results, and some plans may pause for a while. Take stock of where you are "
+    "heading, look after your health and let answers arrive through quiet thought and intuition.",
     // Personal Month Number 8
-    "This month is focused on money, career and achievement. The theme is taking practical "
-    "control: business opportunities, financial decisions and dealings with those in authority "
-    "are highlighted during these weeks. Efforts made earlier may now bring recognition or "
-    "reward. Be organised and decisive, and use any power you gain with fairness.",
+    "Career and finances move to the centre of attention. Business openings, financial decisions "
+    "and dealings with people in authority are highlighted, and efforts made earlier may now "
+    "bring recognition or reward. Be organised and decisive, and use any influence you gain "
+    "fairly.",
     // Personal Month Number 9
-    "This is a month of completion and release. The theme is to finish what is outstanding, "
-    "clear out what is no longer useful and let go of situations that have run their course. "
-    "These weeks also favour generosity, service and broad-minded thinking. Avoid beginning "
-    "major new ventures now; clear the decks so that you have room for whatever comes after.",
+    "Completion and release are the theme of these weeks. Tie up what is unfinished, clear out "
+    "what has outlived its use and let go of situations that have run their course, with "
+    "generosity and a broad mind. Save major ventures for later; clearing the decks now leaves "
+    "room for whatever follows.",
     // Personal Year Number 1
-    "This is a year of new beginnings, when you sow the seeds for the years to come: start "
-    "projects, make plans, change direction and take the initiative. Independence and courage "
-    "are rewarded. The choices you make now set the tone for a long stretch ahead, so think "
-    "about what you truly want to grow.",
+    "Seed time has come, and what you start now shapes a long stretch to follow. Launch projects, "
+    "make plans, change direction and take the initiative, because independence and courage are "
+    "rewarded. Think carefully about what you truly want to grow.",
     // Personal Year Number 2
-    "This year calls for patience. Seeds planted recently need time to take root, so progress "
-    "may seem slow. Focus on partnerships, cooperation and details, and develop the "
-    "relationships that will support your plans. It is a year of waiting, gathering and quiet "
-    "growth rather than forcing results.",
+    "Growth happens quietly now, below the surface. What you planted recently needs time to root, "
+    "so give your attention to partnerships, cooperation and small details rather than to bold "
+    "moves. Waiting and gathering serve you better than forcing results.",
     // Personal Year Number 3
-    "This is a year when what you began starts to show and life becomes more expressive. It is a "
-    "time for creativity, communication, social life and enjoyment, and a good moment for making "
-    "yourself and your ideas known. Friends and opportunities come more easily. Enjoy it, but "
-    "keep an eye on focus and spending so that the fun does not scatter your progress.",
+    "Things started recently begin to show, and the mood turns sociable and expressive. "
+    "Creativity, communication and enjoyment are favoured, and it is a good moment to make "
+    "yourself and your ideas known. Enjoy it, but watch that parties and spending do not scatter "
+    "the progress you have made.",
     // Personal Year Number 4
-    "This is a year for building foundations. It is time to settle down to work, organise your "
-    "affairs and give your plans a solid structure. The year may feel demanding, with more "
-    "duties than rewards, but the discipline you show now supports everything you build later.",
+    "Hard, steady work lays the foundations now. Organise your affairs, give your plans a sound "
+    "structure and accept that duties may outnumber rewards for a while. The discipline you show "
+    "at this stage supports everything you build afterwards.",
     // Personal Year Number 5
-    "This year brings a turning point. Life opens up with change, travel, new people and "
-    "unexpected opportunities. It is a year to loosen restrictions, take calculated chances and "
-    "adapt. Things may move fast; staying flexible while keeping your sense of direction lets "
-    "you make the most of this freedom.",
+    "A turning point arrives, opening the door to change, travel, new people and unexpected "
+    "opportunities. Loosen restrictions, take well-judged chances and adapt as events move "
+    "quickly. Keeping your sense of direction while staying flexible lets you make the most of "
+    "this new freedom.",
     // Personal Year Number 6
-    "This year is centred on home, love and responsibility. Family matters, marriage, "
-    "children, caring for others and community duties come to the fore. It can be a year of "
-    "settling down, moving house or committing to a relationship. You are asked to give and to "
-    "balance your needs with those of the people around you, and harmony is the reward.",
+    "Home, love and responsibility come to the fore. Family matters, marriage, children, caring "
+    "for others and community duties ask for your time, and you may settle down, move house or "
+    "commit to a relationship. Give generously while weighing your needs against those of the "
+    "people around you, and harmony is the reward.",
     // Personal Year Number 7
-    "This is a year for pausing and looking inward. Outer progress may slow while you study, "
-    "reflect, rest and reassess your path. It is a good year for learning, self-understanding "
-    "and spiritual growth rather than for pushing ambitions. Time spent alone and in thought now "
-    "prepares you for the practical gains that come later.",
+    "A pause for reflection is called for now. Outer progress may slow while you study, rest and "
+    "reassess your direction, and self-understanding and spiritual growth matter more than "
+    "ambition. Time spent quietly in thought prepares the ground for the practical gains that "
+    "follow.",
     // Personal Year Number 8
-    "This is a year of harvest and achievement. Earlier effort can now pay off in career "
-    "advancement, financial gains and recognition. It is a year for ambition, business decisions "
-    "and taking charge of your affairs. Be efficient and fair, because what you receive reflects "
-    "what you have built so far.",
+    "Effort made earlier can now be turned into reward. Promotion, financial gain and recognition "
+    "are within reach, so take charge of your affairs and make the business decisions you have "
+    "been weighing. Be efficient and fair, because what comes back to you reflects what you have "
+    "built.",
     // Personal Year Number 9
-    "This is a year of completion, when old chapters end and you clear away what you no longer "
-    "need, whether habits, possessions, jobs or relationships that have run their course. It is "
-    "a time for forgiveness, generosity and looking back with understanding. Avoid starting "
-    "major new ventures; the space you make now will be filled by what comes next.",
+    "Endings and a thorough clearing out are due now. Let go of habits, possessions, jobs or ties "
+    "that have run their course, and make room for forgiveness and generosity as you look back "
+    "with understanding. Major new ventures are better held back until the space you are clearing "
+    "is ready.",
 };
 
 } // namespace corvella::texts

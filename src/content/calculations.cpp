@@ -24,11 +24,12 @@ const char* const LifePath[] = {
     "July 3, 1990 gives 7 + 3 + 1 + 9 + 9 + 0 = 29, then 2 + 9 = 11, and you stop at the master "
     "number 11.",
     "Example: for a birth date of August 31, 1983, the digits give "
-    "8 + 3 + 1 + 1 + 9 + 8 + 3 = 33. The running total passes 11 and 22 (after the 3 and after "
-    "the 9), but those are partway totals and do not count. Many teachers keep 33 as a master "
+    "8 + 3 + 1 + 1 + 9 + 8 + 3 = 33. The running total passes 11 and 22 (8 and 3 make 11, and "
+    "with the 9 it reaches 22), but those are partway totals and do not count. Many teachers keep "
+    "33 as a master "
     "number as well and would stop here, with a Life Path of 33. This course reduces 33, keeping "
     "only the two master numbers that all the common methods share; those who keep 33 read it "
-    "as a heightened 6 in any case, so the 6 paragraph applies either way.",
+    "as a heightened 6 in any case, so the reading for 6 applies either way.",
     "Then 3 + 3 = 6, so the Life Path Number is 6.",
     "The other common method reduces the month, the day and the year to one digit each first "
     "(keeping 11 and 22) and then adds them. Both methods end on the same single digit, but on "
@@ -48,7 +49,7 @@ const char* const Expression[] = {
     "the chart, where a capital and a small letter count alike.",
     "Example: KATHRYN OAKLEY gives 2 + 1 + 2 + 8 + 9 + 7 + 5 + 6 + 1 + 2 + 3 + 5 + 7 = 58, then "
     "5 + 8 = 13 and 1 + 3 = 4, so the Expression Number is 4.",
-    "Many teachers work the Expression part by part instead: each word of the name is totalled "
+    "Many teachers work the Expression part by part instead: each part of the name is totalled "
     "and reduced, and the results are added. For KATHRYN OAKLEY that is "
     "2 + 1 + 2 + 8 + 9 + 7 + 5 = 34 and 3 + 4 = 7, then 6 + 1 + 2 + 3 + 5 + 7 = 24 and "
     "2 + 4 = 6, and 7 + 6 = 13 and 1 + 3 = 4 again. The two methods always share the single "
@@ -92,8 +93,9 @@ const char* const Personality[] = {
     "Soul's Urge, it is worked one part of the name at a time: total each part and reduce it to "
     "a single digit (a part goes into the sum as its single digit, so 11 counts as 2 and 22 as "
     "4), then add the parts and reduce again, keeping 11 and 22 as master numbers.",
-    "The reason holds for this number alone. It stands for the impression you make, and people "
-    "meet you one name at a time (a first name among friends, a family name at work or on a "
+    "Only the Personality is worked this way, for a reason that holds for it alone: it stands "
+    "for the impression you make, and people meet you one name at a time (a first name among "
+    "friends, a family name at work or on a "
     "form), so each part is read as an impression of its own before they are put together. The "
     "Expression and the Soul's Urge describe the whole of you, so their letters go into one sum. "
     "The parts of a name are its words: a hyphen or an apostrophe joins, so MARY-JANE and "
@@ -143,7 +145,7 @@ const char* const Balance[] = {
     "single digit (this number runs from 1 to 9, so 11 and 22 are reduced too). The initials "
     "are the first letters of the parts of the name, and a hyphenated part has one: MARY-JANE "
     "gives only its M. A name of one part, such as CHER, has a single initial, and its value is "
-    "the number (C = 3). Here the example name is KATHRYN OAKLEY.",
+    "the Balance Number (C = 3). Here the example name is KATHRYN OAKLEY.",
     "The letter chart:",
     "1 2 3 4 5 6 7 8 9",
     "A B C D E F G H I",

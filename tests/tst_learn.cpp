@@ -3,10 +3,12 @@
 #include "learn/learnviews.h"
 #include "platform/richtextpane.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
 
 using namespace corvella;
 using namespace corvella::testing;
@@ -20,6 +22,11 @@ RichTextPane* learnPane(const MainWindowFixture& f)
     return f.find<RichTextPane>(QStringLiteral("RTBLearn"));
 }
 
+const ContentTables& c(const MainWindowFixture& f)
+{
+    return f.window->content();
+}
+
 // The headings of an interpretation record: every line that is followed by a paragraph.
 QStringList headings(const QString& record)
 {
@@ -28,6 +35,18 @@ QStringList headings(const QString& record)
     for (const QString& block : blocks)
         result << block.section(CrLf, 0, 0);
     return result;
+}
+
+// Where a character is drawn: the middle of its place on the first line of its block.
+qreal centreOf(const QTextBlock& block, int at)
+{
+    const QTextLine line = block.layout()->lineAt(0);
+    return (line.cursorToX(at) + line.cursorToX(at + 1)) / 2;
+}
+
+bool isChartFiller(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('-');
 }
 
 } // namespace
@@ -56,6 +75,60 @@ private Q_SLOTS:
         }
         // The view opens at the top, with the caret at the start for the keyboard.
         QCOMPARE(learnPane(f)->textCursor().position(), 0);
+    }
+
+    // The lessons read in the window's proportional font; a letter chart reads as columns as it
+    // is drawn: every letter (or "--") stands over its digit, its middle within half a digit's
+    // width of the digit's middle.
+    void lessonsInTheWindowFontWithChartsInColumns()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        f.chooseActivity(true);
+        f.chooseMethod(true);
+        RichTextPane* pane = learnPane(f);
+        QCOMPARE(pane->font().family(), f.window->font().family());
+        QVERIFY(!QFontInfo(pane->font()).fixedPitch());
+        int charts = 0;
+        for (int s = 0; s < SubjectCount; ++s) {
+            if (s > 0)
+                f.click("cmdNextLearn");
+            QTextDocument* document = pane->document();
+            document->documentLayout()->documentSize(); // lays the whole record out
+            for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+                QString digits;
+                for (QChar c : block.text()) {
+                    if (!isChartFiller(c))
+                        digits += c;
+                }
+                if (digits != QLatin1String("123456789")) {
+                    // Prose keeps the pane's font: no family of its own on any fragment.
+                    for (auto it = block.begin(); !it.atEnd(); ++it)
+                        QVERIFY2(it.fragment().charFormat().fontFamilies().toStringList().isEmpty(),
+                                 qPrintable(block.text()));
+                    continue;
+                }
+                ++charts;
+                const QTextBlock digitsRow = block;
+                for (int r = 1; r <= 3; ++r) {
+                    block = block.next();
+                    const QString row = block.text();
+                    for (int at = 0; at < row.size(); ++at) {
+                        if (isChartFiller(row.at(at)) || (at > 0 && !isChartFiller(row.at(at - 1))))
+                            continue;
+                        const qreal digitWidth = digitsRow.layout()->lineAt(0).cursorToX(at + 1) -
+                                                 digitsRow.layout()->lineAt(0).cursorToX(at);
+                        const qreal off = centreOf(block, at) - centreOf(digitsRow, at);
+                        QVERIFY2(qAbs(off) <= digitWidth / 2,
+                                 qPrintable(QStringLiteral("%1: \"%2\" at %3 is %4 px off")
+                                                .arg(c(f).SubjectName[s], row)
+                                                .arg(at)
+                                                .arg(off)));
+                    }
+                }
+            }
+        }
+        QCOMPARE(charts, 4);
     }
 
     void walkingBySignificance()

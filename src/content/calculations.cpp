@@ -2,8 +2,13 @@
 
 // Every example follows the one invented person of content/workedexamples.h (KATHRYN OAKLEY,
 // born August 31, 1983, looking at May 19, 2026), so the numbers agree from text to text.
-// The charts line up in a fixed-pitch font: every letter starts in the same character column
-// as its number in the digits row.
+// Every letter of a chart starts in the same character column as its number in the digits
+// row; the learn pane shows a chart whose columns would not line up in its proportional font
+// in a fixed-pitch face (learn/learnviews.cpp).
+//
+// A number has one name in these texts: its second name (Destiny, Heart's Desire, Inner
+// Dreams, Realization) is said once, where the number is taught. Where another common method
+// gives a different value, the text works it far enough that a learner reaches that value.
 
 namespace corvella::texts {
 
@@ -11,28 +16,44 @@ namespace {
 
 const char* const LifePath[] = {
     "Add together every digit of your full date of birth (month, day and year), then add the "
-    "digits of the total again until a single digit is left. If you reach 11 or 22 on the way, "
-    "stop there: these are master numbers and are kept as they are. Only the finished total and "
-    "the totals you get while reducing it count, never a running total partway through the "
-    "adding. A short case: July 3, 1990 gives 7 + 3 + 1 + 9 + 9 + 0 = 29, then 2 + 9 = 11, and "
-    "you stop at the master number 11. Many teachers instead reduce the month, the day and the "
-    "year to one digit each first (keeping 11 and 22) and then add them; both ways end on the "
-    "same single digit, but on roughly one date in nine only one of them stops at 11 or 22. "
+    "digits of that total, and go on until a single digit is left. Only the finished total and "
+    "the totals you reach while reducing it count, never a running total partway through the "
+    "adding.",
+    "There is one exception: the master numbers 11 and 22. If the finished total, or a total "
+    "you reach while reducing it, is 11 or 22, stop there and keep it as it is. A short case: "
+    "July 3, 1990 gives 7 + 3 + 1 + 9 + 9 + 0 = 29, then 2 + 9 = 11, and you stop at the master "
+    "number 11.",
+    "Example: for a birth date of August 31, 1983, the digits give "
+    "8 + 3 + 1 + 1 + 9 + 8 + 3 = 33. The running total passes 11 and 22 (8 and 3 make 11, and "
+    "with the 9 it reaches 22), but those are partway totals and do not count. Many teachers keep "
+    "33 as a master "
+    "number as well and would stop here, with a Life Path of 33. This course reduces 33, keeping "
+    "only the two master numbers that all the common methods share; those who keep 33 read it "
+    "as a heightened 6 in any case, so the reading for 6 applies either way.",
+    "Then 3 + 3 = 6, so the Life Path Number is 6.",
+    "The other common method reduces the month, the day and the year to one digit each first "
+    "(keeping 11 and 22) and then adds them. Both methods end on the same single digit, but on "
+    "roughly one date in nine only one of them stops at 11 or 22. For July 7, 1977 every digit "
+    "gives 7 + 7 + 1 + 9 + 7 + 7 = 38 and 3 + 8 = 11, while the other method takes the year as "
+    "1 + 9 + 7 + 7 = 24 and 2 + 4 = 6, then adds 7 + 7 + 6 = 20 and 2 + 0 = 2.",
     "Wherever one number goes into another (a Bridge, a Challenge, a Pinnacle or the Maturity "
     "Number), it goes in as its single digit: 11 counts as 2 and 22 as 4.",
-    "Example: for a birth date of August 31, 1983, the digits give "
-    "8 + 3 + 1 + 1 + 9 + 8 + 3 = 33; the running total passes 11 and 22 on the way, but only "
-    "the finished total counts.",
-    "Then 3 + 3 = 6, so the Life Path Number is 6.",
 };
 
 const char* const Expression[] = {
-    "The Expression Number, also called the Destiny Number, comes from your full name exactly "
-    "as it was given at birth: give every letter its number from the chart below, add the "
-    "numbers of the whole name together at once and reduce the total to a single digit, keeping "
-    "11 and 22 as master numbers.",
+    "The Expression Number comes from your full name exactly as it was given at birth; some "
+    "teachers call it the Destiny Number, and these lessons keep to Expression. Give every "
+    "letter its number from the chart below, add the numbers of the whole name together at once "
+    "and reduce the total to a single digit, keeping 11 and 22 as master numbers. The example "
+    "name is written in capitals in every lesson, because it is read letter by letter against "
+    "the chart, where a capital and a small letter count alike.",
     "Example: KATHRYN OAKLEY gives 2 + 1 + 2 + 8 + 9 + 7 + 5 + 6 + 1 + 2 + 3 + 5 + 7 = 58, then "
     "5 + 8 = 13 and 1 + 3 = 4, so the Expression Number is 4.",
+    "Many teachers work the Expression part by part instead: each part of the name is totalled "
+    "and reduced, and the results are added. For KATHRYN OAKLEY that is "
+    "2 + 1 + 2 + 8 + 9 + 7 + 5 = 34 and 3 + 4 = 7, then 6 + 1 + 2 + 3 + 5 + 7 = 24 and "
+    "2 + 4 = 6, and 7 + 6 = 13 and 1 + 3 = 4 again. The two methods always share the single "
+    "digit and can differ only on whether 11 or 22 is kept.",
     "The letter chart (find each letter and use the number at the top of its column):",
     "1   2   3    4    5     6     7      8      9",
     "A   B   C    D    E     F     G      H      I",
@@ -41,8 +62,9 @@ const char* const Expression[] = {
 };
 
 const char* const SoulsUrge[] = {
-    "The Soul's Urge Number and the Heart's Desire Number are two names for one number. Only "
-    "the vowels of your full birth name are used: find each vowel's number in the chart below, "
+    "Only the vowels of your full birth name are used. The Soul's Urge Number is also called "
+    "the Heart's Desire Number, the name that the Heart Desire / Personality Bridge Number "
+    "borrows; these lessons keep to Soul's Urge. Find each vowel's number in the chart below, "
     "add the vowels of the whole name together at once and reduce the total to a single digit, "
     "keeping 11 and 22 as master numbers.",
     "1---2---3---4---5---6---7---8---9",
@@ -51,30 +73,49 @@ const char* const SoulsUrge[] = {
     "--------U-------W*------Y*-------",
     "A, E, I, O and U are always vowels. Y* counts as a vowel when neither letter beside it is "
     "a vowel (as in Lynn or Holly), and W* counts as a vowel when it comes straight after a "
-    "vowel (as in Dawn or Lowell); anywhere else Y and W are consonants. Teachers differ on W: "
-    "many never count it as a vowel, which changes the vowels of a name such as Dawn.",
+    "vowel (as in Dawn or Lowell); anywhere else Y and W are consonants. This letter rule is "
+    "disputed. Many teachers decide Y by its sound instead, so that a Y said as a vowel, such as "
+    "a final Y said 'ee', counts as one. Many never count W as a vowel, so that DAWN has the "
+    "vowel A alone, 1, where this course adds A and W, 1 + 5 = 6.",
     "Example: in KATHRYN OAKLEY the vowels are A, Y, O, A and E (the Y of KATHRYN has no vowel "
     "beside it, while the Y of OAKLEY follows E and stays a consonant), so "
     "1 + 7 + 6 + 1 + 5 = 20 and 2 + 0 = 2: the Soul's Urge Number is 2.",
+    "The other methods give this name other values. By sound, the final Y of OAKLEY, said 'ee', "
+    "is a vowel as well, so 1 + 7 + 6 + 1 + 5 + 7 = 27 and 2 + 7 = 9, a Soul's Urge of 9 (the "
+    "Personality lesson shows what it changes there). Worked part by part, as many teachers "
+    "do, KATHRYN gives 1 + 7 = 8, OAKLEY gives 6 + 1 + 5 = 12 and 1 + 2 = 3, and together "
+    "8 + 3 = 11, a master number: that method gives 11.",
 };
 
 const char* const Personality[] = {
-    "Add only the consonants of your full birth name. Unlike the Expression and Soul's Urge "
-    "Numbers, which add the whole name at once, the Personality Number is worked one part of "
-    "the name at a time, so that you see what each name brings: total each part and reduce it "
-    "to a single digit (a part goes into the sum as its single digit, so 11 counts as 2 and 22 "
-    "as 4), then add the parts and reduce again, keeping 11 and 22 as master numbers. Adding all "
-    "the consonants at once reaches the same single digit and can differ only on whether the "
-    "result stays 11 or 22. The consonant chart (-- marks a vowel; W* and Y* follow the vowel "
+    "Add only the consonants of your full birth name. The Personality Number is also called "
+    "the Inner Dreams Number; these lessons keep to Personality. Unlike the Expression and the "
+    "Soul's Urge, it is worked one part of the name at a time: total each part and reduce it to "
+    "a single digit (a part goes into the sum as its single digit, so 11 counts as 2 and 22 as "
+    "4), then add the parts and reduce again, keeping 11 and 22 as master numbers.",
+    "Only the Personality is worked this way, for a reason that holds for it alone: it stands "
+    "for the impression you make, and people meet you one name at a time (a first name among "
+    "friends, a family name at work or on a "
+    "form), so each part is read as an impression of its own before they are put together. The "
+    "Expression and the Soul's Urge describe the whole of you, so their letters go into one sum. "
+    "The parts of a name are its words: a hyphen or an apostrophe joins, so MARY-JANE and "
+    "O'NEILL each count as one part, and a name of one part, such as CHER, is simply totalled "
+    "and reduced.",
+    "Many teachers add all the consonants at once, as for the other two numbers. That reaches "
+    "the same single digit and can differ only on whether the result stays 11 or 22; for "
+    "KATHRYN OAKLEY it gives 2 + 2 + 8 + 9 + 5 + 2 + 3 + 7 = 38 and 3 + 8 = 11, the same 11 as "
+    "the parts give below. The consonant chart (-- marks a vowel; W* and Y* follow the vowel "
     "rule):",
     "1   2   3    4    5     6     7      8      9",
     "--  B   C    D    --    F     G      H      --",
     "J   K   L    M    N     --    P      Q      R",
     "S   T   --   V    W*    X     Y*     Z      --",
-    "Example name: KATHRYN OAKLEY (the Y of KATHRYN is a vowel and the Y of OAKLEY a consonant, "
-    "so the consonants are K, T, H, R, N and K, L, Y).",
+    "In KATHRYN OAKLEY the Y of KATHRYN is a vowel and the Y of OAKLEY a consonant, so the "
+    "consonants are K, T, H, R, N and K, L, Y.",
     "KATHRYN: 2 + 2 + 8 + 9 + 5 = 26 and 2 + 6 = 8; OAKLEY: 2 + 3 + 7 = 12 and 1 + 2 = 3; "
     "together 8 + 3 = 11, a master number, so it is left as 11.",
+    "Teachers who decide Y by its sound count the final Y of OAKLEY as a vowel, which leaves "
+    "OAKLEY only K and L: 2 + 3 = 5, and together 8 + 5 = 13 and 1 + 3 = 4, a Personality of 4.",
 };
 
 const char* const Birthday[] = {
@@ -86,23 +127,25 @@ const char* const LifePathExpressionBridge[] = {
     "Take the Life Path Number and the Expression Number as single digits (11 counts as 2 and "
     "22 as 4), then subtract the smaller from the larger. So the two numbers need not be equal "
     "to give 0: a Life Path 11 and an Expression 2 give 0 as well.",
-    "Example: Kathryn Oakley, born August 31, 1983, has Life Path 6 and Expression 4.",
+    "Example: KATHRYN OAKLEY, born on August 31, 1983, has Life Path 6 and Expression 4.",
     "6 - 4 = 2, so her Life Path / Expression Bridge Number is 2.",
 };
 
 const char* const HeartDesirePersonalityBridge[] = {
-    "Take the Personality Number and the Heart's Desire Number as single digits (11 counts as 2 "
+    "Take the Personality Number and the Soul's Urge Number as single digits (11 counts as 2 "
     "and 22 as 4), then subtract the smaller from the larger.",
-    "Example: Kathryn Oakley has Personality 11, which counts here as 1 + 1 = 2, and "
-    "Heart's Desire 2.",
+    "Example: KATHRYN OAKLEY has Personality 11, which counts here as 1 + 1 = 2, and "
+    "Soul's Urge 2.",
     "2 - 2 = 0, so her Heart Desire / Personality Bridge Number is 0: her two numbers differ, "
     "but their single digits are the same.",
 };
 
 const char* const Balance[] = {
     "Add the chart values of the initials of your full birth name and reduce the total to a "
-    "single digit (this number runs from 1 to 9, so 11 and 22 are reduced too); here the "
-    "example name is KATHRYN OAKLEY.",
+    "single digit (this number runs from 1 to 9, so 11 and 22 are reduced too). The initials "
+    "are the first letters of the parts of the name, and a hyphenated part has one: MARY-JANE "
+    "gives only its M. A name of one part, such as CHER, has a single initial, and its value is "
+    "the Balance Number (C = 3). Here the example name is KATHRYN OAKLEY.",
     "The letter chart:",
     "1 2 3 4 5 6 7 8 9",
     "A B C D E F G H I",
@@ -116,49 +159,74 @@ const char* const Balance[] = {
 };
 
 const char* const Maturity[] = {
-    "Add your Life Path Number to your Expression (Destiny) Number, each as a single digit "
-    "(11 counts as 2 and 22 as 4), and reduce the total to a single digit, keeping 11 and 22 as "
-    "master numbers.",
-    "Remember that the Life Path Number comes from the full date of birth and describes the road "
-    "you travel through life.",
-    "Example: Kathryn Oakley, born August 31, 1983.",
+    "The Maturity Number, which some teachers call the Realization Number (these lessons keep "
+    "to Maturity), adds your Life Path Number to your Expression Number, each as a single "
+    "digit (11 counts as 2 and 22 as 4), and reduces the total to a single digit, keeping 11 and "
+    "22 as master numbers. Worked this way it can reach 11 (9 + 2 = 11) but never 22, since two "
+    "single digits make at most 9 + 9 = 18. The 22 of its readings comes from a method many "
+    "teachers use: they add the two numbers as they stand, a master number as 11 or 22, so that "
+    "a Life Path 11 and an Expression 11 give 11 + 11 = 22.",
+    "Remember that the Life Path Number comes from the full date of birth and describes the "
+    "course your years take.",
+    "Example: KATHRYN OAKLEY was born on August 31, 1983.",
     "Life Path: 8 + 3 + 1 + 1 + 9 + 8 + 3 = 33, and 3 + 3 = 6.",
-    "Expression (Destiny) from KATHRYN OAKLEY: 58, then 5 + 8 = 13 and 1 + 3 = 4.",
+    "Expression from KATHRYN OAKLEY: 58, then 5 + 8 = 13 and 1 + 3 = 4.",
     "Maturity: 6 + 4 = 10, and 1 + 0 = 1, so the Maturity Number is 1.",
 };
 
 const char* const Pinnacle[] = {
     "Reduce the month, the day and the year of birth each to a single digit; they go into the "
     "sums below, so 11 counts as 2 and 22 as 4 (November counts as 2). A Pinnacle that adds up "
-    "to 11 or 22 is kept as a master number, but goes into the Third Pinnacle as its single "
-    "digit. Many teachers keep 11 and 22 in the month, day and year instead; that can change "
-    "whether a Pinnacle is a master number, never its single digit. For August 31, 1983: "
-    "month 8, day 3 + 1 = 4, year 1 + 9 + 8 + 3 = 21 and 2 + 1 = 3.",
+    "to 11 is kept as a master number, but goes into the Third Pinnacle as its single digit.",
+    "The First Pinnacle runs from birth to the age of 36 minus the Life Path Number as a single "
+    "digit. The Second begins there, the Third nine years later, and the Fourth, which begins "
+    "nine years after the Third, lasts for the rest of life.",
+    "For August 31, 1983: month 8, day 3 + 1 = 4, year 1 + 9 + 8 + 3 = 21 and 2 + 1 = 3.",
     "First Pinnacle = month + day: 8 + 4 = 12, and 1 + 2 = 3.",
     "Second Pinnacle = day + year: 4 + 3 = 7.",
-    "Third Pinnacle = First Pinnacle + Second Pinnacle: 3 + 7 = 10,",
-    "and 1 + 0 = 1.",
+    "Third Pinnacle = First Pinnacle + Second Pinnacle: 3 + 7 = 10, and 1 + 0 = 1.",
     "Fourth Pinnacle = month + year: 8 + 3 = 11, a master number, so it stays 11.",
+    "With Life Path 6 the First Pinnacle runs to the age of 36 - 6 = 30, the Second from 30 to "
+    "39, the Third from 39 to 48, and the Fourth from 48 on.",
+    "Worked this way no Pinnacle reaches 22: two single digits make at most 9 + 9 = 18. The "
+    "Pinnacle 22 of other charts comes from two methods many teachers use. One keeps 11 and 22 "
+    "in the month, day and year, which can change whether a Pinnacle is a master number, never "
+    "its single digit: for someone born on November 11, 2009 the First Pinnacle is then "
+    "11 + 11 = 22, where this course adds 2 + 2 = 4. The other adds the First and Second "
+    "Pinnacles as they stand: for February 9, 1991 they are 2 + 9 = 11 and 9 + 2 = 11, so the "
+    "Third is 11 + 11 = 22, where this course adds 2 + 2 = 4.",
 };
 
 const char* const Challenge[] = {
     "Reduce the month, the day and the year of birth each to a single digit (11 counts as 2 and "
-    "22 as 4) and always subtract the smaller number from the larger. For August 31, 1983: "
-    "month 8, day 3 + 1 = 4, year 1 + 9 + 8 + 3 = 21 and 2 + 1 = 3.",
+    "22 as 4) and always subtract the smaller number from the larger. The four Challenges run "
+    "on the same spans of years as the four Pinnacles: the first from birth to 36 minus the "
+    "Life Path Number as a single digit, each of the next two for nine years, and the fourth "
+    "for the rest of life; the third, the main one, is felt at every age as well. For "
+    "August 31, 1983: month 8, day 3 + 1 = 4, year 1 + 9 + 8 + 3 = 21 and 2 + 1 = 3.",
     "First Challenge, from month and day: 8 - 4 = 4.",
     "Second Challenge, from day and year: 4 - 3 = 1.",
     "Third Challenge, the main one, from the first two Challenges: 4 - 1 = 3.",
     "Fourth Challenge, from month and year: 8 - 3 = 5.",
+    "With Life Path 6 these run, like the Pinnacles, to the age of 30, from 30 to 39, from 39 "
+    "to 48 and from 48 on.",
 };
 
 const char* const LifePathPeriod[] = {
-    "The first period, from birth to about the age of 28, takes its number from the birth "
-    "month.",
-    "The second period, from about 28 to about 56, takes its number from the birth day.",
-    "The third period, from about 56 onwards, takes its number from the birth year.",
-    "Each is reduced to a single digit, keeping 11 and 22 as master numbers: here the month, the "
-    "day and the year are the numbers themselves, not parts of a sum, so November stays 11 "
-    "(in the Pinnacles and Challenges it counts as 2). For example, for a person born on:",
+    "The first period, the formative one, runs from birth to about the age of 28 and takes its "
+    "number from the birth month.",
+    "The second, the productive period, runs from about 28 to about 56 and takes its number "
+    "from the birth day.",
+    "The third, the harvest period, runs from about 56 onwards and takes its number from the "
+    "birth year.",
+    "These round ages sit among the other cycles of a chart: the First Pinnacle ends between "
+    "27 and 35, close to the end of the formative period; the Maturity Number is felt from "
+    "about 40, near the start of the Third Pinnacle (between 36 and 44); and the Fourth "
+    "Pinnacle begins between 45 and 53, a few years before the harvest period.",
+    "Each period's number is reduced to a single digit, keeping 11 and 22 as master numbers: "
+    "here the month, the day and the year are the numbers themselves, not parts of a sum, so "
+    "November stays 11 (in the Pinnacles and Challenges it counts as 2). The example is "
+    "KATHRYN OAKLEY, born on:",
     "August 31, 1983",
     "First period: month 8 (August), already a single digit.",
     "Second period: day 31, so 3 + 1 = 4.",
@@ -182,14 +250,16 @@ const char* const PersonalDay[] = {
 const char* const PersonalMonth[] = {
     "Add the digits of your birth day, your birth month, the current month and the current "
     "year, then reduce the total to a single digit (11 and 22 are reduced too).",
-    "Example: born August 31, in May 2026: 3 + 1 + 8 + 5 + 2 + 0 + 2 + 6 = 27.",
+    "Example: for someone born on August 31, in May 2026 the digits give "
+    "3 + 1 + 8 + 5 + 2 + 0 + 2 + 6 = 27.",
     "2 + 7 = 9, so May 2026 is a Personal Month 9.",
 };
 
 const char* const PersonalYear[] = {
     "Add the digits of your birth day, your birth month and the year you want to look at, then "
     "reduce the total to a single digit (11 and 22 are reduced too).",
-    "Example: born August 31, for the year 2026: 3 + 1 + 8 + 2 + 0 + 2 + 6 = 22.",
+    "Example: for someone born on August 31, the year 2026 gives "
+    "3 + 1 + 8 + 2 + 0 + 2 + 6 = 22.",
     "The 22 is not kept here: 2 + 2 = 4, so 2026 is a Personal Year 4.",
 };
 

@@ -1,72 +1,76 @@
 #include "content/texts.h"
 
-// A significance paragraph never names its own number: a test by significance shows the name
-// and asks for the paragraph, so the learner has to know what the number stands for.
+// A significance paragraph uses none of the words of its own number's name: a test by
+// significance shows the name and asks for the paragraph, so the learner has to know what the
+// number stands for rather than spot a word. A paragraph may name another number in full
+// where it is built from that one.
 
 namespace corvella::texts {
 
 const char* const Significance[15] = {
     // Life Path Number
-    "The most important number in your chart. Taken from your full date of birth, it "
-    "describes the road you travel through life: the gifts you bring with you, the lessons you "
-    "meet and the kind of experiences that keep coming your way.",
+    "Many teachers hold this to be the most important number of a chart. Worked out from every "
+    "digit of the birth date, it sketches the course your years tend to follow: the strengths "
+    "you start with, the lessons that come back until they are learnt, and the kind of events "
+    "that seem drawn to you.",
     // Destiny / Expression Number
-    "This number comes from every letter of the name you were given at birth. It shows the "
-    "abilities you were born with and what you are meant to do with them: the way you "
-    "naturally work, speak and go after your goals.",
+    "All the letters of the name you received at birth feed this number. It describes the gifts "
+    "you arrived with and what you are here to do with them: how you go about your work, how "
+    "you speak and how you chase the aims you set yourself.",
     // Soul's Urge / Heart's Desire Number
-    "Drawn from the vowels of your birth name, this number speaks of what you long for deep "
-    "inside and of what truly satisfies you, even when you seldom show it to other people.",
+    "The vowels of the birth name, and only they, make up this number. It tells of what you "
+    "most long for, the quiet wish behind your choices that leaves you content when it is met, "
+    "even if you seldom speak of it.",
     // Inner Dreams / Personality Number
-    "Taken from the consonants of your birth name, this number describes the face you show the "
-    "world and the first impression you make: the part of you that others meet before they "
-    "know you well.",
+    "Strangers meet this number first. Built from the consonants of the birth name, it "
+    "describes your manner, your bearing and the impression you leave before anyone knows you "
+    "well.",
     // Birthday Number
-    "Simply the day of the month on which you were born, kept as it is. It points to a special "
-    "talent you carry, one that supports your road through life and that you can call on "
-    "easily whenever you need it.",
+    "The date of the month you were born on, used whole and never reduced, gives this number. "
+    "It adds one particular strength to the picture: something you do with little effort, "
+    "which backs up the larger aims your other numbers describe.",
     // Life Path / Expression Bridge Number
-    "This number measures the gap between your Life Path Number and the number of your full "
-    "name. It suggests what to work on so that the road you travel and the abilities you were "
-    "given pull in the same direction.",
+    "Set the number worked from your date of birth against the one worked from your full name, "
+    "and the gap between them is this number. It points to what needs practice if the gifts of "
+    "your name are to serve the course your years are taking, instead of pulling away from it.",
     // Heart Desire / Personality Bridge Number
-    "This number measures the distance between what you want inside and the way other people "
-    "see you. It hints at how your outward manner can show more of your true wishes, so that "
-    "you feel understood.",
+    "Between the wishes you keep to yourself and the manner people see in you there can be a "
+    "gap; this number measures it. It suggests small changes of behaviour that let others "
+    "glimpse what you really want, which makes you easier to understand.",
     // Balance Number
-    "Found from the initials of your birth name, this number tells you how you tend to react "
-    "when life becomes difficult, and it offers a steady way to keep your calm in times of "
-    "stress or conflict.",
+    "Only the first letters of the birth name go into this number. It is read for the way you "
+    "respond when things go wrong, and it proposes a steadying approach for moments of strain, "
+    "anger or dispute.",
     // Maturity / Realization Number
-    "This number joins your Life Path Number with the number of your full name. Its influence "
-    "grows slowly and is felt from midlife, about the age of forty, onwards, revealing the "
-    "deeper goal that your life has been leading you towards all along.",
+    "Added to the number your whole name gives, your Life Path Number makes this one. Its "
+    "effect grows slowly and is usually said to come into its own from around the age of "
+    "forty, when it shows the aim that your earlier years have been preparing you for.",
     // Pinnacle Number
-    "Four of these numbers each rule a long stretch of your life. The first lasts from birth "
-    "until the age of 36 minus your Life Path Number (as a single digit), the second and third "
-    "last nine years each, and the fourth stays with you for the rest of your life. Each shows "
-    "the opportunities and the mood of its time.",
+    "Four of these numbers mark the high points of a lifetime in turn, each setting the "
+    "openings and the mood of its own years. The first holds until you reach the age of 36 "
+    "less the single digit of your Life Path Number; every later change comes nine years after "
+    "the one before, and the fourth holds to the end.",
     // Challenge Number
-    "Four of these numbers point to weak spots you are asked to overcome at different stages "
-    "of life. They are not punishments: each shows a lesson that turns into a strength once it "
-    "is learnt. The third is the main one and is felt all through your life.",
+    "Alongside each Pinnacle runs one of these four numbers, naming a soft spot you are asked "
+    "to firm up over the same span of years. Effort spent on it pays back as steadiness you can "
+    "count on. The third of the four matters most and is felt at every age.",
     // Life Path Period Number
-    "Your life falls into three long periods: youth up to about 28, the busy middle years up to "
-    "about 56 and the later years after that. Each has its own number, taken from the month, "
-    "the day or the year of your birth, and it colours the mood and the lessons of that part of "
-    "your life.",
+    "Three long stretches divide your years: the formative stretch up to about 28, the "
+    "productive one up to about 56 and the harvest after it. Each takes a number from the "
+    "birth month, day or year in turn, and that number sets the tone and the tasks of its "
+    "stretch.",
     // Personal Day Number
-    "This number changes from one day to the next. It describes the energy of a single day for "
-    "you in particular, so you can pick a good day to start something new, to rest, to talk "
-    "things over or to finish a task.",
+    "Changing every twenty-four hours, this number sets the tone of a single date for you "
+    "alone. Use it to choose a good moment to begin something, to rest, to talk a matter "
+    "through or to finish a job.",
     // Personal Month Number
-    "This number describes the theme of one calendar month in your own cycle. It shows which "
-    "kind of activity the month favours and helps you plan the weeks ahead within the larger "
-    "theme of your year.",
+    "Each of the twelve parts of the calendar gets a theme of its own from this number, a "
+    "smaller cycle turning inside your yearly one. It tells you which kind of work the coming "
+    "weeks favour, so you can plan them well.",
     // Personal Year Number
-    "This number follows a cycle of nine years that starts over at the end of each cycle. It "
-    "describes the main theme of one calendar year for you, from fresh beginnings in the first "
-    "year of the cycle to endings and clearing out in the last.",
+    "Counted in a repeating round of nine, this number gives each turn of the calendar from "
+    "January to December its main theme, from new ventures at the start of the round to "
+    "letting go and tidying up at its end.",
 };
 
 } // namespace corvella::texts

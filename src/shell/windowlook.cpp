@@ -280,9 +280,9 @@ void applyWindowLook(Ui::frmMain& ui)
         setColours(label, {{QPalette::Window, kOrange}, {QPalette::WindowText, kLinkBlue}});
     }
 
-    QFont learnFont = regular;
-    learnFont.setFamily(QStringLiteral("DejaVu Sans Mono"));
-    setPaneLook(ui.RTBLearn, learnFont, kPink, kBlack);
+    // The lessons read in the window's own font; the learn view sets a chart's rows in a
+    // fixed-pitch face where they would not line up in it.
+    setPaneLook(ui.RTBLearn, regular, kPink, kBlack);
     setPaneLook(ui.RTBTestResult, regular, kPink, kBlack);
     for (RichTextPane* answer :
          {ui.txtOption0, ui.txtOption1, ui.txtOption2, ui.txtOption3, ui.txtOption4})

@@ -16,10 +16,11 @@ namespace corvella::numerology {
 //
 // Fixed for all rules: a letter is worth its place in the alphabet reduced into 1..9 (A..I are
 // 1..9, J..R 1..9, S..Z 1..8); A, E, I, O and U are vowels, Y is a vowel when neither letter
-// beside it is one of those five, W is a vowel straight after one of them; a name's parts are
-// its words, and a hyphen or an apostrophe joins, it does not split. A bridge takes a master
-// number as its digit sum (11 as 2, 22 as 4). Pinnacles and challenges start from the birth
-// month, day and year each reduced to one digit. The Birthday Number is the day unreduced.
+// beside it is one of those five (the letter rule, but see ysCountedOtherWay), W as
+// wVowelAfterVowel says; a name's parts are its words, and a hyphen or an apostrophe joins, it
+// does not split. A bridge takes a master number as its digit sum (11 as 2, 22 as 4).
+// Challenges start from the birth month, day and year each reduced to one digit and run on the
+// Pinnacles' spans. The Birthday Number is the day unreduced.
 struct Rules
 {
     // Life Path: every digit of the date added at once; otherwise month, day and year are

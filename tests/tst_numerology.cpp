@@ -84,6 +84,8 @@ private Q_SLOTS:
     void otherMethodLine();
     void spans_data();
     void spans();
+    void periodsByTheFirstPinnacle_data();
+    void periodsByTheFirstPinnacle();
     void yearAhead_data();
     void yearAhead();
     void names_data();
@@ -411,7 +413,7 @@ QString methodWords(const QString& method)
     if (method == QLatin1String("W never a vowel"))
         return QStringLiteral("never count W as a vowel");
     if (method.endsWith(QLatin1String("Y the other way")))
-        return QStringLiteral("decided by the letter rule, not by their sound");
+        return QStringLiteral("decides each Y by the letter rule, not by its sound");
     if (method == QLatin1String("personality at once"))
         return QStringLiteral("add all the consonants of the name at once");
     if (method == QLatin1String("expression by parts"))
@@ -489,7 +491,7 @@ void TestNumerology::otherMethodLine_data()
     QTest::newRow("Y of KATHRYN, Soul's Urge")
         << kathryn << "1983-08-31"
         << "first Y the other way" << int(SoulsUrge) << "4"
-        << "counts the Y of KATHRYN as a vowel (no vowel beside it)";
+        << "counted the Y of KATHRYN as a vowel (no vowel beside it)";
     QTest::newRow("Y of KATHRYN, Personality") << kathryn << "1983-08-31"
                                                << "first Y the other way" << int(Personality) << "9"
                                                << "the Y of KATHRYN";
@@ -498,7 +500,7 @@ void TestNumerology::otherMethodLine_data()
     QTest::newRow("Y of OAKLEY, Soul's Urge")
         << kathryn << "1983-08-31"
         << "second Y the other way" << int(SoulsUrge) << "9"
-        << "counts the Y of OAKLEY as a consonant (it follows E)";
+        << "counted the Y of OAKLEY as a consonant (it follows E)";
     QTest::newRow("Y of OAKLEY, Personality") << kathryn << "1983-08-31"
                                               << "second Y the other way" << int(Personality) << "4"
                                               << "the Y of OAKLEY";
@@ -704,6 +706,43 @@ void TestNumerology::spans()
             qPrintable(marked[0]));
     else
         QVERIFY2(marked[0].contains(QLatin1String("for the rest of life")), qPrintable(marked[0]));
+}
+
+void TestNumerology::periodsByTheFirstPinnacle_data()
+{
+    QTest::addColumn<QString>("lookAt");
+    QTest::addColumn<QString>("inForce");
+    // Life Path 9: the first Pinnacle, and by this method the first period, ends at 27.
+    QTest::newRow("the day before the 27th birthday") << "2017-01-06"
+                                                      << "first";
+    QTest::newRow("the 27th birthday") << "2017-01-07"
+                                       << "second";
+    QTest::newRow("the 54th birthday") << "2044-01-07"
+                                       << "third";
+}
+
+// The other common timing of the periods is named with the ages it gives and the period it
+// puts in force, and is the core's own spans under that rule.
+void TestNumerology::periodsByTheFirstPinnacle()
+{
+    QFETCH(QString, lookAt);
+    QFETCH(QString, inForce);
+    const QDate born(1990, 1, 7);
+    const QDate at = readDate(lookAt);
+    const Chart chart = calculateChart({QStringLiteral("ANN")}, born, at);
+    QCOMPARE(chart.numbers[LifePathPeriod].otherMethods,
+             QStringList{QStringLiteral("Some teachers end the first period with the First "
+                                        "Pinnacle, at age 27, and the second 27 years later, at "
+                                        "age 54; then on %1 the %2 period is in force.")
+                             .arg(spelledDate(at), inForce)});
+    Rules byPinnacles = taughtRules();
+    byPinnacles.periodsFollowPinnacles = true;
+    const Number theirs =
+        calculateChart({QStringLiteral("ANN")}, born, at, byPinnacles).numbers[LifePathPeriod];
+    QCOMPARE(theirs.spans[0].untilAge, 27);
+    QCOMPARE(theirs.spans[1].untilAge, 54);
+    const char* const names[] = {"first", "second", "third"};
+    QCOMPARE(QLatin1String(names[theirs.current]), inForce);
 }
 
 void TestNumerology::yearAhead_data()

@@ -529,10 +529,9 @@ QList<OtherMethod> otherMethods(const QStringList& parts, const Rules& rules)
             other.ysCountedOtherWay << k;
         methods << OtherMethod{
             other,
-            QStringLiteral(
-                "The Ys here were decided by the letter rule, not by their sound: it "
-                "counts %1 as a %2 (%3), and teachers who go by the sound may count it as "
-                "a %4 instead")
+            QStringLiteral("This chart decides each Y by the letter rule, not by its sound: it "
+                           "counted %1 as a %2 (%3). A teacher who goes by the sound and hears it "
+                           "as a %4 would count it the other way")
                 .arg(ys[k].which, vowel ? QStringLiteral("vowel") : QStringLiteral("consonant"),
                      ys[k].why, vowel ? QStringLiteral("consonant") : QStringLiteral("vowel"))};
     }
@@ -810,6 +809,30 @@ Chart calculateChart(const QStringList& nameParts, const QDate& birth, const QDa
                        .arg(method.name, theirs.working.join(QLatin1String("; ")),
                             quoted(theirs.values));
         }
+    }
+    // The other common timing of the periods: the first ends with the First Pinnacle.
+    Rules otherPeriods = rules;
+    otherPeriods.periodsFollowPinnacles = !rules.periodsFollowPinnacles;
+    Number& periods = chart.numbers[LifePathPeriod];
+    const QList<Span> theirs = periodSpans(birth, chart.numbers[LifePath].values[0], otherPeriods);
+    if (theirs[0].untilAge != periods.spans[0].untilAge ||
+        theirs[1].untilAge != periods.spans[1].untilAge) {
+        int current = 0;
+        for (int k = 0; k < theirs.size(); ++k) {
+            if (theirs[k].contains(lookAt))
+                current = k;
+        }
+        const char* const names[] = {"first", "second", "third"};
+        periods.otherMethods
+            << (otherPeriods.periodsFollowPinnacles
+                    ? QStringLiteral("Some teachers end the first period with the First Pinnacle, "
+                                     "at age %1, and the second 27 years later, at age %2")
+                    : QStringLiteral("Many teachers end the first period at age %1 and the second "
+                                     "at age %2"))
+                       .arg(theirs[0].untilAge)
+                       .arg(theirs[1].untilAge) +
+                   QStringLiteral("; then on %1 the %2 period is in force.")
+                       .arg(spelledDate(lookAt), QLatin1String(names[current]));
     }
     return chart;
 }

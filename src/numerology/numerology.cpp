@@ -490,7 +490,9 @@ QList<OtherMethod> otherMethods(const QStringList& parts, const Rules& rules)
                 ws << part;
         }
     }
-    flipped(&Rules::wVowelAfterVowel,
+    if (!ws.isEmpty() || !rules.wVowelAfterVowel)
+        flipped(
+            &Rules::wVowelAfterVowel,
             QStringLiteral("Many teachers count W as a vowel straight after A, E, I, O or U"),
             QStringLiteral("Many teachers never count W as a vowel, so the W after a vowel in %1 "
                            "is a consonant")
@@ -565,8 +567,12 @@ int personalMonth(const QDate& birth, int year, int month, const Rules& rules)
     return reduced(sumOf(personalMonthDigits(birth, year, month)), rules.personalCyclesKeepMasters);
 }
 
-Chart chartByRules(const QStringList& nameParts, const QDate& birth, const QDate& lookAt,
-                   const Rules& rules)
+namespace {
+
+// The chart by these rules; without withTimes, the values and working alone (what another
+// method is compared by): no spans, no year ahead.
+Chart workChart(const QStringList& nameParts, const QDate& birth, const QDate& lookAt,
+                const Rules& rules, bool withTimes)
 {
     Chart chart;
     const QString name = nameParts.join(QLatin1Char(' '));
@@ -672,17 +678,20 @@ Chart chartByRules(const QStringList& nameParts, const QDate& birth, const QDate
         chart.numbers << maturity;
     }
 
-    const QList<Span> spans = pinnacleSpans(birth, lifePath);
-    const QString rule = QStringLiteral("36 - %1 = %2 (%3)")
-                             .arg(reduce(lifePath, false))
-                             .arg(spans[0].untilAge)
-                             .arg(asSingleDigit(QStringLiteral("Life Path"), lifePath));
+    const QList<Span> spans = withTimes ? pinnacleSpans(birth, lifePath) : QList<Span>();
+    const QString rule = withTimes ? QStringLiteral("36 - %1 = %2 (%3)")
+                                         .arg(reduce(lifePath, false))
+                                         .arg(spans[0].untilAge)
+                                         .arg(asSingleDigit(QStringLiteral("Life Path"), lifePath))
+                                   : QString();
     {
         Number pinnacle = pinnacles(birth, rules);
-        setSpans(pinnacle, QStringLiteral("Pinnacle"), spans, lookAt,
-                 QStringLiteral("When each runs: the first from birth until age %1, the next two "
-                                "nine years each, the fourth for the rest of life.")
-                     .arg(rule));
+        if (withTimes)
+            setSpans(
+                pinnacle, QStringLiteral("Pinnacle"), spans, lookAt,
+                QStringLiteral("When each runs: the first from birth until age %1, the next two "
+                               "nine years each, the fourth for the rest of life.")
+                    .arg(rule));
         chart.numbers << pinnacle;
     }
 
@@ -704,11 +713,13 @@ Chart chartByRules(const QStringList& nameParts, const QDate& birth, const QDate
             << QLatin1String("Third Challenge, the main one, from the first two: ") +
                    difference(first, second)
             << QLatin1String("Fourth Challenge, from month and year: ") + difference(month, year);
-        setSpans(challenge, QStringLiteral("Challenge"), spans, lookAt,
-                 QStringLiteral("When each runs: on the spans of the Pinnacles, the first from "
-                                "birth until age %1, the next two nine years each, the fourth for "
-                                "the rest of life.")
-                     .arg(rule));
+        if (withTimes)
+            setSpans(
+                challenge, QStringLiteral("Challenge"), spans, lookAt,
+                QStringLiteral("When each runs: on the spans of the Pinnacles, the first from "
+                               "birth until age %1, the next two nine years each, the fourth for "
+                               "the rest of life.")
+                    .arg(rule));
         chart.numbers << challenge;
     }
 
@@ -730,16 +741,18 @@ Chart chartByRules(const QStringList& nameParts, const QDate& birth, const QDate
                         << QLatin1String("Third period, from the birth ") +
                                labelled("year ", birth.year(), keep);
         const QList<Span> periodAges = periodSpans(birth, lifePath, rules);
-        setSpans(periods, QStringLiteral("period"), periodAges, lookAt,
-                 rules.periodsFollowPinnacles
-                     ? QStringLiteral("When each runs: the first from birth until the First "
-                                      "Pinnacle ends, at age %1, the second for the next 27 years, "
-                                      "the third for the rest of life.")
-                           .arg(periodAges[0].untilAge)
-                     : QStringLiteral("When each runs: the first from birth until age %1, the "
-                                      "second until age %2, the third for the rest of life.")
-                           .arg(periodAges[0].untilAge)
-                           .arg(periodAges[1].untilAge));
+        if (withTimes)
+            setSpans(
+                periods, QStringLiteral("period"), periodAges, lookAt,
+                rules.periodsFollowPinnacles
+                    ? QStringLiteral("When each runs: the first from birth until the First "
+                                     "Pinnacle ends, at age %1, the second for the next 27 years, "
+                                     "the third for the rest of life.")
+                          .arg(periodAges[0].untilAge)
+                    : QStringLiteral("When each runs: the first from birth until age %1, the "
+                                     "second until age %2, the third for the rest of life.")
+                          .arg(periodAges[0].untilAge)
+                          .arg(periodAges[1].untilAge));
         chart.numbers << periods;
     }
 
@@ -771,13 +784,13 @@ Chart chartByRules(const QStringList& nameParts, const QDate& birth, const QDate
                            personalMonthDigits(birth, lookAt.year(), lookAt.month()));
     Number year = cycle(PersonalYear, born + QStringLiteral("; the year %1").arg(lookAt.year()),
                         personalYearDigits(birth, lookAt.year()));
-    for (int later = 1; later <= 2; ++later) {
+    for (int later = 1; withTimes && later <= 2; ++later) {
         const QList<int> digits = personalYearDigits(birth, lookAt.year() + later);
         year.ahead << CycleAhead{PersonalYear, lookAt.year() + later, 0,
                                  reduced(sumOf(digits), keepCycles),
                                  cycleWorking(digits, keepCycles)};
     }
-    for (int month = 1; month <= 12; ++month) {
+    for (int month = 1; withTimes && month <= 12; ++month) {
         const QList<int> digits = personalMonthDigits(birth, lookAt.year(), month);
         year.ahead << CycleAhead{PersonalMonth,
                                  lookAt.year(),
@@ -790,6 +803,14 @@ Chart chartByRules(const QStringList& nameParts, const QDate& birth, const QDate
     return chart;
 }
 
+} // namespace
+
+Chart chartByRules(const QStringList& nameParts, const QDate& birth, const QDate& lookAt,
+                   const Rules& rules)
+{
+    return workChart(nameParts, birth, lookAt, rules, true);
+}
+
 Chart calculateChart(const QStringList& nameParts, const QDate& birth, const QDate& lookAt,
                      const Rules& rules)
 {
@@ -797,7 +818,7 @@ Chart calculateChart(const QStringList& nameParts, const QDate& birth, const QDa
     if (!chart.problem.isEmpty())
         return chart;
     for (const OtherMethod& method : otherMethods(nameParts, rules)) {
-        const Chart other = chartByRules(nameParts, birth, lookAt, method.rules);
+        const Chart other = workChart(nameParts, birth, lookAt, method.rules, false);
         if (!other.problem.isEmpty())
             continue; // another reading of the letters that leaves no vowel or no consonant
         for (int s = 0; s < chart.numbers.size(); ++s) {

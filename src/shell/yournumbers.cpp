@@ -23,6 +23,8 @@
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
 
+#include <system_error>
+
 namespace corvella {
 
 namespace {
@@ -321,6 +323,7 @@ void YourNumbers::showRemembered()
 
 void YourNumbers::cmdForget_Click()
 {
+    waitForRemembering();
     m_name->clear();
     m_birth->clear();
     m_lookAt->setText(isoText(m_services.clock->today()));
@@ -334,7 +337,10 @@ void YourNumbers::cmdForget_Click()
     m_name->setFocus();
 }
 
-YourNumbers::~YourNumbers() = default;
+YourNumbers::~YourNumbers()
+{
+    waitForRemembering();
+}
 
 QLineEdit* YourNumbers::dateField(const QString& objectName, const QString& accessibleName)
 {
@@ -462,9 +468,26 @@ void YourNumbers::cmdCalculate_Click()
                  numerology::spelledDate(lookAt));
     writeChart(chart, heading, name, m_content, *m_chart);
     // A look at the day itself opens on the new day next time.
-    const QString lookAtTyped = m_lookAt->text().trimmed();
-    saveRememberedPerson({m_name->text(), m_birth->text().trimmed(),
-                          lookAt == m_services.clock->today() ? QString() : lookAtTyped});
+    remember({m_name->text(), m_birth->text().trimmed(),
+              lookAt == m_services.clock->today() ? QString() : m_lookAt->text().trimmed()});
+}
+
+// The file is synced to the disk, which can take a while on a busy one: it is written on a
+// thread of its own, one write at a time, so the chart is on screen without waiting for it.
+void YourNumbers::remember(const RememberedPerson& person)
+{
+    waitForRemembering();
+    try {
+        m_remembering = std::async(std::launch::async, saveRememberedPerson, person);
+    } catch (const std::system_error&) { // no thread to be had
+        saveRememberedPerson(person);
+    }
+}
+
+void YourNumbers::waitForRemembering()
+{
+    if (m_remembering.valid())
+        m_remembering.get();
 }
 
 void YourNumbers::cmdPrint_Click()

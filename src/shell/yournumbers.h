@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <future>
 #include <memory>
 
 class QLabel;
@@ -17,6 +18,7 @@ namespace corvella {
 
 class ClipboardGuard;
 class RichTextPane;
+struct RememberedPerson;
 
 // Writes a chart into a pane: for each number its name and values in bold, the working, when
 // each value runs, the other methods' values, then what each value means, and under the Personal
@@ -55,6 +57,8 @@ private:
     void buildLook();
     void refuse(const QString& message, QWidget* field);
     void showRemembered();
+    void remember(const RememberedPerson& person);
+    void waitForRemembering();
 
     Services m_services;
     ContentTables m_content;
@@ -70,6 +74,7 @@ private:
     // Composes the printed copy; never shown.
     RichTextPane* m_printCopy = nullptr;
     std::unique_ptr<ClipboardGuard> m_clipboardGuard;
+    std::future<bool> m_remembering;
 };
 
 } // namespace corvella

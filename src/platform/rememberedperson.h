@@ -13,6 +13,11 @@ struct RememberedPerson
     QString name;
     QString birth;  // as typed, "yyyy-MM-dd"
     QString lookAt; // as typed, "yyyy-MM-dd"; empty when the chart looked at the day it was made
+
+    bool operator==(const RememberedPerson& other) const
+    {
+        return name == other.name && birth == other.birth && lookAt == other.lookAt;
+    }
 };
 
 // programDataFolder() + "/your-numbers.txt"; nothing when it is absent or cannot be read (not

@@ -324,6 +324,7 @@ void YourNumbers::showRemembered()
 void YourNumbers::cmdForget_Click()
 {
     waitForRemembering();
+    m_lastRemembered.reset();
     m_name->clear();
     m_birth->clear();
     m_lookAt->setText(isoText(m_services.clock->today()));
@@ -473,21 +474,43 @@ void YourNumbers::cmdCalculate_Click()
 }
 
 // The file is synced to the disk, which can take a while on a busy one: it is written on a
-// thread of its own, one write at a time, so the chart is on screen without waiting for it.
+// thread of its own, so the chart is on screen without waiting for it. One write runs at a time;
+// what comes meanwhile waits, and only the latest of it is written. The same again is not
+// written at all.
 void YourNumbers::remember(const RememberedPerson& person)
 {
-    waitForRemembering();
+    std::unique_lock<std::mutex> lock(m_rememberMutex);
+    if (m_lastRemembered && *m_lastRemembered == person)
+        return;
+    m_lastRemembered = person;
+    m_toRemember = person;
+    if (m_rememberRunning)
+        return;
+    m_rememberRunning = true;
+    const auto writeAll = [this] {
+        std::unique_lock<std::mutex> held(m_rememberMutex);
+        while (m_toRemember) {
+            const RememberedPerson next = *m_toRemember;
+            m_toRemember.reset();
+            held.unlock();
+            saveRememberedPerson(next);
+            held.lock();
+        }
+        m_rememberRunning = false;
+    };
+    lock.unlock();
+    waitForRemembering(); // an earlier thread that has finished its work
     try {
-        m_remembering = std::async(std::launch::async, saveRememberedPerson, person);
+        m_remembering = std::async(std::launch::async, writeAll);
     } catch (const std::system_error&) { // no thread to be had
-        saveRememberedPerson(person);
+        writeAll();
     }
 }
 
 void YourNumbers::waitForRemembering()
 {
     if (m_remembering.valid())
-        m_remembering.get();
+        m_remembering.wait();
 }
 
 void YourNumbers::cmdPrint_Click()

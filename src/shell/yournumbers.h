@@ -2,12 +2,15 @@
 
 #include "content/modLearnNumerology.h"
 #include "numerology/numerology.h"
+#include "platform/rememberedperson.h"
 #include "platform/services.h"
 
 #include <QDialog>
 
 #include <future>
 #include <memory>
+#include <mutex>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -18,7 +21,6 @@ namespace corvella {
 
 class ClipboardGuard;
 class RichTextPane;
-struct RememberedPerson;
 
 // Writes a chart into a pane: for each number its name and values in bold, the working, when
 // each value runs, the other methods' values, then what each value means, and under the Personal
@@ -74,7 +76,12 @@ private:
     // Composes the printed copy; never shown.
     RichTextPane* m_printCopy = nullptr;
     std::unique_ptr<ClipboardGuard> m_clipboardGuard;
-    std::future<bool> m_remembering;
+    // The name and dates, written on a thread of their own (see remember()).
+    std::future<void> m_remembering;
+    std::mutex m_rememberMutex;
+    std::optional<RememberedPerson> m_toRemember;
+    std::optional<RememberedPerson> m_lastRemembered;
+    bool m_rememberRunning = false;
 };
 
 } // namespace corvella

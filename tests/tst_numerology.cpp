@@ -80,6 +80,7 @@ private Q_SLOTS:
     void publicCharts();
     void edgeCharts_data();
     void edgeCharts();
+    void onePartName();
     void otherMethodLine_data();
     void otherMethodLine();
     void spans_data();
@@ -359,6 +360,24 @@ void TestNumerology::edgeCharts_data()
         << someone << "2000-02-29" << int(LifePath) << QList<int>{6};
     QTest::newRow("year one") << someone << "0001-01-01" << int(LifePath) << QList<int>{3};
     QTest::newRow("year 9999") << someone << "9999-12-31" << int(LifePath) << QList<int>{7};
+}
+
+// A name of one part is worked as one part: the Personality adds its consonants once, with no
+// "Together" line, and the Balance has one initial and no sum.
+void TestNumerology::onePartName()
+{
+    const Chart chart =
+        chartOf(QStringLiteral("Lynn"), QStringLiteral("2000-01-01"), QStringLiteral("2026-01-01"));
+    QCOMPARE(chart.numbers[Balance].working,
+             QStringList{QStringLiteral("The initial of LYNN is L: L = 3")});
+    QCOMPARE(chart.numbers[Personality].working,
+             (QStringList{QStringLiteral("The consonants of LYNN: L, N, N"),
+                          QStringLiteral("LYNN: 3 + 5 + 5 = 13"), QStringLiteral("1 + 3 = 4")}));
+    // A hyphenated name is one part too.
+    const Chart joined = chartOf(QStringLiteral("Mary-Jane"), QStringLiteral("2000-01-01"),
+                                 QStringLiteral("2026-01-01"));
+    QCOMPARE(joined.numbers[Balance].working.first(),
+             QStringLiteral("The initial of MARYJANE is M: M = 4"));
 }
 
 void TestNumerology::edgeCharts()

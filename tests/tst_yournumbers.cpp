@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include <sys/stat.h>
+
 using namespace corvella;
 using namespace corvella::testing;
 
@@ -580,7 +582,7 @@ void TestYourNumbers::remembersWhatWasTyped()
                                     "ez\n"));
     QCOMPARE(QFileInfo(programDataFolder()).permissions() & 0x0077, QFileDevice::Permissions());
 
-    // A refused input is not remembered.
+    // A refused input is not remembered, nor is the same again written again.
     Opened o;
     QCOMPARE(o.field("txtName")->text(), QString::fromUtf8("Zoë Núñez"));
     QCOMPARE(o.field("txtBirth")->text(), QStringLiteral("2000-02-29"));
@@ -589,6 +591,23 @@ void TestYourNumbers::remembersWhatWasTyped()
     QTest::keyClick(o.field("txtName"), Qt::Key_Return);
     QCOMPARE(o.f.messages().size(), 1);
     QCOMPARE(loadRememberedPerson()->name, QString::fromUtf8("Zoë Núñez"));
+    const QString path = programDataFolder() + QStringLiteral("/your-numbers.txt");
+    const auto inode = [&path] {
+        struct stat status;
+        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+    };
+    o.type("txtName", QStringLiteral("Ann Lee"));
+    QTest::keyClick(o.field("txtName"), Qt::Key_Return);
+    QTRY_COMPARE(loadRememberedPerson()->name, QStringLiteral("Ann Lee"));
+    const auto written = inode();
+    QTest::keyClick(o.field("txtName"), Qt::Key_Return);
+    QTest::qWait(200);
+    QCOMPARE(inode(), written);
+    // Each write is a new file renamed over the old one, so a write would have shown.
+    o.type("txtName", QStringLiteral("Ann Roe"));
+    QTest::keyClick(o.field("txtName"), Qt::Key_Return);
+    QTRY_COMPARE(loadRememberedPerson()->name, QStringLiteral("Ann Roe"));
+    QVERIFY(inode() != written);
 }
 
 void TestYourNumbers::forgetClearsFieldsAndFile()

@@ -806,9 +806,9 @@ Chart workChart(const QStringList& nameParts, const QDate& birth, const QDate& l
 } // namespace
 
 Chart chartByRules(const QStringList& nameParts, const QDate& birth, const QDate& lookAt,
-                   const Rules& rules)
+                   const Rules& rules, bool withTimes)
 {
-    return workChart(nameParts, birth, lookAt, rules, true);
+    return workChart(nameParts, birth, lookAt, rules, withTimes);
 }
 
 Chart calculateChart(const QStringList& nameParts, const QDate& birth, const QDate& lookAt,

@@ -181,8 +181,9 @@ struct Chart
 // says where another common method gives another value (otherMethods).
 Chart calculateChart(const QStringList& nameParts, const QDate& birth, const QDate& lookAt,
                      const Rules& rules = taughtRules());
-// The same by these rules alone, without the notes on other methods.
+// The same by these rules alone, without the notes on other methods; without withTimes, the
+// values and working only (no spans, no year ahead), as another method is compared by.
 Chart chartByRules(const QStringList& nameParts, const QDate& birth, const QDate& lookAt,
-                   const Rules& rules = taughtRules());
+                   const Rules& rules = taughtRules(), bool withTimes = true);
 
 } // namespace corvella::numerology

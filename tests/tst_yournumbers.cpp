@@ -1,19 +1,26 @@
 #include "support/mainwindowfixture.h"
 
 #include "numerology/numerology.h"
+#include "platform/rememberedperson.h"
 #include "platform/richtextpane.h"
+#include "platform/userfolders.h"
 #include "quiz/printcopy.h"
 #include "shell/yournumbers.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCalendarWidget>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+
+#include <sys/stat.h>
 
 using namespace corvella;
 using namespace corvella::testing;
@@ -59,10 +66,10 @@ struct Opened
     QStringList lines() const { return pane()->toPlainText().split(QLatin1Char('\n')); }
 };
 
-QStringList headingLines(const RichTextPane* pane)
+QStringList headingLines(const QTextDocument* document)
 {
     QStringList headings;
-    for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         if (!block.text().isEmpty() &&
             block.begin().fragment().charFormat().fontWeight() == QFont::Bold)
             headings << block.text();
@@ -77,6 +84,8 @@ class TestYourNumbers : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
+    void init();
     void fileMenuGainsTheEntry();
     void opensBesideTheMainWindowOnceAtATime();
     void staysOnTheScreen();
@@ -92,7 +101,27 @@ private Q_SLOTS:
     void calendarFillsTheField();
     void printOffersTheDialog();
     void paneFollowsTheClipboardRule();
+    void rememberedFile_data();
+    void rememberedFile();
+    void remembersWhatWasTyped_data();
+    void remembersWhatWasTyped();
+    void forgetClearsFieldsAndFile();
+
+private:
+    QTemporaryDir m_data;
 };
+
+// The remembered name goes to a folder of the test's own, and each test starts without one.
+void TestYourNumbers::initTestCase()
+{
+    QVERIFY(m_data.isValid());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.path() + QStringLiteral("/data")));
+}
+
+void TestYourNumbers::init()
+{
+    QVERIFY(forgetRememberedPerson());
+}
 
 void TestYourNumbers::fileMenuGainsTheEntry()
 {
@@ -181,16 +210,17 @@ void TestYourNumbers::chartByKeyboard()
     }
     Q_UNUSED(content);
     // Exactly the fifteen headings are bold, in the catalogue's order.
-    QCOMPARE(headingLines(o.pane()), expected);
+    QCOMPARE(headingLines(o.pane()->document()), expected);
     QCOMPARE(expected.first(), QStringLiteral("Life Path Number: 7"));
     QCOMPARE(expected[numerology::Pinnacle], QStringLiteral("Pinnacle Number: 7, 6, 4, 1"));
 
-    // Each heading is followed by its working and then by the meanings of its values.
+    // Each heading is followed by its working, when each value runs, the other methods' values
+    // and then by the meanings of its values.
     const QStringList lines = o.lines();
     for (const numerology::Number& number : chart.numbers) {
         int at = lines.indexOf(expected[number.subject]);
         QVERIFY(at >= 0);
-        for (const QString& working : number.working)
+        for (const QString& working : number.working + number.timing + number.otherMethods)
             QCOMPARE(lines.value(++at), working);
         if (number.values.size() == 1) {
             QCOMPARE(lines.value(++at), QLatin1String("Meaning: ") +
@@ -205,7 +235,35 @@ void TestYourNumbers::chartByKeyboard()
                              .arg(meaningOf(loaded, number.subject, number.values[k])));
         }
         QVERIFY(!meaningOf(loaded, number.subject, number.values[0]).isEmpty());
+        if (number.subject != numerology::PersonalYear)
+            continue;
+        // Under the Personal Year, the year ahead: two years, then the twelve months.
+        QCOMPARE(lines.value(++at), QStringLiteral("The year ahead:"));
+        for (const numerology::CycleAhead& cycle : number.ahead) {
+            if (cycle.month == 1)
+                QVERIFY(lines.value(++at).startsWith(QLatin1String("The Personal Months of 2025")));
+            const QString line = lines.value(++at);
+            const QString meaning = QLatin1String(": ") + shortMeaningOfCycle(cycle.value);
+            QVERIFY2(line.endsWith(meaning), qPrintable(line));
+            if (cycle.month == 0)
+                QCOMPARE(line, QStringLiteral("%1, Personal Year %2 (%3)")
+                                       .arg(cycle.year)
+                                       .arg(cycle.value)
+                                       .arg(cycle.working) +
+                                   meaning);
+            else
+                QCOMPARE(line,
+                         QStringLiteral("%1, %2%3")
+                                 .arg(QLocale::c().monthName(cycle.month))
+                                 .arg(cycle.value)
+                                 .arg(cycle.month == 3 ? QStringLiteral(" (now)") : QString()) +
+                             meaning);
+        }
     }
+    // The Pinnacle in force on March 17, 2025, at 44 for Life Path 7 (until 29, 38, 47): the
+    // third.
+    QVERIFY(lines.contains(QStringLiteral("Third Pinnacle (4): from age 38 until age 47, October "
+                                          "24, 2018 to October 23, 2027 (now)")));
     // It opens at its top, and keyboard scrolling starts there too.
     QCOMPARE(o.pane()->textCursor().position(), 0);
     QCOMPARE(o.pane()->verticalScrollBar()->value(), o.pane()->verticalScrollBar()->minimum());
@@ -296,11 +354,12 @@ void TestYourNumbers::badInput()
     QFETCH(QString, named);
     QFETCH(QString, focused);
     Opened o;
-    // A good chart first: a refused input must not leave it standing beside the new input.
+    // A good chart first: a refused input leaves it on screen, untouched, beside the message.
     o.type("txtName", QStringLiteral("Holly Norris"));
     o.type("txtBirth", QStringLiteral("1980-10-24"));
     QTest::keyClick(o.field("txtBirth"), Qt::Key_Return);
-    QVERIFY(!o.pane()->toPlainText().isEmpty());
+    const QString chart = o.pane()->toPlainText();
+    QVERIFY(chart.startsWith(QLatin1String("HOLLY NORRIS, born October 24, 1980")));
 
     o.type("txtName", name);
     o.type("txtBirth", birth);
@@ -309,7 +368,8 @@ void TestYourNumbers::badInput()
     QCOMPARE(o.f.fakes.messages.shown.size(), 1);
     QCOMPARE(o.f.fakes.messages.shown[0].kind, QStringLiteral("error"));
     QVERIFY2(o.f.messages()[0].contains(named), qPrintable(o.f.messages()[0]));
-    QVERIFY(o.pane()->toPlainText().isEmpty());
+    QCOMPARE(o.pane()->toPlainText(), chart);
+    QCOMPARE(headingLines(o.pane()->document()).size(), int(numerology::NumberCount));
     QCOMPARE(o.field("txtName")->text(), name);
     QCOMPARE(o.field("txtBirth")->text(), birth);
     QCOMPARE(o.field("txtLookAt")->text(), lookAt);
@@ -324,7 +384,7 @@ void TestYourNumbers::accentsAreNamed()
     QTest::keyClick(o.field("txtBirth"), Qt::Key_Return);
     QVERIFY(o.f.messages().isEmpty());
     QVERIFY(o.lines().contains(
-        QString::fromUtf8("Accented letters were read as plain ones: ë as E, ú as U, ñ as N.")));
+        QString::fromUtf8("Letters read as plain ones: ë as E, ú as U, ñ as N.")));
     QVERIFY(o.lines().contains(QStringLiteral("Destiny / Expression Number: 9")));
 }
 
@@ -334,12 +394,13 @@ void TestYourNumbers::tabOrderAndNames()
     QVERIFY(QTest::qWaitForWindowActive(o.window));
     o.field("txtName")->setFocus();
     QStringList order{QApplication::focusWidget()->objectName()};
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < 7; ++k) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         order << QApplication::focusWidget()->objectName();
     }
     QCOMPARE(order.join(QLatin1Char(' ')),
-             QStringLiteral("txtName txtBirth txtLookAt cmdCalculate RTBChart cmdPrint cmdClose"));
+             QStringLiteral(
+                 "txtName txtBirth txtLookAt cmdCalculate RTBChart cmdPrint cmdForget cmdClose"));
 
     QCOMPARE(o.field("txtName")->accessibleName(), QStringLiteral("Full name at birth"));
     QCOMPARE(o.field("txtBirth")->accessibleName(), QStringLiteral("Date of birth"));
@@ -394,9 +455,15 @@ void TestYourNumbers::calendarFillsTheField()
     QVERIFY(calendar);
     QTRY_VERIFY(calendar->isVisible());
     QCOMPARE(calendar->selectedDate(), QDate(1962, 7, 3));
-    // One day on with the arrow key, and Enter takes it.
-    QWidget* grid = calendar->focusWidget();
+    // A screen reader meets the pop-up through its focused grid of days, named for the field.
+    QWidget* grid = QApplication::focusWidget();
     QVERIFY(grid);
+    QVERIFY(calendar->isAncestorOf(grid));
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(grid);
+    QVERIFY(read);
+    QCOMPARE(read->text(QAccessible::Name), QStringLiteral("Choose the date of birth"));
+    QCOMPARE(calendar->accessibleName(), QStringLiteral("Choose the date of birth"));
+    // One day on with the arrow key, and Enter takes it.
     QTest::keyClick(grid, Qt::Key_Right);
     QTest::keyClick(grid, Qt::Key_Return);
     QCOMPARE(o.field("txtBirth")->text(), QStringLiteral("1962-07-04"));
@@ -423,6 +490,10 @@ void TestYourNumbers::printOffersTheDialog()
     QCOMPARE(printed, attribution + QLatin1String("\n\n") + o.pane()->toPlainText() +
                           QLatin1String("\n\n") + attribution);
     QVERIFY(o.f.fakes.printer.jobs.isEmpty()); // never straight to the default printer
+    // The page keeps the screen's headings in bold, and only them.
+    const auto* copy = o.window->findChild<RichTextPane*>(QStringLiteral("RTBPrintCopy"));
+    QCOMPARE(headingLines(copy->document()), headingLines(o.pane()->document()));
+    QCOMPARE(headingLines(copy->document()).size(), int(numerology::NumberCount));
 }
 
 void TestYourNumbers::paneFollowsTheClipboardRule()
@@ -437,6 +508,125 @@ void TestYourNumbers::paneFollowsTheClipboardRule()
     clipboard.hasClipboard = true;
     QTest::mouseMove(o.pane()->viewport(), QPoint(20, 20));
     QVERIFY(!clipboard.hasClipboard);
+}
+
+void TestYourNumbers::rememberedFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("as written") << QByteArray(
+                                       "# a comment\nformat=1\nname=Zoë Núñez\nbirth=2000-02-29\n"
+                                       "lookAt=\n")
+                                << true << QString::fromUtf8("Zoë Núñez");
+    QTest::newRow("an equals sign in the name")
+        << QByteArray("format=1\nname=A=B\nbirth=2000-02-29\nlookAt=2026-01-01\n") << true << "A=B";
+    QTest::newRow("another format") << QByteArray("format=2\nname=Ann\n") << false << "";
+    QTest::newRow("no format line") << QByteArray("name=Ann\n") << false << "";
+    QTest::newRow("not UTF-8") << QByteArray("format=1\nname=\xff\xfe\n") << false << "";
+    QTest::newRow("a NUL byte") << QByteArray("format=1\nname=A\0nn\n", 19) << false << "";
+    QTest::newRow("too large") << QByteArray("format=1\nname=") + QByteArray(20000, 'a') << false
+                               << "";
+}
+
+// The file is read as written, and anything else is passed over as absent.
+void TestYourNumbers::rememberedFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, read);
+    QFETCH(QString, name);
+    QVERIFY(QDir().mkpath(programDataFolder()));
+    QFile file(programDataFolder() + QStringLiteral("/your-numbers.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    const std::optional<RememberedPerson> person = loadRememberedPerson();
+    QCOMPARE(person.has_value(), read);
+    if (read)
+        QCOMPARE(person->name, name);
+}
+
+void TestYourNumbers::remembersWhatWasTyped_data()
+{
+    QTest::addColumn<QString>("lookAt");
+    QTest::addColumn<QString>("reopensWith");
+    // Today's date (the fake clock's) is not kept: the next opening looks at its own today.
+    QTest::newRow("today") << "2026-12-07"
+                           << "";
+    QTest::newRow("another day") << "2030-01-01"
+                                 << "2030-01-01";
+}
+
+void TestYourNumbers::remembersWhatWasTyped()
+{
+    QFETCH(QString, lookAt);
+    QFETCH(QString, reopensWith);
+    {
+        Opened o;
+        QVERIFY(!loadRememberedPerson()); // nothing before a chart is calculated
+        o.type("txtName", QString::fromUtf8("Zoë Núñez"));
+        o.type("txtBirth", QStringLiteral("2000-02-29"));
+        QVERIFY(!loadRememberedPerson()); // nor while typing
+        o.type("txtLookAt", lookAt);
+        QTest::keyClick(o.field("txtLookAt"), Qt::Key_Return);
+        QVERIFY(o.f.messages().isEmpty());
+    }
+    const std::optional<RememberedPerson> person = loadRememberedPerson();
+    QVERIFY(person);
+    QCOMPARE(person->name, QString::fromUtf8("Zoë Núñez"));
+    QCOMPARE(person->birth, QStringLiteral("2000-02-29"));
+    QCOMPARE(person->lookAt, reopensWith);
+    QFile file(programDataFolder() + QStringLiteral("/your-numbers.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("\nname=Zo\xc3\xab N\xc3\xba\xc3\xb1"
+                                    "ez\n"));
+    QCOMPARE(QFileInfo(programDataFolder()).permissions() & 0x0077, QFileDevice::Permissions());
+
+    // A refused input is not remembered, nor is the same again written again.
+    Opened o;
+    QCOMPARE(o.field("txtName")->text(), QString::fromUtf8("Zoë Núñez"));
+    QCOMPARE(o.field("txtBirth")->text(), QStringLiteral("2000-02-29"));
+    QCOMPARE(o.field("txtLookAt")->text(), reopensWith.isEmpty() ? lookAt : reopensWith);
+    o.type("txtName", QStringLiteral("Ann 2nd"));
+    QTest::keyClick(o.field("txtName"), Qt::Key_Return);
+    QCOMPARE(o.f.messages().size(), 1);
+    QCOMPARE(loadRememberedPerson()->name, QString::fromUtf8("Zoë Núñez"));
+    const QString path = programDataFolder() + QStringLiteral("/your-numbers.txt");
+    const auto inode = [&path] {
+        struct stat status;
+        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+    };
+    o.type("txtName", QStringLiteral("Ann Lee"));
+    QTest::keyClick(o.field("txtName"), Qt::Key_Return);
+    QTRY_COMPARE(loadRememberedPerson()->name, QStringLiteral("Ann Lee"));
+    const auto written = inode();
+    QTest::keyClick(o.field("txtName"), Qt::Key_Return);
+    QTest::qWait(200);
+    QCOMPARE(inode(), written);
+    // Each write is a new file renamed over the old one, so a write would have shown.
+    o.type("txtName", QStringLiteral("Ann Roe"));
+    QTest::keyClick(o.field("txtName"), Qt::Key_Return);
+    QTRY_COMPARE(loadRememberedPerson()->name, QStringLiteral("Ann Roe"));
+    QVERIFY(inode() != written);
+}
+
+void TestYourNumbers::forgetClearsFieldsAndFile()
+{
+    Opened o;
+    QVERIFY(QTest::qWaitForWindowActive(o.window));
+    o.type("txtName", QStringLiteral("Holly Norris"));
+    o.type("txtBirth", QStringLiteral("1980-10-24"));
+    o.type("txtLookAt", QStringLiteral("2030-01-01"));
+    QTest::keyClick(o.field("txtLookAt"), Qt::Key_Return);
+    QTRY_VERIFY(loadRememberedPerson()); // written on a thread of its own
+    QTest::keyClick(o.field("txtName"), Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(!QFile::exists(programDataFolder() + QStringLiteral("/your-numbers.txt")));
+    QCOMPARE(o.field("txtName")->text(), QString());
+    QCOMPARE(o.field("txtBirth")->text(), QString());
+    QCOMPARE(o.field("txtLookAt")->text(), QStringLiteral("2026-12-07"));
+    QCOMPARE(o.pane()->toPlainText(), QString());
+    QCOMPARE(o.window->focusWidget(), o.field("txtName"));
+    QVERIFY(o.f.messages().isEmpty());
 }
 
 QTEST_MAIN(TestYourNumbers)

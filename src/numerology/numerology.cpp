@@ -11,20 +11,63 @@ namespace {
 
 const QString Plus = QStringLiteral(" + ");
 
-bool isMaster(int n)
+// Which totals a reduction stops at besides single digits: 11 and 22, and 33 when with33.
+struct Keep
 {
-    return n == 11 || n == 22;
+    bool masters = false;
+    bool with33 = false;
+    Keep(bool keepMasters) : masters(keepMasters) {} // NOLINT: a plain bool means 11 and 22
+    Keep(bool keepMasters, bool keep33) : masters(keepMasters), with33(keepMasters && keep33) {}
+    explicit operator bool() const { return masters; }
+};
+
+bool isMaster(int n, Keep keep)
+{
+    return keep.masters && (n == 11 || n == 22 || (keep.with33 && n == 33));
 }
 
-bool stops(int n, bool keepMasters)
+bool stops(int n, Keep keep)
 {
-    return n <= 9 || (keepMasters && isMaster(n));
+    return n <= 9 || isMaster(n, keep);
+}
+
+int reduced(int n, Keep keep)
+{
+    while (!stops(n, keep))
+        n = digitSum(n);
+    return n;
 }
 
 bool isPlainVowel(QChar c)
 {
     return c == QLatin1Char('A') || c == QLatin1Char('E') || c == QLatin1Char('I') ||
            c == QLatin1Char('O') || c == QLatin1Char('U');
+}
+
+// Ł as L, Ø as O, ß as SS, Æ as AE, Œ as OE, Đ and Ð as D, Þ as TH, in either case.
+QString plainReading(QChar c)
+{
+    switch (c.toUpper().unicode()) {
+    case 0x0141:
+        return QStringLiteral("L");
+    case 0x00D8:
+        return QStringLiteral("O");
+    case 0x1E9E:
+        return QStringLiteral("SS");
+    case 0x00C6:
+        return QStringLiteral("AE");
+    case 0x0152:
+        return QStringLiteral("OE");
+    case 0x0110:
+    case 0x00D0:
+        return QStringLiteral("D");
+    case 0x00DE:
+        return QStringLiteral("TH");
+    default:
+        break;
+    }
+    // ß has no single upper-case letter of its own in QChar's tables.
+    return c == QChar(0x00DF) ? QStringLiteral("SS") : QString();
 }
 
 QList<int> digitsOf(int n)
@@ -73,10 +116,10 @@ QString difference(int a, int b)
 }
 
 // Each addition of digits on the way from n to its reduced form: "6 + 6 = 12", "1 + 2 = 3".
-QStringList reductionSteps(int n, bool keepMasters)
+QStringList reductionSteps(int n, Keep keep)
 {
     QStringList steps;
-    while (!stops(n, keepMasters)) {
+    while (!stops(n, keep)) {
         const QList<int> digits = digitsOf(n);
         steps << added(digits);
         n = sumOf(digits);
@@ -92,24 +135,24 @@ QString masterNote(int n)
 const QString KeptMaster = QStringLiteral(", a master number, so it is left as %1");
 
 // What follows a total on the same line: nothing, ", 1 + 4 = 5", or the kept master number.
-QString continuation(int total, bool keepMasters)
+QString continuation(int total, Keep keep)
 {
     QString text;
-    for (const QString& step : reductionSteps(total, keepMasters))
+    for (const QString& step : reductionSteps(total, keep))
         text += QLatin1String(", ") + step;
-    const int result = reduce(total, keepMasters);
-    if (keepMasters && isMaster(result))
+    const int result = reduced(total, keep);
+    if (isMaster(result, keep))
         text += KeptMaster.arg(result);
     return text;
 }
 
 // "24 = 2 + 4 = 6"-like text for inline use: "2 + 4 = 6", "1 + 9 + 8 + 0 = 18, 1 + 8 = 9",
 // or just the number when there is nothing to add. A kept master number says so.
-QString reducedInline(int n, bool keepMasters)
+QString reducedInline(int n, Keep keep)
 {
-    QStringList steps = reductionSteps(n, keepMasters);
-    const int result = reduce(n, keepMasters);
-    if (keepMasters && isMaster(result)) {
+    QStringList steps = reductionSteps(n, keep);
+    const int result = reduced(n, keep);
+    if (isMaster(result, keep)) {
         if (steps.isEmpty())
             return masterNote(result);
         steps.last() += KeptMaster.arg(result);
@@ -118,11 +161,11 @@ QString reducedInline(int n, bool keepMasters)
 }
 
 // The lines that follow a total: one per step, the last naming a kept master number.
-QStringList reductionLines(int total, bool keepMasters)
+QStringList reductionLines(int total, Keep keep)
 {
-    QStringList lines = reductionSteps(total, keepMasters);
-    const int result = reduce(total, keepMasters);
-    if (keepMasters && isMaster(result)) {
+    QStringList lines = reductionSteps(total, keep);
+    const int result = reduced(total, keep);
+    if (isMaster(result, keep)) {
         if (lines.isEmpty())
             lines << masterNote(result);
         else
@@ -141,12 +184,30 @@ QString listed(const QStringList& items)
 
 enum class Letters { All, Vowels, Consonants };
 
-QList<int> valuesIn(const QString& word, Letters which, QStringList* letters = nullptr)
+// For each letter of each part, whether it counts as a vowel under these rules.
+QList<QList<bool>> vowelsOf(const QStringList& parts, const Rules& rules)
+{
+    QList<QList<bool>> result;
+    int y = 0;
+    for (const QString& part : parts) {
+        QList<bool> vowels;
+        for (int i = 0; i < part.size(); ++i) {
+            bool vowel = isVowelAt(part, i, rules.wVowelAfterVowel);
+            if (part.at(i) == QLatin1Char('Y') && rules.ysCountedOtherWay.contains(y++))
+                vowel = !vowel;
+            vowels << vowel;
+        }
+        result << vowels;
+    }
+    return result;
+}
+
+QList<int> valuesIn(const QString& word, const QList<bool>& vowels, Letters which,
+                    QStringList* letters = nullptr)
 {
     QList<int> values;
     for (int i = 0; i < word.size(); ++i) {
-        const bool vowel = isVowelAt(word, i);
-        if (which == Letters::All || (which == Letters::Vowels) == vowel) {
+        if (which == Letters::All || (which == Letters::Vowels) == vowels.at(i)) {
             values << letterValue(word.at(i));
             if (letters)
                 *letters << QString(word.at(i));
@@ -163,14 +224,15 @@ struct NameNumber
 
 // Expression, Soul's Urge or Personality: the chosen letters of the whole name added, or each
 // part's total reduced first and the parts then added.
-NameNumber nameNumber(const QStringList& parts, Letters which, bool partsFirst, bool keep)
+NameNumber nameNumber(const QStringList& parts, const QList<QList<bool>>& vowels, Letters which,
+                      bool partsFirst, Keep keep)
 {
     NameNumber result;
     const QString name = parts.join(QLatin1Char(' '));
     QStringList letters;
     QList<int> all;
-    for (const QString& part : parts)
-        all << valuesIn(part, which, &letters);
+    for (int p = 0; p < parts.size(); ++p)
+        all << valuesIn(parts[p], vowels[p], which, &letters);
     if (which == Letters::Vowels)
         result.working
             << QStringLiteral("The vowels of %1: %2").arg(name, letters.join(QLatin1String(", ")));
@@ -181,41 +243,42 @@ NameNumber nameNumber(const QStringList& parts, Letters which, bool partsFirst, 
     if (!partsFirst || parts.size() == 1) {
         result.working << name + QLatin1String(": ") + added(all);
         result.working << reductionLines(sumOf(all), keep);
-        result.value = reduce(sumOf(all), keep);
+        result.value = reduced(sumOf(all), keep);
         return result;
     }
     QList<int> partValues;
-    for (const QString& part : parts) {
-        const QList<int> values = valuesIn(part, which);
+    for (int p = 0; p < parts.size(); ++p) {
+        const QList<int> values = valuesIn(parts[p], vowels[p], which);
         if (values.isEmpty()) {
-            result.working << part + QLatin1String(": none, so 0");
+            result.working << parts[p] + QLatin1String(": none, so 0");
             partValues << 0;
             continue;
         }
         // A part goes into the sum as its single digit: 11 counts as 2 and 22 as 4.
         const int total = sumOf(values);
-        result.working << part + QLatin1String(": ") + added(values) + continuation(total, false);
+        result.working << parts[p] + QLatin1String(": ") + added(values) +
+                              continuation(total, false);
         partValues << reduce(total, false);
     }
     const int total = sumOf(partValues);
     result.working << QLatin1String("Together: ") + added(partValues) + continuation(total, keep);
-    result.value = reduce(total, keep);
+    result.value = reduced(total, keep);
     return result;
 }
 
 // "month 10: 1 + 0 = 1", or "month 7" when there is nothing to reduce.
-QString labelled(const char* label, int n, bool keepMasters)
+QString labelled(const char* label, int n, Keep keep)
 {
-    const QString reduction = reducedInline(n, keepMasters);
+    const QString reduction = reducedInline(n, keep);
     if (reduction == num(n))
         return QLatin1String(label) + num(n);
     return QLatin1String(label) + num(n) + QLatin1String(": ") + reduction;
 }
 
 // "month 10: 1 + 0 = 1; day 24: 2 + 4 = 6; year 1980: 1 + 9 + 8 + 0 = 18, 1 + 8 = 9"
-QString reducedDateLine(const QDate& birth)
+QString reducedDateLine(const QDate& birth, Keep keep)
 {
-    const auto part = [](const char* label, int n) { return labelled(label, n, false); };
+    const auto part = [keep](const char* label, int n) { return labelled(label, n, keep); };
     return spelledDate(birth) + QLatin1String(" reduced: ") + part("month ", birth.month()) +
            QLatin1String("; ") + part("day ", birth.day()) + QLatin1String("; ") +
            part("year ", birth.year());
@@ -238,68 +301,562 @@ QString valuesText(const QList<int>& values)
     return texts.join(QLatin1String(", "));
 }
 
-struct Pinnacles
-{
-    QList<int> values;
-    QStringList working;
-};
-
 // The month, day and year go in as single digits, or (the other common method) keep 11 and
-// 22. Each Pinnacle keeps 11 and 22; the first two go into the third as single digits.
-Pinnacles pinnacles(const QDate& birth, bool partsKeepMasters)
+// 22. Each Pinnacle keeps 11 and 22; the first two go into the third as single digits, or as
+// they stand.
+Number pinnacles(const QDate& birth, const Rules& rules)
 {
-    const int month = reduce(birth.month(), partsKeepMasters);
-    const int day = reduce(birth.day(), partsKeepMasters);
-    const int year = reduce(birth.year(), partsKeepMasters);
-    const auto pinnacle = [](const QString& label, int a, int b, int* value) {
-        *value = reduce(a + b, true);
-        return label + added({a, b}) + continuation(a + b, true);
+    const Keep parts = rules.pinnaclesKeepMasters;
+    const Keep results(true, rules.keeps33);
+    const int month = reduced(birth.month(), parts);
+    const int day = reduced(birth.day(), parts);
+    const int year = reduced(birth.year(), parts);
+    const auto pinnacle = [results](const QString& label, int a, int b, int* value) {
+        *value = reduced(a + b, results);
+        return label + added({a, b}) + continuation(a + b, results);
     };
     int first = 0;
     int second = 0;
     int third = 0;
     int fourth = 0;
-    Pinnacles result;
-    result.working << reducedDateLine(birth);
-    result.working << pinnacle(QStringLiteral("First Pinnacle = month + day: "), month, day,
-                               &first);
-    result.working << pinnacle(QStringLiteral("Second Pinnacle = day + year: "), day, year,
-                               &second);
-    result.working << pinnacle(
-        QStringLiteral("Third Pinnacle = First Pinnacle + Second Pinnacle: "), reduce(first, false),
-        reduce(second, false), &third);
-    result.working << pinnacle(QStringLiteral("Fourth Pinnacle = month + year: "), month, year,
-                               &fourth);
-    result.values = {first, second, third, fourth};
-    return result;
+    Number n{Pinnacle, {}, {}, {}, {}, {}, -1, {}};
+    n.working << reducedDateLine(birth, parts);
+    n.working << pinnacle(QStringLiteral("First Pinnacle = month + day: "), month, day, &first);
+    n.working << pinnacle(QStringLiteral("Second Pinnacle = day + year: "), day, year, &second);
+    const bool single = rules.thirdPinnacleFromSingleDigits;
+    n.working << pinnacle(QStringLiteral("Third Pinnacle = First Pinnacle + Second Pinnacle: "),
+                          single ? reduce(first, false) : first,
+                          single ? reduce(second, false) : second, &third);
+    n.working << pinnacle(QStringLiteral("Fourth Pinnacle = month + year: "), month, year, &fourth);
+    n.values = {first, second, third, fourth};
+    return n;
 }
 
-Number lifePathNumber(const QDate& birth, const Rules& rules, bool fromEveryDigit, int* value)
+Number lifePathNumber(const QDate& birth, const Rules& rules)
 {
-    Number n{LifePath, {}, {}, {}};
-    const bool keep = rules.lifePathKeepsMasters;
-    if (fromEveryDigit) {
+    Number n{LifePath, {}, {}, {}, {}, {}, -1, {}};
+    const Keep keep(rules.lifePathKeepsMasters, rules.keeps33);
+    if (rules.lifePathFromEveryDigit) {
         const QList<int> digits = digitsOf({birth.month(), birth.day(), birth.year()});
         n.working << spelledDate(birth) + QLatin1String(": ") + added(digits);
         n.working << reductionLines(sumOf(digits), keep);
-        *value = reduce(sumOf(digits), keep);
+        n.values = {reduced(sumOf(digits), keep)};
     } else {
         const auto part = [keep](const char* label, int x) { return labelled(label, x, keep); };
         n.working << spelledDate(birth) + QLatin1String(", each part reduced first: ") +
                          part("month ", birth.month()) + QLatin1String("; ") +
                          part("day ", birth.day()) + QLatin1String("; ") +
                          part("year ", birth.year());
-        const QList<int> parts = {reduce(birth.month(), keep), reduce(birth.day(), keep),
-                                  reduce(birth.year(), keep)};
+        const QList<int> parts = {reduced(birth.month(), keep), reduced(birth.day(), keep),
+                                  reduced(birth.year(), keep)};
         n.working << added(parts);
         n.working << reductionLines(sumOf(parts), keep);
-        *value = reduce(sumOf(parts), keep);
+        n.values = {reduced(sumOf(parts), keep)};
     }
-    n.values = {*value};
     return n;
 }
 
+QList<Span> spansEnding(const QDate& birth, const QList<int>& ends)
+{
+    QList<Span> spans;
+    int from = 0;
+    for (int end : ends) {
+        Span span;
+        span.fromAge = from;
+        span.untilAge = end;
+        span.from = birth.addYears(from);
+        if (end >= 0)
+            span.until = birth.addYears(end);
+        spans << span;
+        from = end;
+    }
+    return spans;
+}
+
+const char* const Ordinals[] = {"First", "Second", "Third", "Fourth"};
+
+// "Third Pinnacle (1): from age 39 until age 48, August 31, 2022 to August 30, 2031 (now)"
+QString spanLine(int k, const QString& noun, int value, const Span& span, bool now)
+{
+    const QString ages = span.fromAge == 0 ? QStringLiteral("from birth")
+                                           : QStringLiteral("from age %1").arg(span.fromAge);
+    QString line =
+        QStringLiteral("%1 %2 (%3): %4").arg(QLatin1String(Ordinals[k]), noun).arg(value).arg(ages);
+    if (span.untilAge < 0)
+        line += QStringLiteral(" for the rest of life, from %1").arg(spelledDate(span.from));
+    else
+        line += QStringLiteral(" until age %1, %2 to %3")
+                    .arg(span.untilAge)
+                    .arg(spelledDate(span.from), spelledDate(span.until.addDays(-1)));
+    if (now)
+        line += QLatin1String(" (now)");
+    return line;
+}
+
+void setSpans(Number& n, const QString& noun, const QList<Span>& spans, const QDate& lookAt,
+              const QString& lead)
+{
+    n.spans = spans;
+    n.timing << lead;
+    for (int k = 0; k < spans.size(); ++k) {
+        const bool now = spans[k].contains(lookAt);
+        if (now)
+            n.current = k;
+        n.timing << spanLine(k, noun, n.values.value(k), spans[k], now);
+    }
+}
+
+// "3 + 1 + 8 + 2 + 0 + 2 + 7 = 23, 2 + 3 = 5"
+QString cycleWorking(const QList<int>& digits, Keep keep)
+{
+    return added(digits) + continuation(sumOf(digits), keep);
+}
+
+QList<int> personalYearDigits(const QDate& birth, int year)
+{
+    return digitsOf({birth.day(), birth.month(), year});
+}
+
+QList<int> personalMonthDigits(const QDate& birth, int year, int month)
+{
+    return digitsOf({birth.day(), birth.month(), month, year});
+}
+
+// A method other teachers use: the rules turned one way, and what to call it.
+struct OtherMethod
+{
+    Rules rules;
+    QString name;
+};
+
+QString quoted(const QList<int>& values)
+{
+    return valuesText(values);
+}
+
+// Each Y of the name, as "the Y of KATHRYN" or "the second Y of YARDLEY", with whether the letter
+// rule made it a vowel and why.
+struct YReading
+{
+    QString which;
+    bool vowel = false;
+    QString why;
+};
+
+QList<YReading> ysOf(const QStringList& parts, bool wVowelAfterVowel)
+{
+    QList<YReading> ys;
+    for (const QString& part : parts) {
+        const int count = int(part.count(QLatin1Char('Y')));
+        int k = 0;
+        for (int i = 0; i < part.size(); ++i) {
+            if (part.at(i) != QLatin1Char('Y'))
+                continue;
+            YReading y;
+            y.which = count == 1
+                          ? QStringLiteral("the Y of %1").arg(part)
+                          : QStringLiteral("the %1 Y of %2")
+                                .arg(QString::fromLatin1(Ordinals[qMin(k, 3)]).toLower(), part);
+            ++k;
+            y.vowel = isVowelAt(part, i, wVowelAfterVowel);
+            if (y.vowel)
+                y.why = QStringLiteral("no vowel beside it");
+            else if (i > 0 && isPlainVowel(part.at(i - 1)))
+                y.why = QStringLiteral("it follows %1").arg(part.at(i - 1));
+            else
+                y.why = QStringLiteral("%1 follows it").arg(part.at(i + 1));
+            ys << y;
+        }
+    }
+    return ys;
+}
+
+QList<OtherMethod> otherMethods(const QStringList& parts, const Rules& rules)
+{
+    QList<OtherMethod> methods;
+    const auto flipped = [&](bool Rules::*rule, const QString& whenTrue, const QString& whenFalse) {
+        Rules other = rules;
+        other.*rule = !(rules.*rule);
+        methods << OtherMethod{other, other.*rule ? whenTrue : whenFalse};
+    };
+    flipped(&Rules::lifePathFromEveryDigit,
+            QStringLiteral("Another common method adds every digit of the date at once"),
+            QStringLiteral("Another common method reduces the month, the day and the year first "
+                           "and then adds them"));
+    QStringList ws;
+    for (const QString& part : parts) {
+        for (int i = 0; i < part.size(); ++i) {
+            if (part.at(i) == QLatin1Char('W') && isVowelAt(part, i, true) && !ws.contains(part))
+                ws << part;
+        }
+    }
+    if (!ws.isEmpty() || !rules.wVowelAfterVowel)
+        flipped(
+            &Rules::wVowelAfterVowel,
+            QStringLiteral("Many teachers count W as a vowel straight after A, E, I, O or U"),
+            QStringLiteral("Many teachers never count W as a vowel, so the W after a vowel in %1 "
+                           "is a consonant")
+                .arg(listed(ws)));
+    flipped(&Rules::expressionPartsFirst,
+            QStringLiteral("Some teachers work the Expression one part of the name at a time, "
+                           "each part reduced to a single digit before the parts are added"),
+            QStringLiteral("Many teachers add the letters of the whole name at once"));
+    flipped(&Rules::soulsUrgePartsFirst,
+            QStringLiteral("Some teachers work the Soul's Urge one part of the name at a time, "
+                           "each part reduced to a single digit before the parts are added"),
+            QStringLiteral("Many teachers add the vowels of the whole name at once"));
+    flipped(&Rules::personalityPartsFirst,
+            QStringLiteral("Some teachers work the Personality one part of the name at a time, "
+                           "each part reduced to a single digit before the parts are added"),
+            QStringLiteral("Many teachers add all the consonants of the name at once"));
+    flipped(&Rules::pinnaclesKeepMasters,
+            QStringLiteral("Another common method keeps 11 and 22 in the month, day and year"),
+            QStringLiteral("Another common method reduces 11 and 22 in the month, day and year "
+                           "as well"));
+    flipped(&Rules::thirdPinnacleFromSingleDigits,
+            QStringLiteral("Many teachers add the First and Second Pinnacles as single digits for "
+                           "the Third"),
+            QStringLiteral("Some teachers add the First and Second Pinnacles as they stand, 11 and "
+                           "22 included, for the Third"));
+    flipped(&Rules::keeps33, QStringLiteral("Some teachers keep 33 as a master number as well"),
+            QStringLiteral("Many teachers reduce 33 like any other number"));
+
+    const QList<YReading> ys = ysOf(parts, rules.wVowelAfterVowel);
+    for (int k = 0; k < ys.size(); ++k) {
+        Rules other = rules;
+        const bool vowel = ys[k].vowel != rules.ysCountedOtherWay.contains(k);
+        if (other.ysCountedOtherWay.contains(k))
+            other.ysCountedOtherWay.removeAll(k);
+        else
+            other.ysCountedOtherWay << k;
+        methods << OtherMethod{
+            other,
+            QStringLiteral("This chart decides each Y by the letter rule, not by its sound: it "
+                           "counted %1 as a %2 (%3). A teacher who goes by the sound and hears it "
+                           "as a %4 would count it the other way")
+                .arg(ys[k].which, vowel ? QStringLiteral("vowel") : QStringLiteral("consonant"),
+                     ys[k].why, vowel ? QStringLiteral("consonant") : QStringLiteral("vowel"))};
+    }
+    return methods;
+}
+
 } // namespace
+
+QList<Span> pinnacleSpans(const QDate& birth, int lifePath)
+{
+    const int first = 36 - reduce(lifePath, false);
+    return spansEnding(birth, {first, first + 9, first + 18, -1});
+}
+
+QList<Span> periodSpans(const QDate& birth, int lifePath, const Rules& rules)
+{
+    if (rules.periodsFollowPinnacles) {
+        const int first = 36 - reduce(lifePath, false);
+        return spansEnding(birth, {first, first + 27, -1});
+    }
+    return spansEnding(birth, {rules.firstPeriodEnds, rules.secondPeriodEnds, -1});
+}
+
+int personalYear(const QDate& birth, int year, const Rules& rules)
+{
+    return reduced(sumOf(personalYearDigits(birth, year)), rules.personalCyclesKeepMasters);
+}
+
+int personalMonth(const QDate& birth, int year, int month, const Rules& rules)
+{
+    return reduced(sumOf(personalMonthDigits(birth, year, month)), rules.personalCyclesKeepMasters);
+}
+
+namespace {
+
+// The chart by these rules; without withTimes, the values and working alone (what another
+// method is compared by): no spans, no year ahead.
+Chart workChart(const QStringList& nameParts, const QDate& birth, const QDate& lookAt,
+                const Rules& rules, bool withTimes)
+{
+    Chart chart;
+    const QString name = nameParts.join(QLatin1Char(' '));
+    const QList<QList<bool>> vowelFlags = vowelsOf(nameParts, rules);
+    QList<int> vowels;
+    QList<int> consonants;
+    for (int p = 0; p < nameParts.size(); ++p) {
+        vowels << valuesIn(nameParts[p], vowelFlags[p], Letters::Vowels);
+        consonants << valuesIn(nameParts[p], vowelFlags[p], Letters::Consonants);
+    }
+    if (vowels.isEmpty() || consonants.isEmpty()) {
+        chart.problem =
+            QStringLiteral("%1 has no %2, so its %3 Number cannot be worked out. The chart needs "
+                           "at least one vowel and one consonant in the full name at birth.")
+                .arg(name, vowels.isEmpty() ? QStringLiteral("vowel") : QStringLiteral("consonant"),
+                     vowels.isEmpty() ? QStringLiteral("Soul's Urge")
+                                      : QStringLiteral("Personality"));
+        return chart;
+    }
+
+    chart.numbers << lifePathNumber(birth, rules);
+    const int lifePath = chart.numbers.last().values[0];
+
+    const Keep keepName(rules.nameNumbersKeepMasters, rules.keeps33);
+    const auto nameNo = [&](Subject subject, Letters which, bool partsFirst, int* value) {
+        const NameNumber number = nameNumber(nameParts, vowelFlags, which, partsFirst, keepName);
+        *value = number.value;
+        return Number{subject, {number.value}, number.working, {}, {}, {}, -1, {}};
+    };
+    int expression = 0;
+    int soulsUrge = 0;
+    int personality = 0;
+    chart.numbers << nameNo(Expression, Letters::All, rules.expressionPartsFirst, &expression);
+    chart.numbers << nameNo(SoulsUrge, Letters::Vowels, rules.soulsUrgePartsFirst, &soulsUrge);
+    chart.numbers << nameNo(Personality, Letters::Consonants, rules.personalityPartsFirst,
+                            &personality);
+
+    chart.numbers << Number{Birthday,
+                            {birth.day()},
+                            {QStringLiteral("%1 %2: the day of the month, not reduced, is %2")
+                                 .arg(QLocale::c().monthName(birth.month()))
+                                 .arg(birth.day())},
+                            {},
+                            {},
+                            {},
+                            -1,
+                            {}};
+
+    const auto bridge = [](Subject subject, const QString& firstLabel, int first,
+                           const QString& secondLabel, int second) {
+        const int a = reduce(first, false);
+        const int b = reduce(second, false);
+        return Number{subject,
+                      {std::abs(a - b)},
+                      {asSingleDigit(firstLabel, first) +
+                           QLatin1String(first > 9 ? ", and " : " and ") +
+                           asSingleDigit(secondLabel, second),
+                       difference(a, b)},
+                      {},
+                      {},
+                      {},
+                      -1,
+                      {}};
+    };
+    chart.numbers << bridge(LifePathExpressionBridge, QStringLiteral("Life Path"), lifePath,
+                            QStringLiteral("Expression"), expression);
+    chart.numbers << bridge(HeartDesirePersonalityBridge, QStringLiteral("Personality"),
+                            personality, QStringLiteral("Heart's Desire"), soulsUrge);
+
+    {
+        QStringList initials;
+        QStringList valued;
+        QList<int> values;
+        for (const QString& part : nameParts) {
+            initials << QString(part.at(0));
+            values << letterValue(part.at(0));
+            valued << QString(part.at(0)) + QLatin1String(" = ") + num(values.last());
+        }
+        Number balance{Balance, {}, {}, {}, {}, {}, -1, {}};
+        balance.working << (initials.size() == 1 ? QStringLiteral("The initial of %1 is %2: %3")
+                                                 : QStringLiteral("The initials of %1 are %2: %3"))
+                               .arg(name, listed(initials), valued.join(QLatin1String(", ")));
+        if (values.size() > 1)
+            balance.working << added(values);
+        balance.working << reductionLines(sumOf(values), rules.balanceKeepsMasters);
+        balance.values = {reduce(sumOf(values), rules.balanceKeepsMasters)};
+        chart.numbers << balance;
+    }
+
+    {
+        // Both go in as single digits: 11 counts as 2 and 22 as 4.
+        const int a = reduce(lifePath, false);
+        const int b = reduce(expression, false);
+        const int total = a + b;
+        const Keep keep(rules.maturityKeepsMasters, rules.keeps33);
+        Number maturity{Maturity, {}, {}, {}, {}, {}, -1, {}};
+        maturity.working << asSingleDigit(QStringLiteral("Life Path"), lifePath) +
+                                QLatin1String(" plus ") +
+                                asSingleDigit(QStringLiteral("Destiny"), expression) +
+                                QLatin1String(": ") + added({a, b});
+        maturity.working << reductionLines(total, keep);
+        maturity.values = {reduced(total, keep)};
+        chart.numbers << maturity;
+    }
+
+    const QList<Span> spans = withTimes ? pinnacleSpans(birth, lifePath) : QList<Span>();
+    const QString rule = withTimes ? QStringLiteral("36 - %1 = %2 (%3)")
+                                         .arg(reduce(lifePath, false))
+                                         .arg(spans[0].untilAge)
+                                         .arg(asSingleDigit(QStringLiteral("Life Path"), lifePath))
+                                   : QString();
+    {
+        Number pinnacle = pinnacles(birth, rules);
+        if (withTimes)
+            setSpans(
+                pinnacle, QStringLiteral("Pinnacle"), spans, lookAt,
+                QStringLiteral("When each runs: the first from birth until age %1, the next two "
+                               "nine years each, the fourth for the rest of life.")
+                    .arg(rule));
+        chart.numbers << pinnacle;
+    }
+
+    {
+        const int month = reduce(birth.month(), false);
+        const int day = reduce(birth.day(), false);
+        const int year = reduce(birth.year(), false);
+        const int first = std::abs(month - day);
+        const int second = std::abs(day - year);
+        Number challenge{
+            Challenge, {first, second, std::abs(first - second), std::abs(month - year)},
+            {},        {},
+            {},        {},
+            -1,        {}};
+        challenge.working
+            << reducedDateLine(birth, false)
+            << QLatin1String("First Challenge, from month and day: ") + difference(month, day)
+            << QLatin1String("Second Challenge, from day and year: ") + difference(day, year)
+            << QLatin1String("Third Challenge, the main one, from the first two: ") +
+                   difference(first, second)
+            << QLatin1String("Fourth Challenge, from month and year: ") + difference(month, year);
+        if (withTimes)
+            setSpans(
+                challenge, QStringLiteral("Challenge"), spans, lookAt,
+                QStringLiteral("When each runs: on the spans of the Pinnacles, the first from "
+                               "birth until age %1, the next two nine years each, the fourth for "
+                               "the rest of life.")
+                    .arg(rule));
+        chart.numbers << challenge;
+    }
+
+    {
+        const Keep keep(rules.periodsKeepMasters, rules.keeps33);
+        Number periods{
+            LifePathPeriod,
+            {reduced(birth.month(), keep), reduced(birth.day(), keep), reduced(birth.year(), keep)},
+            {},
+            {},
+            {},
+            {},
+            -1,
+            {}};
+        periods.working << QLatin1String("First period, from the birth ") +
+                               labelled("month ", birth.month(), keep)
+                        << QLatin1String("Second period, from the birth ") +
+                               labelled("day ", birth.day(), keep)
+                        << QLatin1String("Third period, from the birth ") +
+                               labelled("year ", birth.year(), keep);
+        const QList<Span> periodAges = periodSpans(birth, lifePath, rules);
+        if (withTimes)
+            setSpans(
+                periods, QStringLiteral("period"), periodAges, lookAt,
+                rules.periodsFollowPinnacles
+                    ? QStringLiteral("When each runs: the first from birth until the First "
+                                     "Pinnacle ends, at age %1, the second for the next 27 years, "
+                                     "the third for the rest of life.")
+                          .arg(periodAges[0].untilAge)
+                    : QStringLiteral("When each runs: the first from birth until age %1, the "
+                                     "second until age %2, the third for the rest of life.")
+                          .arg(periodAges[0].untilAge)
+                          .arg(periodAges[1].untilAge));
+        chart.numbers << periods;
+    }
+
+    const Keep keepCycles = rules.personalCyclesKeepMasters;
+    const auto cycle = [keepCycles](Subject subject, const QString& inputs,
+                                    const QList<int>& digits) {
+        Number n{
+            subject, {reduced(sumOf(digits), keepCycles)}, {inputs, added(digits)}, {}, {}, {}, -1,
+            {}};
+        n.working << reductionLines(sumOf(digits), keepCycles);
+        return n;
+    };
+    const QString born =
+        QStringLiteral("Birth day %1, birth month %2").arg(birth.day()).arg(birth.month());
+    chart.numbers << cycle(
+        PersonalDay,
+        born + QStringLiteral("; %1: day %2, month %3, year %4")
+                   .arg(spelledDate(lookAt))
+                   .arg(lookAt.day())
+                   .arg(lookAt.month())
+                   .arg(lookAt.year()),
+        digitsOf({birth.day(), birth.month(), lookAt.day(), lookAt.month(), lookAt.year()}));
+    chart.numbers << cycle(PersonalMonth,
+                           born + QStringLiteral("; %1 %2: month %3, year %4")
+                                      .arg(QLocale::c().monthName(lookAt.month()))
+                                      .arg(lookAt.year())
+                                      .arg(lookAt.month())
+                                      .arg(lookAt.year()),
+                           personalMonthDigits(birth, lookAt.year(), lookAt.month()));
+    Number year = cycle(PersonalYear, born + QStringLiteral("; the year %1").arg(lookAt.year()),
+                        personalYearDigits(birth, lookAt.year()));
+    for (int later = 1; withTimes && later <= 2; ++later) {
+        const QList<int> digits = personalYearDigits(birth, lookAt.year() + later);
+        year.ahead << CycleAhead{PersonalYear, lookAt.year() + later, 0,
+                                 reduced(sumOf(digits), keepCycles),
+                                 cycleWorking(digits, keepCycles)};
+    }
+    for (int month = 1; withTimes && month <= 12; ++month) {
+        const QList<int> digits = personalMonthDigits(birth, lookAt.year(), month);
+        year.ahead << CycleAhead{PersonalMonth,
+                                 lookAt.year(),
+                                 month,
+                                 reduced(sumOf(digits), keepCycles),
+                                 cycleWorking(digits, keepCycles),
+                                 month == lookAt.month()};
+    }
+    chart.numbers << year;
+    return chart;
+}
+
+} // namespace
+
+Chart chartByRules(const QStringList& nameParts, const QDate& birth, const QDate& lookAt,
+                   const Rules& rules, bool withTimes)
+{
+    return workChart(nameParts, birth, lookAt, rules, withTimes);
+}
+
+Chart calculateChart(const QStringList& nameParts, const QDate& birth, const QDate& lookAt,
+                     const Rules& rules)
+{
+    Chart chart = chartByRules(nameParts, birth, lookAt, rules);
+    if (!chart.problem.isEmpty())
+        return chart;
+    for (const OtherMethod& method : otherMethods(nameParts, rules)) {
+        const Chart other = workChart(nameParts, birth, lookAt, method.rules, false);
+        if (!other.problem.isEmpty())
+            continue; // another reading of the letters that leaves no vowel or no consonant
+        for (int s = 0; s < chart.numbers.size(); ++s) {
+            const Number& theirs = other.numbers[s];
+            if (theirs.values == chart.numbers[s].values)
+                continue;
+            chart.numbers[s].otherMethods
+                << QStringLiteral("%1. Worked that way: %2. It gives %3.")
+                       .arg(method.name, theirs.working.join(QLatin1String("; ")),
+                            quoted(theirs.values));
+        }
+    }
+    // The other common timing of the periods: the first ends with the First Pinnacle.
+    Rules otherPeriods = rules;
+    otherPeriods.periodsFollowPinnacles = !rules.periodsFollowPinnacles;
+    Number& periods = chart.numbers[LifePathPeriod];
+    const QList<Span> theirs = periodSpans(birth, chart.numbers[LifePath].values[0], otherPeriods);
+    if (theirs[0].untilAge != periods.spans[0].untilAge ||
+        theirs[1].untilAge != periods.spans[1].untilAge) {
+        int current = 0;
+        for (int k = 0; k < theirs.size(); ++k) {
+            if (theirs[k].contains(lookAt))
+                current = k;
+        }
+        const char* const names[] = {"first", "second", "third"};
+        periods.otherMethods
+            << (otherPeriods.periodsFollowPinnacles
+                    ? QStringLiteral("Some teachers end the first period with the First Pinnacle, "
+                                     "at age %1, and the second 27 years later, at age %2")
+                    : QStringLiteral("Many teachers end the first period at age %1 and the second "
+                                     "at age %2"))
+                       .arg(theirs[0].untilAge)
+                       .arg(theirs[1].untilAge) +
+                   QStringLiteral("; then on %1 the %2 period is in force.")
+                       .arg(spelledDate(lookAt), QLatin1String(names[current]));
+    }
+    return chart;
+}
 
 const Rules& taughtRules()
 {
@@ -323,14 +880,12 @@ int digitSum(int n)
     return sum;
 }
 
-int reduce(int n, bool keepMasters)
+int reduce(int n, bool keepMasters, bool keep33)
 {
-    while (!stops(n, keepMasters))
-        n = digitSum(n);
-    return n;
+    return reduced(n, Keep(keepMasters, keep33));
 }
 
-bool isVowelAt(const QString& word, int i)
+bool isVowelAt(const QString& word, int i, bool wVowelAfterVowel)
 {
     const QChar c = word.at(i);
     if (isPlainVowel(c))
@@ -340,7 +895,7 @@ bool isVowelAt(const QString& word, int i)
     if (c == QLatin1Char('Y'))
         return !vowelBefore && !vowelAfter;
     if (c == QLatin1Char('W'))
-        return vowelBefore;
+        return wVowelAfterVowel && vowelBefore;
     return false;
 }
 
@@ -350,9 +905,9 @@ NameReading readName(const QString& typed)
     // Composed first, so that a letter typed with a separate accent is one character.
     // Blanks at either end are not part of the name.
     QString name = typed.normalized(QString::NormalizationForm_C);
-    while (name.endsWith(QLatin1Char(' ')))
+    while (!name.isEmpty() && name.back().isSpace())
         name.chop(1);
-    while (name.startsWith(QLatin1Char(' ')))
+    while (!name.isEmpty() && name.front().isSpace())
         name.remove(0, 1);
     if (name.size() > MaximumNameLength) {
         reading.problem = QStringLiteral("The full name at birth can be at most %1 characters "
@@ -362,22 +917,37 @@ NameReading readName(const QString& typed)
         return reading;
     }
     QString word;
+    QString asTyped;
     const auto endWord = [&] {
         if (!word.isEmpty())
             reading.parts << word;
+        if (!word.isEmpty() && asTyped.contains(QLatin1Char('-')))
+            reading.hyphenated << asTyped;
         word.clear();
+        asTyped.clear();
     };
     for (int i = 0; i < name.size(); ++i) {
         const QChar c = name.at(i);
-        if (c == QLatin1Char(' ')) {
+        // A tab or a no-break space, as a pasted name may hold, parts the name like a space.
+        if (c.isSpace()) {
             endWord();
             continue;
         }
+        asTyped += c;
         if (c == QLatin1Char('-') || c == QLatin1Char('\'') || c == QChar(0x2019))
             continue;
         const QChar upper = c.toUpper();
         if (upper >= QLatin1Char('A') && upper <= QLatin1Char('Z')) {
             word += upper;
+            continue;
+        }
+        // Letters with a plain reading of their own that no decomposition gives.
+        const QString plain = plainReading(c);
+        if (!plain.isEmpty()) {
+            word += plain;
+            const QString note = QString(c) + QLatin1String(" as ") + plain;
+            if (!reading.readAs.contains(note))
+                reading.readAs << note;
             continue;
         }
         // An accented Latin letter: its decomposition is a plain letter and marks only.
@@ -407,6 +977,7 @@ NameReading readName(const QString& typed)
                 .arg(what);
         reading.parts.clear();
         reading.readAs.clear();
+        reading.hyphenated.clear();
         return reading;
     }
     endWord();
@@ -429,193 +1000,6 @@ QDate readDate(const QString& typed)
     if (year < 1)
         return {};
     return QDate(year, match.captured(2).toInt(), match.captured(3).toInt());
-}
-
-Chart calculateChart(const QStringList& nameParts, const QDate& birth, const QDate& lookAt,
-                     const Rules& rules)
-{
-    Chart chart;
-    const QString name = nameParts.join(QLatin1Char(' '));
-    QList<int> vowels;
-    QList<int> consonants;
-    for (const QString& part : nameParts) {
-        vowels << valuesIn(part, Letters::Vowels);
-        consonants << valuesIn(part, Letters::Consonants);
-    }
-    if (vowels.isEmpty() || consonants.isEmpty()) {
-        chart.problem =
-            QStringLiteral("%1 has no %2, so its %3 Number cannot be worked out. The chart needs "
-                           "at least one vowel and one consonant in the full name at birth.")
-                .arg(name, vowels.isEmpty() ? QStringLiteral("vowel") : QStringLiteral("consonant"),
-                     vowels.isEmpty() ? QStringLiteral("Soul's Urge")
-                                      : QStringLiteral("Personality"));
-        return chart;
-    }
-
-    // Life Path, and the other common method's value where it differs.
-    int lifePath = 0;
-    Number lifePathNo = lifePathNumber(birth, rules, rules.lifePathFromEveryDigit, &lifePath);
-    int otherLifePath = 0;
-    lifePathNumber(birth, rules, !rules.lifePathFromEveryDigit, &otherLifePath);
-    if (otherLifePath != lifePath) {
-        lifePathNo.otherMethod =
-            rules.lifePathFromEveryDigit
-                ? QStringLiteral("Another common method reduces the month, day and year first "
-                                 "and then adds them; for this date it gives %1.")
-                      .arg(otherLifePath)
-                : QStringLiteral("Another common method adds every digit of the date at once; "
-                                 "for this date it gives %1.")
-                      .arg(otherLifePath);
-    }
-    chart.numbers << lifePathNo;
-
-    const bool keepName = rules.nameNumbersKeepMasters;
-    const NameNumber expression =
-        nameNumber(nameParts, Letters::All, rules.expressionPartsFirst, keepName);
-    chart.numbers << Number{Expression, {expression.value}, expression.working, {}};
-    const NameNumber soulsUrge =
-        nameNumber(nameParts, Letters::Vowels, rules.soulsUrgePartsFirst, keepName);
-    chart.numbers << Number{SoulsUrge, {soulsUrge.value}, soulsUrge.working, {}};
-    const NameNumber personality =
-        nameNumber(nameParts, Letters::Consonants, rules.personalityPartsFirst, keepName);
-    chart.numbers << Number{Personality, {personality.value}, personality.working, {}};
-
-    chart.numbers << Number{Birthday,
-                            {birth.day()},
-                            {QStringLiteral("%1 %2: the day of the month, not reduced, is %2")
-                                 .arg(QLocale::c().monthName(birth.month()))
-                                 .arg(birth.day())},
-                            {}};
-
-    const auto bridge = [](Subject subject, const QString& firstLabel, int first,
-                           const QString& secondLabel, int second) {
-        const int a = reduce(first, false);
-        const int b = reduce(second, false);
-        return Number{subject,
-                      {std::abs(a - b)},
-                      {asSingleDigit(firstLabel, first) +
-                           QLatin1String(first > 9 ? ", and " : " and ") +
-                           asSingleDigit(secondLabel, second),
-                       difference(a, b)},
-                      {}};
-    };
-    chart.numbers << bridge(LifePathExpressionBridge, QStringLiteral("Life Path"), lifePath,
-                            QStringLiteral("Expression"), expression.value);
-    chart.numbers << bridge(HeartDesirePersonalityBridge, QStringLiteral("Personality"),
-                            personality.value, QStringLiteral("Heart's Desire"), soulsUrge.value);
-
-    {
-        QStringList initials;
-        QStringList valued;
-        QList<int> values;
-        for (const QString& part : nameParts) {
-            initials << QString(part.at(0));
-            values << letterValue(part.at(0));
-            valued << QString(part.at(0)) + QLatin1String(" = ") + num(values.last());
-        }
-        Number balance{Balance, {}, {}, {}};
-        balance.working << (initials.size() == 1 ? QStringLiteral("The initial of %1 is %2: %3")
-                                                 : QStringLiteral("The initials of %1 are %2: %3"))
-                               .arg(name, listed(initials), valued.join(QLatin1String(", ")));
-        if (values.size() > 1)
-            balance.working << added(values);
-        balance.working << reductionLines(sumOf(values), rules.balanceKeepsMasters);
-        balance.values = {reduce(sumOf(values), rules.balanceKeepsMasters)};
-        chart.numbers << balance;
-    }
-
-    {
-        // Both go in as single digits: 11 counts as 2 and 22 as 4.
-        const int a = reduce(lifePath, false);
-        const int b = reduce(expression.value, false);
-        const int total = a + b;
-        Number maturity{Maturity, {}, {}, {}};
-        maturity.working << asSingleDigit(QStringLiteral("Life Path"), lifePath) +
-                                QLatin1String(" plus ") +
-                                asSingleDigit(QStringLiteral("Destiny"), expression.value) +
-                                QLatin1String(": ") + added({a, b});
-        maturity.working << reductionLines(total, rules.maturityKeepsMasters);
-        maturity.values = {reduce(total, rules.maturityKeepsMasters)};
-        chart.numbers << maturity;
-    }
-
-    {
-        const Pinnacles taught = pinnacles(birth, rules.pinnaclesKeepMasters);
-        const Pinnacles other = pinnacles(birth, !rules.pinnaclesKeepMasters);
-        Number pinnacle{Pinnacle, taught.values, taught.working, {}};
-        if (other.values != taught.values) {
-            pinnacle.otherMethod =
-                (rules.pinnaclesKeepMasters
-                     ? QStringLiteral("Another common method reduces 11 and 22 in the month, "
-                                      "day and year as well; for this date it gives %1.")
-                     : QStringLiteral("Another common method keeps 11 and 22 in the month, day "
-                                      "and year; for this date it gives %1."))
-                    .arg(valuesText(other.values));
-        }
-        chart.numbers << pinnacle;
-    }
-
-    {
-        const int month = reduce(birth.month(), false);
-        const int day = reduce(birth.day(), false);
-        const int year = reduce(birth.year(), false);
-        const int first = std::abs(month - day);
-        const int second = std::abs(day - year);
-        Number challenge{
-            Challenge, {first, second, std::abs(first - second), std::abs(month - year)}, {}, {}};
-        challenge.working
-            << reducedDateLine(birth)
-            << QLatin1String("First Challenge, from month and day: ") + difference(month, day)
-            << QLatin1String("Second Challenge, from day and year: ") + difference(day, year)
-            << QLatin1String("Third Challenge, the main one, from the first two: ") +
-                   difference(first, second)
-            << QLatin1String("Fourth Challenge, from month and year: ") + difference(month, year);
-        chart.numbers << challenge;
-    }
-
-    {
-        const bool keep = rules.periodsKeepMasters;
-        Number periods{
-            LifePathPeriod,
-            {reduce(birth.month(), keep), reduce(birth.day(), keep), reduce(birth.year(), keep)},
-            {},
-            {}};
-        periods.working << QLatin1String("First period, from the birth ") +
-                               labelled("month ", birth.month(), keep)
-                        << QLatin1String("Second period, from the birth ") +
-                               labelled("day ", birth.day(), keep)
-                        << QLatin1String("Third period, from the birth ") +
-                               labelled("year ", birth.year(), keep);
-        chart.numbers << periods;
-    }
-
-    const bool keepCycles = rules.personalCyclesKeepMasters;
-    const auto cycle = [keepCycles](Subject subject, const QString& inputs,
-                                    const QList<int>& digits) {
-        Number n{subject, {reduce(sumOf(digits), keepCycles)}, {inputs, added(digits)}, {}};
-        n.working << reductionLines(sumOf(digits), keepCycles);
-        return n;
-    };
-    const QString born =
-        QStringLiteral("Birth day %1, birth month %2").arg(birth.day()).arg(birth.month());
-    chart.numbers << cycle(
-        PersonalDay,
-        born + QStringLiteral("; %1: day %2, month %3, year %4")
-                   .arg(spelledDate(lookAt))
-                   .arg(lookAt.day())
-                   .arg(lookAt.month())
-                   .arg(lookAt.year()),
-        digitsOf({birth.day(), birth.month(), lookAt.day(), lookAt.month(), lookAt.year()}));
-    chart.numbers << cycle(PersonalMonth,
-                           born + QStringLiteral("; %1 %2: month %3, year %4")
-                                      .arg(QLocale::c().monthName(lookAt.month()))
-                                      .arg(lookAt.year())
-                                      .arg(lookAt.month())
-                                      .arg(lookAt.year()),
-                           digitsOf({birth.day(), birth.month(), lookAt.month(), lookAt.year()}));
-    chart.numbers << cycle(PersonalYear, born + QStringLiteral("; the year %1").arg(lookAt.year()),
-                           digitsOf({birth.day(), birth.month(), lookAt.year()}));
-    return chart;
 }
 
 QString spelledDate(const QDate& date)

@@ -1,12 +1,15 @@
 #include "shell/yournumbers.h"
 
+#include "platform/rememberedperson.h"
 #include "platform/richtextpane.h"
+#include "platform/userfolders.h"
 #include "quiz/printcopy.h"
 #include "shell/clipboardguard.h"
 #include "shell/windowlook.h"
 
 #include <QAction>
 #include <QCalendarWidget>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,8 +18,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QVBoxLayout>
+
+#include <system_error>
 
 namespace corvella {
 
@@ -63,6 +70,40 @@ void setColour(QWidget* widget, QPalette::ColorRole role, QRgb colour)
 
 } // namespace
 
+QString shortMeaningOfCycle(int value)
+{
+    static const char* const lines[] = {
+        "a time to begin something new and to lead it yourself",
+        "a time for patience and partnership, to listen and let things ripen",
+        "a time to express yourself, create, and enjoy the people around you",
+        "a time for steady work, to lay foundations and finish what you start",
+        "a time of change and freedom, to expect surprises and adapt to them",
+        "a time for home and care, to look after family and mend ties",
+        "a time to step back, study, and trust your inner voice",
+        "a time for ambition and results, to take charge of money and work",
+        "a time to finish, let go of what is done, and make room for the new",
+    };
+    const int digit = numerology::reduce(value, false);
+    return QString::fromLatin1(lines[digit - 1]);
+}
+
+void composeFormattedCopy(RichTextPane& copy, const QTextDocument& chart)
+{
+    const QString twoBreaks = QStringLiteral("\r\n\r\n");
+    copy.setWholeText(QString());
+    // Points, not the screen's pixels, so the page does not depend on the screen.
+    QFont font = copy.document()->defaultFont();
+    font.setPointSize(10);
+    copy.document()->setDefaultFont(font);
+    copy.insertAtCaret(attributionLine() + twoBreaks);
+    QTextCursor cursor = copy.textCursor();
+    cursor.insertFragment(QTextDocumentFragment(&chart));
+    copy.setTextCursor(cursor);
+    copy.setEmphasis(false);
+    copy.insertAtCaret(twoBreaks + attributionLine());
+    copy.clearSelection();
+}
+
 QString meaningOf(const ContentTables& content, int subject, int value)
 {
     for (int i = content.FirstInterpretation[subject]; i <= content.LastInterpretation[subject];
@@ -73,16 +114,22 @@ QString meaningOf(const ContentTables& content, int subject, int value)
     return {};
 }
 
-void writeChart(const numerology::Chart& chart, const QString& heading, const QStringList& readAs,
-                const ContentTables& content, RichTextPane& pane)
+void writeChart(const numerology::Chart& chart, const QString& heading,
+                const numerology::NameReading& name, const ContentTables& content,
+                RichTextPane& pane)
 {
     const QString lineBreak = QStringLiteral("\r\n");
     pane.setWholeText(QString());
     pane.beginEditBlock();
     pane.insertAtCaret(heading + lineBreak);
-    if (!readAs.isEmpty())
-        pane.insertAtCaret(QStringLiteral("Accented letters were read as plain ones: %1.")
-                               .arg(readAs.join(QLatin1String(", "))) +
+    if (!name.readAs.isEmpty())
+        pane.insertAtCaret(QStringLiteral("Letters read as plain ones: %1.")
+                               .arg(name.readAs.join(QLatin1String(", "))) +
+                           lineBreak);
+    for (const QString& joined : name.hyphenated)
+        pane.insertAtCaret(QStringLiteral("%1 counts as one part of the name: a hyphen joins, it "
+                                          "does not split.")
+                               .arg(joined) +
                            lineBreak);
     for (const numerology::Number& number : chart.numbers) {
         QStringList values;
@@ -94,21 +141,46 @@ void writeChart(const numerology::Chart& chart, const QString& heading, const QS
                            values.join(QLatin1String(", ")));
         pane.setEmphasis(false);
         pane.insertAtCaret(lineBreak);
-        for (const QString& line : number.working)
+        for (const QString& line : number.working + number.timing + number.otherMethods)
             pane.insertAtCaret(line + lineBreak);
-        if (!number.otherMethod.isEmpty())
-            pane.insertAtCaret(number.otherMethod + lineBreak);
         if (number.values.size() == 1) {
             pane.insertAtCaret(QLatin1String("Meaning: ") +
                                meaningOf(content, number.subject, number.values[0]) + lineBreak);
-            continue;
+        } else {
+            for (int k = 0; k < number.values.size(); ++k)
+                pane.insertAtCaret(QStringLiteral("%1 (%2): %3")
+                                       .arg(QLatin1String(Ordinals[k]))
+                                       .arg(number.values[k])
+                                       .arg(meaningOf(content, number.subject, number.values[k])) +
+                                   lineBreak);
         }
-        for (int k = 0; k < number.values.size(); ++k)
-            pane.insertAtCaret(QStringLiteral("%1 (%2): %3")
-                                   .arg(QLatin1String(Ordinals[k]))
-                                   .arg(number.values[k])
-                                   .arg(meaningOf(content, number.subject, number.values[k])) +
+        if (number.ahead.isEmpty())
+            continue;
+        pane.insertAtCaret(QStringLiteral("The year ahead:") + lineBreak);
+        bool monthsBegun = false;
+        for (const numerology::CycleAhead& cycle : number.ahead) {
+            if (cycle.subject == numerology::PersonalYear) {
+                pane.insertAtCaret(QStringLiteral("%1, Personal Year %2 (%3): %4")
+                                       .arg(cycle.year)
+                                       .arg(cycle.value)
+                                       .arg(cycle.working, shortMeaningOfCycle(cycle.value)) +
+                                   lineBreak);
+                continue;
+            }
+            if (!monthsBegun)
+                pane.insertAtCaret(
+                    QStringLiteral("The Personal Months of %1 (the birth day, the birth month, "
+                                   "the month and the year added, as above):")
+                        .arg(cycle.year) +
+                    lineBreak);
+            monthsBegun = true;
+            pane.insertAtCaret(QStringLiteral("%1, %2%3: %4")
+                                   .arg(QLocale::c().monthName(cycle.month))
+                                   .arg(cycle.value)
+                                   .arg(cycle.current ? QStringLiteral(" (now)") : QString(),
+                                        shortMeaningOfCycle(cycle.value)) +
                                lineBreak);
+        }
     }
     pane.endEditBlock();
     // The reader starts at the top, and so does the keyboard.
@@ -163,6 +235,13 @@ YourNumbers::YourNumbers(const Services& services, QWidget* parent)
     m_print->setObjectName(QStringLiteral("cmdPrint"));
     m_print->setAccessibleName(QStringLiteral("Print..."));
     m_print->setAutoDefault(false);
+    m_forget = new QPushButton(QStringLiteral("&Forget"), this);
+    m_forget->setObjectName(QStringLiteral("cmdForget"));
+    m_forget->setAccessibleName(QStringLiteral("Forget"));
+    m_forget->setAccessibleDescription(
+        QStringLiteral("Clears the name and dates and the file that keeps them"));
+    m_forget->setToolTip(m_forget->accessibleDescription());
+    m_forget->setAutoDefault(false);
     m_close = new QPushButton(QStringLiteral("Close"), this);
     m_close->setObjectName(QStringLiteral("cmdClose"));
     m_close->setAccessibleName(QStringLiteral("Close"));
@@ -185,6 +264,7 @@ YourNumbers::YourNumbers(const Services& services, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_print);
+    buttons->addWidget(m_forget);
     buttons->addStretch();
     buttons->addWidget(m_close);
 
@@ -199,29 +279,69 @@ YourNumbers::YourNumbers(const Services& services, QWidget* parent)
     setTabOrder(m_lookAt, m_calculate);
     setTabOrder(m_calculate, m_chart);
     setTabOrder(m_chart, m_print);
-    setTabOrder(m_print, m_close);
+    setTabOrder(m_print, m_forget);
+    setTabOrder(m_forget, m_close);
 
     connect(m_calculate, &QPushButton::clicked, this, &YourNumbers::cmdCalculate_Click);
     connect(m_print, &QPushButton::clicked, this, &YourNumbers::cmdPrint_Click);
+    connect(m_forget, &QPushButton::clicked, this, &YourNumbers::cmdForget_Click);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
 
     buildLook();
-    resize(640, 560);
+    // The chart scrolls, so the window can be as small as the screen needs: on a 640 x 480
+    // screen it is shorter than its usual 560 pixels, with room kept for a title bar.
+    const QScreen* screen = parent ? parent->window()->screen() : this->screen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int titleBar = 32;
+    setMinimumSize(qMin(360, room.width()), qMin(300, room.height() - titleBar));
+    resize(qMin(640, room.width()), qMin(560, room.height() - titleBar));
     m_name->setFocus();
     // Centred on the window it was opened from, but kept on its screen.
     if (parent) {
         QRect placed(QPoint(), size());
         placed.moveCenter(parent->window()->frameGeometry().center());
-        if (const QScreen* screen = parent->window()->screen()) {
-            const QRect room = screen->availableGeometry();
+        if (screen) {
             placed.moveLeft(qBound(room.left(), placed.left(), room.right() + 1 - placed.width()));
-            placed.moveTop(qBound(room.top(), placed.top(), room.bottom() + 1 - placed.height()));
+            placed.moveTop(
+                qBound(room.top() + titleBar, placed.top(), room.bottom() + 1 - placed.height()));
         }
         move(placed.topLeft());
     }
+    showRemembered();
 }
 
-YourNumbers::~YourNumbers() = default;
+void YourNumbers::showRemembered()
+{
+    const std::optional<RememberedPerson> person = loadRememberedPerson();
+    if (!person)
+        return;
+    m_name->setText(person->name);
+    m_birth->setText(person->birth);
+    if (!person->lookAt.isEmpty())
+        m_lookAt->setText(person->lookAt);
+}
+
+void YourNumbers::cmdForget_Click()
+{
+    waitForRemembering();
+    m_lastRemembered.reset();
+    m_name->clear();
+    m_birth->clear();
+    m_lookAt->setText(isoText(m_services.clock->today()));
+    m_chart->setWholeText(QString());
+    if (!forgetRememberedPerson())
+        m_services.messages->error(
+            QStringLiteral("The name and dates could not be forgotten: the file %1 could not "
+                           "be removed.")
+                .arg(QDir::toNativeSeparators(programDataFolder() +
+                                              QStringLiteral("/your-numbers.txt"))));
+    m_name->setFocus();
+}
+
+YourNumbers::~YourNumbers()
+{
+    waitForRemembering();
+}
 
 QLineEdit* YourNumbers::dateField(const QString& objectName, const QString& accessibleName)
 {
@@ -241,7 +361,10 @@ void YourNumbers::offerCalendar(QLineEdit* field)
 {
     auto* calendar = new QCalendarWidget(this);
     calendar->setObjectName(QStringLiteral("calendar"));
-    calendar->setAccessibleName(QStringLiteral("Calendar for ") + field->accessibleName());
+    // A screen reader meets the pop-up by its focused grid of days: both carry the name.
+    const QString name = QStringLiteral("Choose the ") + field->accessibleName().toLower();
+    calendar->setAccessibleName(name);
+    calendar->setWindowTitle(name);
     calendar->setWindowFlags(Qt::Popup);
     calendar->setAttribute(Qt::WA_DeleteOnClose);
     calendar->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
@@ -256,7 +379,14 @@ void YourNumbers::offerCalendar(QLineEdit* field)
     connect(calendar, &QCalendarWidget::clicked, calendar, take);
     calendar->adjustSize();
     calendar->move(field->mapToGlobal(QPoint(0, field->height())));
+    if (auto* days = calendar->findChild<QTableView*>()) {
+        days->setAccessibleName(name);
+        days->setAccessibleDescription(
+            QStringLiteral("Arrow keys move the day, Page Up and Page Down the month, Enter takes "
+                           "the day, Escape closes"));
+    }
     calendar->show();
+    calendar->activateWindow();
     calendar->setFocus();
 }
 
@@ -275,7 +405,7 @@ void YourNumbers::buildLook()
     QFont buttonFont(family);
     buttonFont.setPointSizeF(8.25);
     buttonFont.setBold(true);
-    for (QPushButton* button : {m_calculate, m_print, m_close})
+    for (QPushButton* button : {m_calculate, m_print, m_forget, m_close})
         button->setFont(buttonFont);
 
     QFont paneFont(family);
@@ -284,9 +414,9 @@ void YourNumbers::buildLook()
     m_printCopy->setFont(paneFont);
 }
 
+// The last chart stays on screen: it changes only when a new one is calculated.
 void YourNumbers::refuse(const QString& message, QWidget* field)
 {
-    m_chart->setWholeText(QString());
     m_services.messages->error(message);
     if (field)
         field->setFocus();
@@ -337,7 +467,50 @@ void YourNumbers::cmdCalculate_Click()
         QStringLiteral("%1, born %2, looking at %3")
             .arg(name.parts.join(QLatin1Char(' ')), numerology::spelledDate(birth),
                  numerology::spelledDate(lookAt));
-    writeChart(chart, heading, name.readAs, m_content, *m_chart);
+    writeChart(chart, heading, name, m_content, *m_chart);
+    // A look at the day itself opens on the new day next time.
+    remember({m_name->text(), m_birth->text().trimmed(),
+              lookAt == m_services.clock->today() ? QString() : m_lookAt->text().trimmed()});
+}
+
+// The file is synced to the disk, which can take a while on a busy one: it is written on a
+// thread of its own, so the chart is on screen without waiting for it. One write runs at a time;
+// what comes meanwhile waits, and only the latest of it is written. The same again is not
+// written at all.
+void YourNumbers::remember(const RememberedPerson& person)
+{
+    std::unique_lock<std::mutex> lock(m_rememberMutex);
+    if (m_lastRemembered && *m_lastRemembered == person)
+        return;
+    m_lastRemembered = person;
+    m_toRemember = person;
+    if (m_rememberRunning)
+        return;
+    m_rememberRunning = true;
+    const auto writeAll = [this] {
+        std::unique_lock<std::mutex> held(m_rememberMutex);
+        while (m_toRemember) {
+            const RememberedPerson next = *m_toRemember;
+            m_toRemember.reset();
+            held.unlock();
+            saveRememberedPerson(next);
+            held.lock();
+        }
+        m_rememberRunning = false;
+    };
+    lock.unlock();
+    waitForRemembering(); // an earlier thread that has finished its work
+    try {
+        m_remembering = std::async(std::launch::async, writeAll);
+    } catch (const std::system_error&) { // no thread to be had
+        writeAll();
+    }
+}
+
+void YourNumbers::waitForRemembering()
+{
+    if (m_remembering.valid())
+        m_remembering.wait();
 }
 
 void YourNumbers::cmdPrint_Click()
@@ -347,7 +520,7 @@ void YourNumbers::cmdPrint_Click()
             QStringLiteral("There is no chart to print yet. Please calculate your numbers first."));
         return;
     }
-    composePrintedCopy(*m_printCopy, m_chart->wholeText());
+    composeFormattedCopy(*m_printCopy, *m_chart->document());
     m_services.printer->printWithDialog(*m_printCopy->document(), this);
 }
 

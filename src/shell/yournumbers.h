@@ -2,25 +2,39 @@
 
 #include "content/modLearnNumerology.h"
 #include "numerology/numerology.h"
+#include "platform/rememberedperson.h"
 #include "platform/services.h"
 
 #include <QDialog>
 
+#include <future>
 #include <memory>
+#include <mutex>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTextDocument;
 
 namespace corvella {
 
 class ClipboardGuard;
 class RichTextPane;
 
-// Writes a chart into a pane: for each number its name and values in bold, the working, then
-// what each value means. Accented letters read as plain ones are named first.
-void writeChart(const numerology::Chart& chart, const QString& heading, const QStringList& readAs,
-                const ContentTables& content, RichTextPane& pane);
+// Writes a chart into a pane: for each number its name and values in bold, the working, when
+// each value runs, the other methods' values, then what each value means, and under the Personal
+// Year the year ahead. Letters read as plain ones and hyphenated parts are named first.
+void writeChart(const numerology::Chart& chart, const QString& heading,
+                const numerology::NameReading& name, const ContentTables& content,
+                RichTextPane& pane);
+
+// The printed copy of a chart: the attribution line, the chart as it is on screen with its
+// headings in bold, the attribution line again; in a 10 pt font.
+void composeFormattedCopy(RichTextPane& copy, const QTextDocument& chart);
+
+// A line on what a Personal Year or Personal Month of this value asks of you.
+QString shortMeaningOfCycle(int value);
 
 // What the interpretation texts say of this value of this subject; empty when none does.
 QString meaningOf(const ContentTables& content, int subject, int value);
@@ -37,12 +51,16 @@ public:
 
     void cmdCalculate_Click();
     void cmdPrint_Click();
+    void cmdForget_Click();
 
 private:
     QLineEdit* dateField(const QString& objectName, const QString& accessibleName);
     void offerCalendar(QLineEdit* field);
     void buildLook();
     void refuse(const QString& message, QWidget* field);
+    void showRemembered();
+    void remember(const RememberedPerson& person);
+    void waitForRemembering();
 
     Services m_services;
     ContentTables m_content;
@@ -52,11 +70,18 @@ private:
     QPushButton* m_calculate = nullptr;
     RichTextPane* m_chart = nullptr;
     QPushButton* m_print = nullptr;
+    QPushButton* m_forget = nullptr;
     QPushButton* m_close = nullptr;
     QList<QLabel*> m_labels;
     // Composes the printed copy; never shown.
     RichTextPane* m_printCopy = nullptr;
     std::unique_ptr<ClipboardGuard> m_clipboardGuard;
+    // The name and dates, written on a thread of their own (see remember()).
+    std::future<void> m_remembering;
+    std::mutex m_rememberMutex;
+    std::optional<RememberedPerson> m_toRemember;
+    std::optional<RememberedPerson> m_lastRemembered;
+    bool m_rememberRunning = false;
 };
 
 } // namespace corvella

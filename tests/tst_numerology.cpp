@@ -76,6 +76,7 @@ private Q_SLOTS:
     void vowelRule();
     void workedExampleGivesTheStatedResults();
     void workedExampleWorkingIsTheLessonsWorking();
+    void chartSpeaksOfEachNumberByOneName();
     void publicCharts_data();
     void publicCharts();
     void edgeCharts_data();
@@ -213,6 +214,34 @@ void TestNumerology::workedExampleWorkingIsTheLessonsWorking()
         }
     }
     QVERIFY(checked >= 35);
+}
+
+// The lessons give each number's second name once and then keep to one; the chart's own lines
+// (not the catalogue's headings) keep to that name too, for people with and without notes.
+void TestNumerology::chartSpeaksOfEachNumberByOneName()
+{
+    const QStringList secondNames{QStringLiteral("Destiny"), QStringLiteral("Heart's Desire"),
+                                  QStringLiteral("Heart Desire"), QStringLiteral("Inner Dreams"),
+                                  QStringLiteral("Realization")};
+    const QList<QPair<QString, QDate>> people{
+        {QString::fromLatin1(examples::FullBirthName), dateOf(examples::BirthDate)},
+        {QStringLiteral("Dawn Mary-Jane Lowell"), QDate(1977, 7, 7)},
+        {QStringLiteral("Cher"), QDate(1991, 2, 9)}};
+    int lines = 0;
+    for (const auto& [name, birth] : people) {
+        const NameReading reading = readName(name);
+        QVERIFY2(reading.problem.isEmpty(), qPrintable(reading.problem));
+        const Chart chart = calculateChart(reading.parts, birth, birth.addYears(40));
+        QVERIFY2(chart.problem.isEmpty(), qPrintable(chart.problem));
+        for (const Number& number : chart.numbers) {
+            for (const QString& line : number.working + number.otherMethods + number.timing) {
+                ++lines;
+                for (const QString& second : secondNames)
+                    QVERIFY2(!line.contains(second), qPrintable(line));
+            }
+        }
+    }
+    QVERIFY(lines >= 100);
 }
 
 void TestNumerology::publicCharts_data()

@@ -38,9 +38,9 @@ double contrastRatio(const QColor& a, const QColor& b)
 QPalette paletteOf(QRgb window, QRgb base, QRgb text, QRgb button)
 {
     const QColor buttonColour(button);
-    QPalette palette(QColor(text), buttonColour, buttonColour.lighter(150), buttonColour.darker(200),
-                     buttonColour.darker(150), QColor(text), QColor(text), QColor(base),
-                     QColor(window));
+    QPalette palette(QColor(text), buttonColour, buttonColour.lighter(150),
+                     buttonColour.darker(200), buttonColour.darker(150), QColor(text), QColor(text),
+                     QColor(base), QColor(window));
     palette.setColor(QPalette::ButtonText, QColor(text));
     return palette;
 }

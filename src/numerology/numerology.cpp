@@ -640,7 +640,7 @@ Chart workChart(const QStringList& nameParts, const QDate& birth, const QDate& l
     chart.numbers << bridge(LifePathExpressionBridge, QStringLiteral("Life Path"), lifePath,
                             QStringLiteral("Expression"), expression);
     chart.numbers << bridge(HeartDesirePersonalityBridge, QStringLiteral("Personality"),
-                            personality, QStringLiteral("Heart's Desire"), soulsUrge);
+                            personality, QStringLiteral("Soul's Urge"), soulsUrge);
 
     {
         QStringList initials;
@@ -671,7 +671,7 @@ Chart workChart(const QStringList& nameParts, const QDate& birth, const QDate& l
         Number maturity{Maturity, {}, {}, {}, {}, {}, -1, {}};
         maturity.working << asSingleDigit(QStringLiteral("Life Path"), lifePath) +
                                 QLatin1String(" plus ") +
-                                asSingleDigit(QStringLiteral("Destiny"), expression) +
+                                asSingleDigit(QStringLiteral("Expression"), expression) +
                                 QLatin1String(": ") + added({a, b});
         maturity.working << reductionLines(total, keep);
         maturity.values = {reduced(total, keep)};

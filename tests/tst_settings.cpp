@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <chrono>
 #include <future>
 
@@ -115,6 +116,11 @@ private Q_SLOTS:
     void fileModeIsKept_data();
     void fileModeIsKept();
     void folderIsSyncedAfterTheRename();
+    void aLiveWritersFileIsLeftAlone();
+    void noHomeAtAllIsNoStore();
+    void interruptedWriteIsResumed();
+    void onlyARegularFileIsReplaced_data();
+    void onlyARegularFileIsReplaced();
     void pathThatCannotBeLookedAtIsNotTakenForAbsent_data();
     void pathThatCannotBeLookedAtIsNotTakenForAbsent();
     void fileTheStoreWouldNotReadIsNotWrittenOver_data();
@@ -824,6 +830,18 @@ int dieAtRename(const char*, const char*)
 
 QStringList g_events;
 
+// Every other call is interrupted by a signal before it writes anything.
+ssize_t interruptedWrite(int fd, const void* data, size_t size)
+{
+    static bool interrupt = false;
+    interrupt = !interrupt;
+    if (interrupt) {
+        errno = EINTR;
+        return -1;
+    }
+    return ::write(fd, data, std::min<size_t>(size, 7));
+}
+
 int noteRename(const char* from, const char* to)
 {
     g_events << QStringLiteral("rename");
@@ -1065,6 +1083,101 @@ void TestSettings::folderIsSyncedAfterTheRename()
              (QStringList{QStringLiteral("rename"), QStringLiteral("sync ") + elsewhere.path()}));
 }
 
+void TestSettings::aLiveWritersFileIsLeftAlone()
+{
+    // What a writer that was ended half-way left goes; what a live one (process 1 here) is
+    // about to rename, and the user's own files beside the store, stay.
+    SettingsStore store = freshStore();
+    const pid_t gone = ::fork();
+    if (gone == 0)
+        ::_exit(0);
+    QCOMPARE(::waitpid(gone, nullptr, 0), gone);
+    const QString dead = store.fileName() + QStringLiteral(".partial-%1-0").arg(gone);
+    const QString live = store.fileName() + QStringLiteral(".partial-1-0");
+    const QString own = store.fileName() + QStringLiteral(".backup");
+    m_leftovers << dead << live << own;
+    for (const QString& path : {dead, live, own})
+        writeFile(path, "[Settings]\n");
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
+    QVERIFY(!QFileInfo::exists(dead));
+    QVERIFY(QFileInfo::exists(live));
+    QVERIFY(QFileInfo::exists(own));
+}
+
+void TestSettings::noHomeAtAllIsNoStore()
+{
+    // A user the password database does not know, with HOME unset: there is no folder to keep
+    // the store in, and it must not be sought at the top of the file system.
+    const uid_t stranger = 54321;
+    if (::geteuid() != 0)
+        QSKIP("only root can become a user the password database does not know");
+    if (::getpwuid(stranger))
+        QSKIP("the password database knows the user id this test uses");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        qunsetenv("HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+        if (::setgid(stranger) != 0 || ::setuid(stranger) != 0)
+            ::_exit(2);
+        SettingsStore store(QStringLiteral("tst_settings_nohome"));
+        const bool none = store.fileName().isEmpty() &&
+                          !store.readSetting(QStringLiteral("Duration")).has_value() &&
+                          !store.writeSetting(QStringLiteral("Duration"), QStringLiteral("x"));
+        ::_exit(none ? 0 : 1);
+    }
+    int status = -1;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
+}
+
+void TestSettings::interruptedWriteIsResumed()
+{
+    SettingsStore store = freshStore();
+    FileWriteCalls interrupted = FileWriteCalls::system();
+    interrupted.write = interruptedWrite;
+    store.setFileWriteCalls(interrupted);
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026")));
+    QVERIFY(store.writeSetting(QStringLiteral("Other"), QStringLiteral("kept")));
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")),
+             std::optional<QString>(QStringLiteral("12/6/2026")));
+    QCOMPARE(store.readSetting(QStringLiteral("Other")),
+             std::optional<QString>(QStringLiteral("kept")));
+}
+
+void TestSettings::onlyARegularFileIsReplaced_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder") << QStringLiteral("folder");
+    QTest::newRow("FIFO") << QStringLiteral("fifo");
+    QTest::newRow("link to a FIFO") << QStringLiteral("link");
+}
+
+void TestSettings::onlyARegularFileIsReplaced()
+{
+    // Every caller's file, not only the store's (which never gets this far with such a path).
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("kept"));
+    const QString fifo = folder.filePath(QStringLiteral("fifo"));
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        QCOMPARE(
+            ::mkfifo(QFile::encodeName(kind == QLatin1String("fifo") ? path : fifo).constData(),
+                     0600),
+            0);
+        if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(fifo, path));
+    }
+    QVERIFY(!replaceFileContents(path, "[Settings]\n"));
+    struct stat info;
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+    QVERIFY(kind == QLatin1String("folder") ? S_ISDIR(info.st_mode) : S_ISFIFO(info.st_mode));
+    QCOMPARE(isLink(path), kind == QLatin1String("link"));
+}
+
 void TestSettings::pathThatCannotBeLookedAtIsNotTakenForAbsent_data()
 {
     QTest::addColumn<QString>("kind");
@@ -1137,7 +1250,7 @@ void TestSettings::valueEscapesRead_data()
     QTest::addColumn<QString>("value");
     QTest::newRow("\\x with two digits") << QStringLiteral("\\x41") << QStringLiteral("A");
     QTest::newRow("\\x with four digits") << QStringLiteral("\\x0041") << QStringLiteral("A");
-    QTest::newRow("\\x above Latin-1") << QStringLiteral("\\x20ac") << QStringLiteral("\u20ac");
+    QTest::newRow("\\x above Latin-1") << QStringLiteral("\\x20AC") << QStringLiteral("\u20ac");
     QTest::newRow("\\x stops after four")
         << QStringLiteral("\\x00e9f") << QStringLiteral("\u00e9f");
     QTest::newRow("\\x stops at a non-digit")
@@ -1178,6 +1291,13 @@ void TestSettings::rewriteChangesOnlyTheKeysLine_data()
     QTest::newRow("key in another section only")
         << QByteArray("[Other]\nK=1\n[Settings]\nA=1\n")
         << QByteArray("[Other]\nK=1\n[Settings]\nK=new\nA=1\n");
+    QTest::newRow("tabs around the key")
+        << QByteArray("[Settings]\n\tK\t=\told\t\nA=1\n") << QByteArray("[Settings]\nK=new\nA=1\n");
+    QTest::newRow("section twice, key absent")
+        << QByteArray("[Settings]\nA=1\n[Settings]\nB=1\n")
+        << QByteArray("[Settings]\nK=new\nA=1\n[Settings]\nB=1\n");
+    QTest::newRow("a header without a name ends the section")
+        << QByteArray("[Settings]\nK=old\n[]\nK=x\n") << QByteArray("[Settings]\nK=new\n[]\nK=x\n");
     QTest::newRow("section twice") << QByteArray("[Settings]\nA=1\n[Settings]\nK=1\n")
                                    << QByteArray("[Settings]\nA=1\n[Settings]\nK=new\n");
     QTest::newRow("no section") << QByteArray("A=1\n") << QByteArray("A=1\n\n[Settings]\nK=new\n");

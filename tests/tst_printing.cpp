@@ -10,10 +10,14 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
+#include <functional>
+#include <utility>
 
 using namespace corvella;
 using namespace std::chrono_literals;
@@ -46,9 +50,24 @@ public:
 
     std::unique_ptr<QPrinter> choosePrinter(QWidget* parent) override
     {
-        QMutexLocker lock(&m_mutex);
-        dialogParents.append(parent);
+        {
+            QMutexLocker lock(&m_mutex);
+            dialogParents.append(parent);
+        }
         dialogsOnWindowThread += isWindowThread() ? 1 : 0;
+        if (releaseWhenOpen)
+            releaseOne();
+        if (duringDialog)
+            std::exchange(duringDialog, nullptr)();
+        // A real dialog runs an event loop of its own while it is open, in which the window's
+        // other events (a second press's answer, say) are handled.
+        mostOpenAtOnce = std::max(mostOpenAtOnce.load(), ++openNow);
+        if (dialogOpenFor > 0) {
+            QEventLoop open;
+            QTimer::singleShot(dialogOpenFor, &open, &QEventLoop::quit);
+            open.exec();
+        }
+        --openNow;
         return cancel ? nullptr : makePrinter(QStringLiteral("chosen"));
     }
 
@@ -61,6 +80,7 @@ public:
     }
 
     void release() { m_release.release(1000); }
+    void releaseOne() { m_release.release(1); }
 
     QList<Job> jobs() const
     {
@@ -79,6 +99,11 @@ public:
     std::atomic<int> lookups{0};
     std::atomic<int> lookupsOnWindowThread{0};
     std::atomic<int> dialogsOnWindowThread{0};
+    std::atomic<int> openNow{0};
+    std::atomic<int> mostOpenAtOnce{0};
+    int dialogOpenFor = 0; // milliseconds
+    bool releaseWhenOpen = false;
+    std::function<void()> duringDialog; // called once, as the dialog opens
     QList<QWidget*> dialogParents;
 
 private:
@@ -174,6 +199,8 @@ private Q_SLOTS:
     void withoutADefaultPrinterTheDialogIsOffered_data();
     void withoutADefaultPrinterTheDialogIsOffered();
     void printWithDialogAlwaysOffersTheDialog();
+    void twoQuickPressesOpenOneDialog_data();
+    void twoQuickPressesOpenOneDialog();
     void aServerThatDoesNotAnswerGetsNoDialog_data();
     void aServerThatDoesNotAnswerGetsNoDialog();
     void theCopyIsTakenAtThePress();
@@ -272,6 +299,44 @@ void TestPrinting::printWithDialogAlwaysOffersTheDialog()
     QCOMPARE(f.system->lookupsOnWindowThread.load(), 0);
 }
 
+void TestPrinting::twoQuickPressesOpenOneDialog_data()
+{
+    QTest::addColumn<QString>("second");
+    QTest::newRow("both answers before the dialog opens") << QStringLiteral("before");
+    QTest::newRow("the second answer while the dialog is open") << QStringLiteral("answer");
+    QTest::newRow("the second press while the dialog is open") << QStringLiteral("press");
+}
+
+void TestPrinting::twoQuickPressesOpenOneDialog()
+{
+    QFETCH(QString, second);
+    Fixture f;
+    f.system->dialogOpenFor = 300;
+    f.printer->printWithDialog(f.document, &f.window);
+    if (second == QLatin1String("press")) {
+        f.system->duringDialog = [&f] { f.printer->printWithDialog(f.document, &f.window); };
+    } else {
+        f.system->hang = second == QLatin1String("answer");
+        f.system->releaseWhenOpen = f.system->hang.load();
+        f.printer->printWithDialog(f.document, &f.window);
+        if (f.system->hang)
+            f.system->releaseOne();
+    }
+    for (int round = 0; round < 3; ++round) {
+        QTest::qWait(200);
+        QVERIFY(settle(*f.printer));
+    }
+    QCOMPARE(f.system->openNow.load(), 0);
+    QCOMPARE(f.system->mostOpenAtOnce.load(), 1);
+    QCOMPARE(f.system->dialogs(), 1);
+    QCOMPARE(f.system->jobs().size(), 1);
+    // Once it is closed, the next press offers it again.
+    f.system->hang = false;
+    f.printer->printWithDialog(f.document, &f.window);
+    QVERIFY(settle(*f.printer));
+    QCOMPARE(f.system->dialogs(), 2);
+}
+
 void TestPrinting::aServerThatDoesNotAnswerGetsNoDialog_data()
 {
     QTest::addColumn<bool>("withDialog");
@@ -320,15 +385,20 @@ void TestPrinting::theCopyIsTakenAtThePress()
 void TestPrinting::closingWaitsForAJobThenGivesItUp_data()
 {
     QTest::addColumn<bool>("serverAnswers");
-    QTest::newRow("the server answers within the grace") << true;
-    QTest::newRow("the server never answers") << false;
+    QTest::addColumn<bool>("hasDefault");
+    QTest::newRow("the server answers within the grace") << true << true;
+    // The answer would offer the dialog, but the window it was for has gone.
+    QTest::newRow("the server answers within the grace, naming no printer") << true << false;
+    QTest::newRow("the server never answers") << false << true;
 }
 
 void TestPrinting::closingWaitsForAJobThenGivesItUp()
 {
     QFETCH(bool, serverAnswers);
+    QFETCH(bool, hasDefault);
     Fixture f;
     f.system->hang = true;
+    f.system->hasDefault = hasDefault;
     f.printer->print(f.document, &f.window);
     QTRY_COMPARE(f.system->lookups.load(), 1);
     // Closing blocks this thread, so the server's answer is let out by another.
@@ -346,8 +416,10 @@ void TestPrinting::closingWaitsForAJobThenGivesItUp()
     const qint64 closing = clock.elapsed();
     if (serverAnswers) {
         answering->wait();
+        QCoreApplication::processEvents();
         QCOMPARE(f.abandoned, 0);
-        QCOMPARE(f.system->jobs().size(), 1);
+        QCOMPARE(f.system->jobs().size(), hasDefault ? 1 : 0);
+        QCOMPARE(f.system->dialogs(), 0);
         QVERIFY(closing < BackgroundPrinter::ClosingGrace.count());
     } else {
         QCOMPARE(f.abandoned, 1);

@@ -1,4 +1,6 @@
+#include "platform/inifile.h"
 #include "platform/settingsstore.h"
+#include "platform/userfolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -6,16 +8,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <chrono>
 #include <future>
 
 #include <fcntl.h>
+#include <pwd.h>
+#include <signal.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace corvella;
@@ -102,17 +107,43 @@ private Q_SLOTS:
     void failedWriteStepLeavesTheOldFile_data();
     void failedWriteStepLeavesTheOldFile();
 
+    void storeFollowsTheBaseDirectoryRules_data();
+    void storeFollowsTheBaseDirectoryRules();
+    void chainOfLinksIsWrittenThrough_data();
+    void chainOfLinksIsWrittenThrough();
+    void aWriteEndedHalfWayLeavesNothingBehind_data();
+    void aWriteEndedHalfWayLeavesNothingBehind();
+    void fileModeIsKept_data();
+    void fileModeIsKept();
+    void folderIsSyncedAfterTheRename();
+    void aLiveWritersFileIsLeftAlone();
+    void noHomeAtAllIsNoStore();
+    void interruptedWriteIsResumed();
+    void onlyARegularFileIsReplaced_data();
+    void onlyARegularFileIsReplaced();
+    void pathThatCannotBeLookedAtIsNotTakenForAbsent_data();
+    void pathThatCannotBeLookedAtIsNotTakenForAbsent();
+    void fileTheStoreWouldNotReadIsNotWrittenOver_data();
+    void fileTheStoreWouldNotReadIsNotWrittenOver();
+    void valueEscapesRead_data();
+    void valueEscapesRead();
+    void rewriteChangesOnlyTheKeysLine_data();
+    void rewriteChangesOnlyTheKeysLine();
+
 private:
     // A store of its own for every test, so that tests do not see each other's files.
     SettingsStore freshStore();
 
     int m_stores = 0;
     QStringList m_leftovers;
+    // The user's configuration folder for every store made here.
+    QTemporaryDir m_config;
 };
 
 void TestSettings::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_config.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
 }
 
 SettingsStore TestSettings::freshStore()
@@ -287,8 +318,7 @@ void TestSettings::defaultNameIsProgramFileName()
 {
     const SettingsStore store;
     QCOMPARE(store.applicationName(), QStringLiteral("tst_settings"));
-    // Under the test location, never in the user's real configuration.
-    QVERIFY(store.fileName().contains(QStringLiteral(".qttest")));
+    QCOMPARE(store.fileName(), m_config.filePath(QStringLiteral("tst_settings.ini")));
 }
 
 // Earlier versions of the program kept the file through QSettings: what they wrote is read, and
@@ -610,14 +640,12 @@ void TestSettings::fullDiskLeavesTheOldFile()
         ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
     } unmount{where};
 
-    // The store lives under HOME in test mode.
-    const QByteArray savedHome = qgetenv("HOME");
-    qputenv("HOME", where);
-    struct RestoreHome
+    qputenv("XDG_CONFIG_HOME", where + "/config");
+    struct RestoreConfig
     {
-        QByteArray home;
-        ~RestoreHome() { qputenv("HOME", home); }
-    } restoreHome{savedHome};
+        QByteArray config;
+        ~RestoreConfig() { qputenv("XDG_CONFIG_HOME", config); }
+    } restoreConfig{QFile::encodeName(m_config.path())};
 
     SettingsStore store(QStringLiteral("tst_settings_full"));
     QVERIFY(store.fileName().startsWith(mountPoint.path()));
@@ -744,6 +772,553 @@ void TestSettings::failedWriteStepLeavesTheOldFile()
     QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("24/11/2027")));
     QCOMPARE(store.readSetting(QStringLiteral("Duration")),
              std::optional<QString>(QStringLiteral("24/11/2027")));
+}
+
+namespace {
+
+// Every name in the file's folder that starts with the file's name: the file, and whatever a
+// write left beside it.
+QStringList besideTheFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.dir().entryList({info.fileName() + QLatin1Char('*')},
+                                QDir::Files | QDir::Hidden | QDir::System);
+}
+
+bool isLink(const QString& path)
+{
+    struct stat info;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+// Restores an environment variable when it goes.
+struct SavedVariable
+{
+    explicit SavedVariable(const char* n)
+        : name(n), wasSet(qEnvironmentVariableIsSet(n)), value(qgetenv(n))
+    {}
+    ~SavedVariable()
+    {
+        if (wasSet)
+            qputenv(name, value);
+        else
+            qunsetenv(name);
+    }
+    const char* name;
+    bool wasSet;
+    QByteArray value;
+};
+
+// How a write is ended half-way in a child process.
+enum class EndAt {
+    Writing,
+    Renaming,
+};
+
+ssize_t writeHalfThenDie(int fd, const void* data, size_t size)
+{
+    (void)!::write(fd, data, size / 2);
+    ::raise(SIGKILL);
+    return -1;
+}
+
+int dieAtRename(const char*, const char*)
+{
+    ::raise(SIGKILL);
+    return -1;
+}
+
+QStringList g_events;
+
+// Every other call is interrupted by a signal before it writes anything.
+ssize_t interruptedWrite(int fd, const void* data, size_t size)
+{
+    static bool interrupt = false;
+    interrupt = !interrupt;
+    if (interrupt) {
+        errno = EINTR;
+        return -1;
+    }
+    return ::write(fd, data, std::min<size_t>(size, 7));
+}
+
+int noteRename(const char* from, const char* to)
+{
+    g_events << QStringLiteral("rename");
+    return ::rename(from, to);
+}
+
+int noteFolderSync(const char* path)
+{
+    g_events << QStringLiteral("sync ") + QFile::decodeName(path);
+    return FileWriteCalls::syncFolderOnDisk(path);
+}
+
+} // namespace
+
+void TestSettings::storeFollowsTheBaseDirectoryRules_data()
+{
+    QTest::addColumn<QString>("home");    // "absolute", "relative" or "unset"
+    QTest::addColumn<QString>("folders"); // XDG_CONFIG_HOME and XDG_DATA_HOME alike
+    QTest::addColumn<bool>("foldersUsed");
+
+    QTest::newRow("absolute folders") << "absolute"
+                                      << "absolute" << true;
+    QTest::newRow("relative folders are ignored") << "absolute"
+                                                  << "relative" << false;
+    QTest::newRow("empty folders") << "absolute"
+                                   << "empty" << false;
+    QTest::newRow("folders unset") << "absolute"
+                                   << "unset" << false;
+    QTest::newRow("HOME unset") << "unset"
+                                << "unset" << false;
+    QTest::newRow("HOME relative") << "relative"
+                                   << "unset" << false;
+    QTest::newRow("HOME unset, absolute folders") << "unset"
+                                                  << "absolute" << true;
+}
+
+void TestSettings::storeFollowsTheBaseDirectoryRules()
+{
+    QFETCH(QString, home);
+    QFETCH(QString, folders);
+    QFETCH(bool, foldersUsed);
+
+    QTemporaryDir base;
+    QVERIFY(base.isValid());
+    const SavedVariable savedHome("HOME");
+    const SavedVariable savedConfig("XDG_CONFIG_HOME");
+    const SavedVariable savedData("XDG_DATA_HOME");
+    const passwd* entry = ::getpwuid(::getuid());
+    QVERIFY(entry);
+    QString homeFolder = QDir::cleanPath(QFile::decodeName(entry->pw_dir));
+    if (home == QLatin1String("absolute")) {
+        homeFolder = base.filePath(QStringLiteral("home"));
+        qputenv("HOME", QFile::encodeName(homeFolder));
+    } else if (home == QLatin1String("relative")) {
+        qputenv("HOME", "home");
+    } else {
+        qunsetenv("HOME");
+    }
+    if (folders == QLatin1String("absolute")) {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(base.filePath(QStringLiteral("config"))));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(base.filePath(QStringLiteral("data"))));
+    } else if (folders == QLatin1String("relative")) {
+        qputenv("XDG_CONFIG_HOME", "config");
+        qputenv("XDG_DATA_HOME", "data");
+    } else if (folders == QLatin1String("empty")) {
+        qputenv("XDG_CONFIG_HOME", "");
+        qputenv("XDG_DATA_HOME", "");
+    } else {
+        qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_DATA_HOME");
+    }
+
+    const QString config = foldersUsed ? base.filePath(QStringLiteral("config"))
+                                       : homeFolder + QStringLiteral("/.config");
+    const QString data = foldersUsed ? base.filePath(QStringLiteral("data"))
+                                     : homeFolder + QStringLiteral("/.local/share");
+    QCOMPARE(userHomeFolder(), homeFolder);
+    QCOMPARE(userConfigFolder(), config);
+    QCOMPARE(userDataFolder(), data);
+    QCOMPARE(programDataFolder(), data + QStringLiteral("/CorvellaFreeLearnNumerology"));
+    SettingsStore store(QStringLiteral("tst_settings_rules"));
+    QCOMPARE(store.fileName(), config + QStringLiteral("/tst_settings_rules.ini"));
+
+    // Written for real where that is a folder of this test's own: never under the current one.
+    if (home == QLatin1String("absolute")) {
+        const QString current = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(base.path()));
+        const bool written = store.writeSetting(QStringLiteral("Duration"), QStringLiteral("x"));
+        QDir::setCurrent(current);
+        QVERIFY(written);
+        QVERIFY(QFileInfo::exists(config + QStringLiteral("/tst_settings_rules.ini")));
+        QVERIFY(
+            !QFileInfo::exists(base.filePath(QStringLiteral("config/tst_settings_rules.ini"))) ||
+            foldersUsed);
+    }
+}
+
+void TestSettings::chainOfLinksIsWrittenThrough_data()
+{
+    QTest::addColumn<int>("links");
+    QTest::addColumn<bool>("relative");
+    QTest::addColumn<bool>("targetExists");
+    QTest::newRow("one link") << 1 << false << true;
+    QTest::newRow("two links, relative") << 2 << true << true;
+    QTest::newRow("three links, absolute") << 3 << false << true;
+    QTest::newRow("two links to a file yet to be made") << 2 << true << false;
+}
+
+void TestSettings::chainOfLinksIsWrittenThrough()
+{
+    QFETCH(int, links);
+    QFETCH(bool, relative);
+    QFETCH(bool, targetExists);
+
+    // The real file in a folder of its own, the links between it and the store's name in
+    // others: a dotfile manager's layout.
+    QTemporaryDir elsewhere;
+    QVERIFY(elsewhere.isValid());
+    SettingsStore store = freshStore();
+    QVERIFY(QDir().mkpath(elsewhere.filePath(QStringLiteral("real"))));
+    const QString target = elsewhere.filePath(QStringLiteral("real/settings.ini"));
+    if (targetExists)
+        writeFile(target, "[Other]\nkept=1\n");
+    QStringList chain{store.fileName()};
+    for (int link = 1; link < links; ++link) {
+        QVERIFY(QDir().mkpath(elsewhere.filePath(QStringLiteral("links%1").arg(link))));
+        chain << elsewhere.filePath(QStringLiteral("links%1/link.ini").arg(link));
+    }
+    chain << target;
+    for (int i = 0; i + 1 < chain.size(); ++i) {
+        const QString to = relative ? QFileInfo(chain.at(i)).dir().relativeFilePath(chain.at(i + 1))
+                                    : chain.at(i + 1);
+        QCOMPARE(::symlink(QFile::encodeName(to).constData(),
+                           QFile::encodeName(chain.at(i)).constData()),
+                 0);
+    }
+
+    for (const QString& date : {QStringLiteral("1/1/2027"), QStringLiteral("2/2/2027")}) {
+        QVERIFY(store.writeSetting(QStringLiteral("Duration"), date));
+        for (int i = 0; i + 1 < chain.size(); ++i)
+            QVERIFY2(isLink(chain.at(i)), qPrintable(chain.at(i)));
+        QCOMPARE(SettingsStore(store.applicationName()).readSetting(QStringLiteral("Duration")),
+                 std::optional<QString>(date));
+        const QByteArray real = readFile(target);
+        QVERIFY(real.contains(encodeSettingText(date).toUtf8()));
+        QCOMPARE(real.contains("kept=1"), targetExists);
+        QCOMPARE(besideTheFile(target), QStringList{QStringLiteral("settings.ini")});
+    }
+}
+
+void TestSettings::aWriteEndedHalfWayLeavesNothingBehind_data()
+{
+    QTest::addColumn<EndAt>("endAt");
+    QTest::addColumn<bool>("firstWrite");
+    QTest::newRow("killed while writing the first file") << EndAt::Writing << true;
+    QTest::newRow("killed while writing over a file") << EndAt::Writing << false;
+    QTest::newRow("killed before the rename") << EndAt::Renaming << false;
+}
+
+void TestSettings::aWriteEndedHalfWayLeavesNothingBehind()
+{
+    QFETCH(EndAt, endAt);
+    QFETCH(bool, firstWrite);
+
+    SettingsStore store = freshStore();
+    if (!firstWrite)
+        QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
+    const QByteArray before = readFile(store.fileName());
+
+    FileWriteCalls dying = FileWriteCalls::system();
+    if (endAt == EndAt::Writing)
+        dying.write = writeHalfThenDie;
+    else
+        dying.rename = dieAtRename;
+    QByteArray content(20000, 'x');
+    content.prepend("[Settings]\n; ");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        replaceFileContents(store.fileName(), content, dying);
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFSIGNALED(status));
+
+    QCOMPARE(readFile(store.fileName()), before);
+    // A file without a name while it is written: a process ended then leaves nothing.
+    if (endAt == EndAt::Writing)
+        QCOMPARE(besideTheFile(store.fileName()),
+                 firstWrite ? QStringList() : QStringList{QFileInfo(store.fileName()).fileName()});
+    // Whatever it left once it had a name, the next write removes.
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("2/1/2026")));
+    QCOMPARE(besideTheFile(store.fileName()), QStringList{QFileInfo(store.fileName()).fileName()});
+}
+
+void TestSettings::fileModeIsKept_data()
+{
+    QTest::addColumn<int>("mode"); // -1: no file yet
+    QTest::addColumn<int>("expected");
+    QTest::newRow("0644") << 0644 << 0644;
+    QTest::newRow("0664") << 0664 << 0664;
+    QTest::newRow("0640") << 0640 << 0640;
+    QTest::newRow("0600") << 0600 << 0600;
+    QTest::newRow("0444") << 0444 << 0444;
+    QTest::newRow("a new file is the user's alone") << -1 << 0600;
+}
+
+void TestSettings::fileModeIsKept()
+{
+    QFETCH(int, mode);
+    QFETCH(int, expected);
+    SettingsStore store = freshStore();
+    const QByteArray name = QFile::encodeName(store.fileName());
+    if (mode >= 0) {
+        writeFile(store.fileName(), "[Settings]\n");
+        QCOMPARE(::chmod(name.constData(), mode_t(mode)), 0);
+    }
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
+    struct stat info;
+    QCOMPARE(::stat(name.constData(), &info), 0);
+    QCOMPARE(int(info.st_mode & 07777), expected);
+}
+
+void TestSettings::folderIsSyncedAfterTheRename()
+{
+    // Through a link, so that the folder synced must be the real file's, not the link's.
+    QTemporaryDir elsewhere;
+    QVERIFY(elsewhere.isValid());
+    SettingsStore store = freshStore();
+    const QString target = elsewhere.filePath(QStringLiteral("settings.ini"));
+    QVERIFY(QFile::link(target, store.fileName()));
+    FileWriteCalls noting = FileWriteCalls::system();
+    noting.rename = noteRename;
+    noting.syncFolder = noteFolderSync;
+    store.setFileWriteCalls(noting);
+    g_events.clear();
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
+    QCOMPARE(g_events,
+             (QStringList{QStringLiteral("rename"), QStringLiteral("sync ") + elsewhere.path()}));
+}
+
+void TestSettings::aLiveWritersFileIsLeftAlone()
+{
+    // What a writer that was ended half-way left goes; what a live one (process 1 here) is
+    // about to rename, and the user's own files beside the store, stay.
+    SettingsStore store = freshStore();
+    const pid_t gone = ::fork();
+    if (gone == 0)
+        ::_exit(0);
+    QCOMPARE(::waitpid(gone, nullptr, 0), gone);
+    const QString dead = store.fileName() + QStringLiteral(".partial-%1-0").arg(gone);
+    const QString live = store.fileName() + QStringLiteral(".partial-1-0");
+    const QString own = store.fileName() + QStringLiteral(".backup");
+    m_leftovers << dead << live << own;
+    for (const QString& path : {dead, live, own})
+        writeFile(path, "[Settings]\n");
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
+    QVERIFY(!QFileInfo::exists(dead));
+    QVERIFY(QFileInfo::exists(live));
+    QVERIFY(QFileInfo::exists(own));
+}
+
+void TestSettings::noHomeAtAllIsNoStore()
+{
+    // A user the password database does not know, with HOME unset: there is no folder to keep
+    // the store in, and it must not be sought at the top of the file system.
+    const uid_t stranger = 54321;
+    if (::geteuid() != 0)
+        QSKIP("only root can become a user the password database does not know");
+    if (::getpwuid(stranger))
+        QSKIP("the password database knows the user id this test uses");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        qunsetenv("HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+        if (::setgid(stranger) != 0 || ::setuid(stranger) != 0)
+            ::_exit(2);
+        SettingsStore store(QStringLiteral("tst_settings_nohome"));
+        const bool none = store.fileName().isEmpty() &&
+                          !store.readSetting(QStringLiteral("Duration")).has_value() &&
+                          !store.writeSetting(QStringLiteral("Duration"), QStringLiteral("x"));
+        ::_exit(none ? 0 : 1);
+    }
+    int status = -1;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
+}
+
+void TestSettings::interruptedWriteIsResumed()
+{
+    SettingsStore store = freshStore();
+    FileWriteCalls interrupted = FileWriteCalls::system();
+    interrupted.write = interruptedWrite;
+    store.setFileWriteCalls(interrupted);
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("12/6/2026")));
+    QVERIFY(store.writeSetting(QStringLiteral("Other"), QStringLiteral("kept")));
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")),
+             std::optional<QString>(QStringLiteral("12/6/2026")));
+    QCOMPARE(store.readSetting(QStringLiteral("Other")),
+             std::optional<QString>(QStringLiteral("kept")));
+}
+
+void TestSettings::onlyARegularFileIsReplaced_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder") << QStringLiteral("folder");
+    QTest::newRow("FIFO") << QStringLiteral("fifo");
+    QTest::newRow("link to a FIFO") << QStringLiteral("link");
+}
+
+void TestSettings::onlyARegularFileIsReplaced()
+{
+    // Every caller's file, not only the store's (which never gets this far with such a path).
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("kept"));
+    const QString fifo = folder.filePath(QStringLiteral("fifo"));
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        QCOMPARE(
+            ::mkfifo(QFile::encodeName(kind == QLatin1String("fifo") ? path : fifo).constData(),
+                     0600),
+            0);
+        if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(fifo, path));
+    }
+    QVERIFY(!replaceFileContents(path, "[Settings]\n"));
+    struct stat info;
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+    QVERIFY(kind == QLatin1String("folder") ? S_ISDIR(info.st_mode) : S_ISFIFO(info.st_mode));
+    QCOMPARE(isLink(path), kind == QLatin1String("link"));
+}
+
+void TestSettings::pathThatCannotBeLookedAtIsNotTakenForAbsent_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("link to itself") << QStringLiteral("self");
+    QTest::newRow("two links in a loop") << QStringLiteral("loop");
+    QTest::newRow("a chain longer than the system follows") << QStringLiteral("long");
+}
+
+void TestSettings::pathThatCannotBeLookedAtIsNotTakenForAbsent()
+{
+    QFETCH(QString, kind);
+    SettingsStore store = freshStore();
+    const QString path = store.fileName();
+    QStringList links{path};
+    if (kind == QLatin1String("self")) {
+        QVERIFY(QFile::link(path, path));
+    } else if (kind == QLatin1String("loop")) {
+        links << path + QStringLiteral(".other");
+        m_leftovers << links.last();
+        QVERIFY(QFile::link(links.last(), path));
+        QVERIFY(QFile::link(path, links.last()));
+    } else {
+        for (int i = 1; i <= 45; ++i) {
+            links << path + QStringLiteral(".%1").arg(i);
+            m_leftovers << links.last();
+            QVERIFY(QFile::link(links.last(), links.at(i - 1)));
+        }
+        writeFile(links.last(), "[Settings]\n");
+        links.removeLast();
+    }
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")), std::nullopt);
+    QVERIFY(!store.writeSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
+    QVERIFY(!replaceFileContents(path, "[Settings]\n"));
+    for (const QString& link : std::as_const(links))
+        QVERIFY2(isLink(link), qPrintable(link));
+}
+
+void TestSettings::fileTheStoreWouldNotReadIsNotWrittenOver_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("larger than a settings file gets") << QStringLiteral("large");
+    QTest::newRow("unreadable to its owner") << QStringLiteral("unreadable");
+}
+
+void TestSettings::fileTheStoreWouldNotReadIsNotWrittenOver()
+{
+    QFETCH(QString, kind);
+    if (kind == QLatin1String("unreadable") && ::geteuid() == 0)
+        QSKIP("root reads every file; the run as an ordinary user checks this");
+    SettingsStore store = freshStore();
+    QByteArray content = "[Settings]\n";
+    if (kind == QLatin1String("large")) {
+        while (content.size() <= (1 << 20))
+            content += "; a comment line that only makes the file larger than any of ours\n";
+    }
+    writeFile(store.fileName(), content);
+    const QByteArray name = QFile::encodeName(store.fileName());
+    if (kind == QLatin1String("unreadable"))
+        QCOMPARE(::chmod(name.constData(), 0), 0);
+
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")), std::nullopt);
+    QVERIFY(!store.writeSetting(QStringLiteral("Duration"), QStringLiteral("1/1/2026")));
+    ::chmod(name.constData(), 0600);
+    QCOMPARE(readFile(store.fileName()), content);
+}
+
+void TestSettings::valueEscapesRead_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("\\x with two digits") << QStringLiteral("\\x41") << QStringLiteral("A");
+    QTest::newRow("\\x with four digits") << QStringLiteral("\\x0041") << QStringLiteral("A");
+    QTest::newRow("\\x above Latin-1") << QStringLiteral("\\x20AC") << QStringLiteral("\u20ac");
+    QTest::newRow("\\x stops after four")
+        << QStringLiteral("\\x00e9f") << QStringLiteral("\u00e9f");
+    QTest::newRow("\\x stops at a non-digit")
+        << QStringLiteral("\\x4g") << QStringLiteral("\u0004g");
+    QTest::newRow("octal") << QStringLiteral("\\101") << QStringLiteral("A");
+    QTest::newRow("octal stops after three") << QStringLiteral("\\1011") << QStringLiteral("A1");
+    QTest::newRow("control escapes")
+        << QStringLiteral("\\a\\b\\f\\n\\r\\t\\v") << QStringLiteral("\a\b\f\n\r\t\v");
+    QTest::newRow("backslash and others") << QStringLiteral("\\\\\\q") << QStringLiteral("\\q");
+    QTest::newRow("backslash at the end") << QStringLiteral("a\\") << QStringLiteral("a\\");
+    QTest::newRow("quoted ; and ,") << QStringLiteral("\"a;b,c\"") << QStringLiteral("a;b,c");
+    QTest::newRow("comment after ;") << QStringLiteral("ab;cd") << QStringLiteral("ab");
+    QTest::newRow("list items joined") << QStringLiteral("a,b, c") << QStringLiteral("ab c");
+}
+
+void TestSettings::valueEscapesRead()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, value);
+    QCOMPARE(unescapedValue(stored), value);
+}
+
+void TestSettings::rewriteChangesOnlyTheKeysLine_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("the key once") << QByteArray("[Settings]\nA=1\nK=old\nB=2\n")
+                                  << QByteArray("[Settings]\nA=1\nK=new\nB=2\n");
+    QTest::newRow("the key three times") << QByteArray("[Settings]\nK=1\nA=1\nK=2\nK=3\nB=2\n")
+                                         << QByteArray("[Settings]\nA=1\nK=new\nB=2\n");
+    QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf[Settings]\nK=old\n")
+                                     << QByteArray("\xef\xbb\xbf[Settings]\nK=new\n");
+    QTest::newRow("byte-order mark before the key")
+        << QByteArray("\xef\xbb\xbfK=old\n[Settings]\nK=1\n")
+        << QByteArray("\xef\xbb\xbfK=old\n[Settings]\nK=new\n");
+    QTest::newRow("key absent") << QByteArray("[Settings]\nA=1\n")
+                                << QByteArray("[Settings]\nK=new\nA=1\n");
+    QTest::newRow("key in another section only")
+        << QByteArray("[Other]\nK=1\n[Settings]\nA=1\n")
+        << QByteArray("[Other]\nK=1\n[Settings]\nK=new\nA=1\n");
+    QTest::newRow("tabs around the key")
+        << QByteArray("[Settings]\n\tK\t=\told\t\nA=1\n") << QByteArray("[Settings]\nK=new\nA=1\n");
+    QTest::newRow("section twice, key absent")
+        << QByteArray("[Settings]\nA=1\n[Settings]\nB=1\n")
+        << QByteArray("[Settings]\nK=new\nA=1\n[Settings]\nB=1\n");
+    QTest::newRow("a header without a name ends the section")
+        << QByteArray("[Settings]\nK=old\n[]\nK=x\n") << QByteArray("[Settings]\nK=new\n[]\nK=x\n");
+    QTest::newRow("section twice") << QByteArray("[Settings]\nA=1\n[Settings]\nK=1\n")
+                                   << QByteArray("[Settings]\nA=1\n[Settings]\nK=new\n");
+    QTest::newRow("no section") << QByteArray("A=1\n") << QByteArray("A=1\n\n[Settings]\nK=new\n");
+    QTest::newRow("no section, blank line last")
+        << QByteArray("A=1\n\n") << QByteArray("A=1\n\n[Settings]\nK=new\n");
+    QTest::newRow("empty file") << QByteArray() << QByteArray("[Settings]\nK=new\n");
+    QTest::newRow("no line break at the end")
+        << QByteArray("[Settings]\nK=old") << QByteArray("[Settings]\nK=new\n");
+    QTest::newRow("spaces and CR kept elsewhere")
+        << QByteArray("[Settings]\r\n  A = 1 \r\n K = old\r\n")
+        << QByteArray("[Settings]\r\n  A = 1 \r\nK=new\n");
+}
+
+void TestSettings::rewriteChangesOnlyTheKeysLine()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    IniFile ini;
+    QVERIFY(parseIni(before, ini));
+    QCOMPARE(withValue(ini, QStringLiteral("Settings"), QStringLiteral("K"), QStringLiteral("new")),
+             after);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,10 +12,108 @@
 #include <cstdio>
 #include <cstring>
 
+#include <pwd.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace corvella;
+
+namespace {
+
+// The folders a user's session may come with, as the environment names them.
+struct Session
+{
+    QByteArray home;    // empty: HOME unset
+    QByteArray runtime; // empty: XDG_RUNTIME_DIR unset
+    QByteArray cache;   // empty: XDG_CACHE_HOME unset
+};
+
+// Puts a session's variables in place for as long as it lives.
+class SessionEnvironment
+{
+public:
+    explicit SessionEnvironment(const Session& session)
+    {
+        for (const char* name : {"HOME", "XDG_RUNTIME_DIR", "XDG_CACHE_HOME"})
+            m_saved.append({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+        set("HOME", session.home);
+        set("XDG_RUNTIME_DIR", session.runtime);
+        set("XDG_CACHE_HOME", session.cache);
+    }
+    ~SessionEnvironment()
+    {
+        for (const Saved& saved : std::as_const(m_saved))
+            set(saved.name, saved.wasSet ? saved.value : QByteArray());
+    }
+
+private:
+    static void set(const char* name, const QByteArray& value)
+    {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    struct Saved
+    {
+        const char* name;
+        bool wasSet;
+        QByteArray value;
+    };
+    QList<Saved> m_saved;
+};
+
+// Binds the abstract name in a child process, as the given user, and listens on it after
+// listenAfter milliseconds (never when negative); the child waits to be killed. Returns its
+// process id, or -1.
+pid_t bindInChild(const QByteArray& name, uid_t uid, int listenAfter)
+{
+    int ready[2];
+    if (::pipe(ready) != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ready[0]);
+        if (uid != ::geteuid() && (::setgid(65534) != 0 || ::setuid(uid) != 0))
+            ::_exit(2);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path + 1, name.constData(), size_t(name.size()));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const socklen_t length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+        if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0)
+            ::_exit(3);
+        (void)!::write(ready[1], "k", 1);
+        if (listenAfter >= 0) {
+            ::usleep(useconds_t(listenAfter) * 1000);
+            if (::listen(fd, 4) != 0)
+                ::_exit(4);
+        }
+        for (;;)
+            ::pause();
+    }
+    ::close(ready[1]);
+    char said = 0;
+    const bool bound = child > 0 && ::read(ready[0], &said, 1) == 1;
+    ::close(ready[0]);
+    if (!bound && child > 0) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        return -1;
+    }
+    return child;
+}
+
+void endChild(pid_t child)
+{
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+}
+
+} // namespace
 
 // Two real processes compete for the lock: this test binary starts a copy of itself in
 // "holder" mode, which takes the lock, says so, and waits to be killed.
@@ -24,15 +122,13 @@ class TestSingleInstance : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_runtime;
+    QTemporaryDir m_home;
     QString m_name = QStringLiteral("CorvellaSingleInstanceTest");
 
     QProcess* startHolder()
     {
         auto* holder = new QProcess(this);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
-        holder->setProcessEnvironment(env);
+        holder->setProcessEnvironment(QProcessEnvironment::systemEnvironment());
         holder->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold"), m_name});
         if (!holder->waitForReadyRead(10000))
             return nullptr;
@@ -40,33 +136,18 @@ private:
         return said == "locked" ? holder : nullptr;
     }
 
+    static void stop(QProcess* holder)
+    {
+        holder->terminate();
+        holder->waitForFinished(5000);
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(m_runtime.isValid());
-        QFile::setPermissions(m_runtime.path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
-    }
-
-    // Each test starts with nothing at the lock's path, whatever the one before left there.
-    void init()
-    {
-        const QString path = m_runtime.filePath(m_name + QStringLiteral(".lock"));
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-        if (QFileInfo(path).isDir() && !QFileInfo(path).isSymLink())
-            QDir(path).removeRecursively();
-        else
-            QFile::remove(path);
-    }
-
-    void lockSitsInTheRuntimeFolder()
-    {
-        SingleInstance instance(m_name);
-        QCOMPARE(QFileInfo(instance.lockPath()).absolutePath(), m_runtime.path());
-        QCOMPARE(QFileInfo(instance.lockPath()).fileName(), m_name + QStringLiteral(".lock"));
-        QCOMPARE(instance.acquire(), SingleInstance::Result::Acquired);
-        QVERIFY(QFileInfo(instance.lockPath()).isFile());
+        QVERIFY(m_home.isValid());
+        // A name of this run's own, so that test runs at the same time do not meet.
+        qputenv("HOME", QFile::encodeName(m_home.path()));
     }
 
     void secondCopyIsRefusedWhileTheFirstRuns()
@@ -75,8 +156,9 @@ private Q_SLOTS:
         QVERIFY(holder);
         SingleInstance second(m_name);
         QCOMPARE(second.acquire(), SingleInstance::Result::HeldByAnotherCopy);
-        holder->terminate();
-        QVERIFY(holder->waitForFinished(5000));
+        stop(holder);
+        SingleInstance after(m_name);
+        QCOMPARE(after.acquire(), SingleInstance::Result::Acquired);
     }
 
     void killedFirstCopyDoesNotBlockTheNextStart()
@@ -87,152 +169,8 @@ private Q_SLOTS:
         QCOMPARE(blocked.acquire(), SingleInstance::Result::HeldByAnotherCopy);
         ::kill(static_cast<pid_t>(holder->processId()), SIGKILL);
         QVERIFY(holder->waitForFinished(5000));
-        QVERIFY(QFile::exists(blocked.lockPath())); // the killed copy left its lock behind
         SingleInstance next(m_name);
         QCOMPARE(next.acquire(), SingleInstance::Result::Acquired);
-    }
-
-    // Whatever is left at the lock's path, no live copy holds it: it is taken over.
-    void leftoverAtTheLockPathIsTakenOver_data()
-    {
-        QTest::addColumn<QString>("leftover");
-        for (const char* kind :
-             {"empty file", "garbled file", "id of a live process", "id of no process", "folder",
-              "FIFO", "dangling link", "file nobody may write"})
-            QTest::newRow(kind) << QString::fromLatin1(kind);
-    }
-
-    void leftoverAtTheLockPathIsTakenOver()
-    {
-        QFETCH(QString, leftover);
-        const QString path = m_runtime.filePath(m_name + QStringLiteral(".lock"));
-        const QByteArray name = QFile::encodeName(path);
-        const auto plant = [&path](const QByteArray& bytes) {
-            QFile file(path);
-            return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                   file.write(bytes) == bytes.size();
-        };
-        if (leftover == QLatin1String("empty file"))
-            QVERIFY(plant({}));
-        else if (leftover == QLatin1String("garbled file"))
-            QVERIFY(plant(QByteArray("\x01\xff\x80 noise\n\n\xc3", 12)));
-        else if (leftover == QLatin1String("id of a live process"))
-            QVERIFY(plant("1\ninit\nlocalhost\n"));
-        else if (leftover == QLatin1String("id of no process"))
-            QVERIFY(plant("2147483600\nCorvellaFreeLearnNumerology\nlocalhost\n"));
-        else if (leftover == QLatin1String("folder"))
-            QVERIFY(QDir().mkdir(path));
-        else if (leftover == QLatin1String("FIFO"))
-            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
-        else if (leftover == QLatin1String("dangling link"))
-            QVERIFY(QFile::link(m_runtime.filePath(QStringLiteral("nowhere")), path));
-        else if (leftover == QLatin1String("file nobody may write")) {
-            QVERIFY(plant("garbage"));
-            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
-        }
-
-        SingleInstance instance(m_name);
-        const SingleInstance::Result result = instance.acquire();
-        QCOMPARE(result, SingleInstance::Result::Acquired);
-        // And while it is held, it keeps the next copy out.
-        SingleInstance second(m_name);
-        QCOMPARE(second.acquire(), SingleInstance::Result::HeldByAnotherCopy);
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-        QFile::remove(path);
-    }
-
-    // The lock only ever lives in a folder of the user's own; when the runtime folder cannot
-    // be trusted it goes to the user's cache folder, never to a folder other users share.
-    void lockFolderIsTheUsersOwn_data()
-    {
-        QTest::addColumn<QString>("runtime");
-        QTest::addColumn<bool>("runtimeUsed");
-        QTest::newRow("private runtime folder") << QStringLiteral("private") << true;
-        QTest::newRow("runtime folder unset") << QString() << false;
-        QTest::newRow("runtime folder relative") << QStringLiteral("relative") << false;
-        QTest::newRow("runtime folder missing") << QStringLiteral("missing") << false;
-        QTest::newRow("runtime folder everyone writes") << QStringLiteral("shared") << false;
-        QTest::newRow("runtime folder is a file") << QStringLiteral("file") << false;
-    }
-
-    void lockFolderIsTheUsersOwn()
-    {
-        QFETCH(QString, runtime);
-        QFETCH(bool, runtimeUsed);
-        QTemporaryDir home;
-        QVERIFY(home.isValid());
-        QString runtimePath;
-        if (runtime == QLatin1String("private")) {
-            runtimePath = home.filePath(QStringLiteral("run"));
-            QVERIFY(QDir().mkdir(runtimePath));
-            QVERIFY(QFile::setPermissions(runtimePath,
-                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        } else if (runtime == QLatin1String("relative")) {
-            runtimePath = QStringLiteral("run");
-        } else if (runtime == QLatin1String("missing")) {
-            runtimePath = home.filePath(QStringLiteral("gone"));
-        } else if (runtime == QLatin1String("shared")) {
-            runtimePath = home.filePath(QStringLiteral("tmp"));
-            QVERIFY(QDir().mkdir(runtimePath));
-            QCOMPARE(::chmod(QFile::encodeName(runtimePath).constData(), 01777), 0);
-        } else if (runtime == QLatin1String("file")) {
-            runtimePath = home.filePath(QStringLiteral("file"));
-            QFile file(runtimePath);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
-        const QByteArray savedHome = qgetenv("HOME");
-        const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
-        if (runtime.isEmpty())
-            qunsetenv("XDG_RUNTIME_DIR");
-        else
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimePath));
-        qputenv("HOME", QFile::encodeName(home.path()));
-        qunsetenv("XDG_CACHE_HOME");
-
-        SingleInstance instance(m_name);
-        const SingleInstance::Result result = instance.acquire();
-        const QString path = instance.lockPath();
-
-        qputenv("XDG_RUNTIME_DIR", savedRuntime);
-        qputenv("HOME", savedHome);
-        if (!savedCache.isEmpty())
-            qputenv("XDG_CACHE_HOME", savedCache);
-
-        QCOMPARE(result, SingleInstance::Result::Acquired);
-        const QString expected =
-            runtimeUsed ? runtimePath : home.filePath(QStringLiteral(".cache"));
-        QCOMPARE(QFileInfo(path).absolutePath(), expected);
-        QCOMPARE(QFileInfo(path).fileName(), m_name + QStringLiteral(".lock"));
-        QVERIFY(QFileInfo(path).isFile());
-    }
-
-    // With no folder of the user's own to be had, the lock cannot be checked at all; the
-    // caller starts the program all the same.
-    void noFolderOfTheUsersOwnIsUnavailable()
-    {
-        QTemporaryDir other;
-        QVERIFY(other.isValid());
-        const QString shared = other.filePath(QStringLiteral("shared"));
-        QVERIFY(QDir().mkdir(shared));
-        QCOMPARE(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
-        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
-        const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(shared));
-        // A cache folder everyone may write to is no place for it either.
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(shared));
-
-        SingleInstance instance(m_name);
-        const SingleInstance::Result result = instance.acquire();
-
-        qputenv("XDG_RUNTIME_DIR", savedRuntime);
-        if (savedCache.isEmpty())
-            qunsetenv("XDG_CACHE_HOME");
-        else
-            qputenv("XDG_CACHE_HOME", savedCache);
-        QCOMPARE(result, SingleInstance::Result::Unavailable);
-        QVERIFY(instance.lockPath().isEmpty());
-        QVERIFY(QDir(shared).isEmpty());
     }
 
     void lockIsFreedWhenTheHolderEnds()
@@ -240,11 +178,145 @@ private Q_SLOTS:
         {
             SingleInstance first(m_name);
             QCOMPARE(first.acquire(), SingleInstance::Result::Acquired);
+            QCOMPARE(first.acquire(), SingleInstance::Result::Acquired);
             SingleInstance second(m_name);
             QCOMPARE(second.acquire(), SingleInstance::Result::HeldByAnotherCopy);
         }
         SingleInstance again(m_name);
         QCOMPARE(again.acquire(), SingleInstance::Result::Acquired);
+    }
+
+    // Whatever the user's folders are like, and whatever lies where a lock file could be,
+    // a running copy keeps the second one out, and nothing but a running copy does.
+    void secondCopyIsRefusedWhateverTheFolders_data()
+    {
+        QTest::addColumn<QString>("setup");
+        for (const char* setup :
+             {"private runtime folder", "no runtime folder, cache folder mode 775",
+              "no runtime folder, home folder missing", "no runtime folder, HOME unset",
+              "runtime folder mode 770", "runtime folder of another user",
+              "runtime folder everyone writes", "lock's path a folder with files in it",
+              "lock's path a FIFO", "lock's path a file nobody may read"})
+            QTest::newRow(setup) << QString::fromLatin1(setup);
+    }
+
+    void secondCopyIsRefusedWhateverTheFolders()
+    {
+        QFETCH(QString, setup);
+        QTemporaryDir base;
+        QVERIFY(base.isValid());
+        QVERIFY(QFile::setPermissions(
+            base.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        const QByteArray root = QFile::encodeName(base.path());
+        Session session{root + "/home", root + "/run", {}};
+        QVERIFY(QDir().mkpath(QFile::decodeName(session.home)));
+        QCOMPARE(::mkdir(session.runtime.constData(), 0700), 0);
+        const QByteArray lockFile = session.runtime + '/' + m_name.toUtf8() + ".lock";
+
+        if (setup.contains(QLatin1String("no runtime folder")))
+            session.runtime.clear();
+        if (setup.endsWith(QLatin1String("mode 775"))) {
+            QCOMPARE(::mkdir(session.home + "/.cache", 0775), 0);
+            QCOMPARE(::chmod(session.home + "/.cache", 0775), 0);
+        } else if (setup.endsWith(QLatin1String("home folder missing"))) {
+            session.home = root + "/gone";
+        } else if (setup.endsWith(QLatin1String("HOME unset"))) {
+            session.home.clear();
+        } else if (setup.endsWith(QLatin1String("mode 770"))) {
+            QCOMPARE(::chmod(session.runtime.constData(), 0770), 0);
+        } else if (setup.endsWith(QLatin1String("another user"))) {
+            if (::geteuid() != 0)
+                QSKIP("only root can give a folder to another user");
+            QCOMPARE(::chown(session.runtime.constData(), 65534, 65534), 0);
+        } else if (setup.endsWith(QLatin1String("everyone writes"))) {
+            QCOMPARE(::chmod(session.runtime.constData(), 01777), 0);
+        } else if (setup.endsWith(QLatin1String("files in it"))) {
+            QVERIFY(QDir().mkpath(QFile::decodeName(lockFile + "/inner")));
+        } else if (setup.endsWith(QLatin1String("FIFO"))) {
+            QCOMPARE(::mkfifo(lockFile.constData(), 0600), 0);
+        } else if (setup.endsWith(QLatin1String("nobody may read"))) {
+            QFile file(QFile::decodeName(lockFile));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.setPermissions({}));
+        }
+
+        const SessionEnvironment environment(session);
+        QProcess* holder = startHolder();
+        QVERIFY(holder);
+        SingleInstance second(m_name);
+        const SingleInstance::Result whileHeld = second.acquire();
+        stop(holder);
+        SingleInstance afterwards(m_name);
+        const SingleInstance::Result afterHolder = afterwards.acquire();
+        ::chmod(session.runtime.constData(), 0700);
+
+        QCOMPARE(whileHeld, SingleInstance::Result::HeldByAnotherCopy);
+        QCOMPARE(afterHolder, SingleInstance::Result::Acquired);
+    }
+
+    // Many refused copies in a row: the holder takes their knocks off its queue, so that the
+    // next one still finds a holder that answers.
+    void manyRefusedCopiesStillFindTheHolder()
+    {
+        QProcess* holder = startHolder();
+        QVERIFY(holder);
+        int refused = 0;
+        for (int copy = 0; copy < 400; ++copy) {
+            SingleInstance again(m_name);
+            refused += again.acquire() == SingleInstance::Result::HeldByAnotherCopy ? 1 : 0;
+        }
+        stop(holder);
+        QCOMPARE(refused, 400);
+    }
+
+    // Two sessions with homes of their own (two test runs side by side, say) do not meet.
+    void anotherHomeIsAnotherUser()
+    {
+        SingleInstance first(m_name);
+        QCOMPARE(first.acquire(), SingleInstance::Result::Acquired);
+        QTemporaryDir otherHome;
+        QVERIFY(otherHome.isValid());
+        const SessionEnvironment other({QFile::encodeName(otherHome.path()), {}, {}});
+        SingleInstance second(m_name);
+        QVERIFY(second.socketName() != first.socketName());
+        QCOMPARE(second.acquire(), SingleInstance::Result::Acquired);
+    }
+
+    // Anyone may bind an abstract name. One held by another user's process, or bound by a
+    // process that does not answer as the program does, is no copy of the program: it keeps
+    // nobody out, and it is not waited for long.
+    void nameTakenByAStrangerKeepsNobodyOut_data()
+    {
+        QTest::addColumn<bool>("otherUser");
+        QTest::addColumn<int>("listenAfter");
+        QTest::addColumn<SingleInstance::Result>("result");
+        const auto out = SingleInstance::Result::Unavailable;
+        QTest::newRow("another user's, answering") << true << 0 << out;
+        QTest::newRow("another user's, silent") << true << -1 << out;
+        QTest::newRow("this user's, silent") << false << -1 << out;
+        // A copy caught between binding the name and listening on it is a copy all the same.
+        QTest::newRow("this user's, answering a moment later")
+            << false << 300 << SingleInstance::Result::HeldByAnotherCopy;
+    }
+
+    void nameTakenByAStrangerKeepsNobodyOut()
+    {
+        QFETCH(bool, otherUser);
+        QFETCH(int, listenAfter);
+        QFETCH(SingleInstance::Result, result);
+        if (otherUser && ::geteuid() != 0)
+            QSKIP("only root can start a process as another user");
+        SingleInstance instance(m_name);
+        const pid_t stranger =
+            bindInChild(instance.socketName(), otherUser ? 65534 : ::geteuid(), listenAfter);
+        QVERIFY(stranger > 0);
+        QElapsedTimer clock;
+        clock.start();
+        const SingleInstance::Result acquired = instance.acquire();
+        const qint64 took = clock.elapsed();
+        endChild(stranger);
+        QCOMPARE(acquired, result);
+        QVERIFY2(took < 3000, qPrintable(QString::number(took)));
     }
 };
 

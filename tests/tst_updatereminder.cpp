@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
@@ -81,8 +81,8 @@ private Q_SLOTS:
     void noRestartsIntervalAndOpensNothing();
     void yesWritesTodayThenOpensDownloadPageOnce();
     void laterRunsFollowTheInterval();
-    void unreadableDateAsksAndWritesNothing_data();
-    void unreadableDateAsksAndWritesNothing();
+    void unreadableDateIsTakenAsAFirstStart_data();
+    void unreadableDateIsTakenAsAFirstStart();
     void storeThatCannotBeReadStaysSilent_data();
     void storeThatCannotBeReadStaysSilent();
     void failedWriteStillOpensThePageAskedFor();
@@ -96,11 +96,13 @@ private:
     FakeMessageBoxes m_messages;
     FakeClock m_clock;
     int m_run = 0;
+    QTemporaryDir m_config;
 };
 
 void TestUpdateReminder::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_config.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
 }
 
 QString TestUpdateReminder::storeName() const
@@ -260,29 +262,37 @@ void TestUpdateReminder::laterRunsFollowTheInterval()
     QCOMPARE(web.opened.size(), 1);
 }
 
-void TestUpdateReminder::unreadableDateAsksAndWritesNothing_data()
+void TestUpdateReminder::unreadableDateIsTakenAsAFirstStart_data()
 {
     QTest::addColumn<QString>("stored");
 
     QTest::newRow("words") << QStringLiteral("some day");
     QTest::newRow("another locale's format") << QStringLiteral("07.11.2026");
+    QTest::newRow("another locale's month names") << QStringLiteral("7 d\u00e9c. 2026");
     QTest::newRow("digits lost") << QStringLiteral("//");
 }
 
-void TestUpdateReminder::unreadableDateAsksAndWritesNothing()
+// A date written before a change of locale no longer reads. The reminder starts its fortnight
+// again from today, as on a first start, instead of never asking again.
+void TestUpdateReminder::unreadableDateIsTakenAsAFirstStart()
 {
     QFETCH(QString, stored);
 
     SettingsStore store(storeName());
     StoreWatchingWeb web(store);
     QVERIFY(store.writeSetting(kDuration, stored));
-    const QByteArray before = readFile(store.fileName());
 
     remindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
-
     QVERIFY(m_messages.shown.isEmpty());
     QVERIFY(web.opened.isEmpty());
-    QCOMPARE(readFile(store.fileName()), before);
+    QCOMPARE(store.readSetting(kDuration), std::optional<QString>(QStringLiteral("12/7/2026")));
+
+    m_clock.date = m_clock.date.addDays(14);
+    remindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
+    QVERIFY(m_messages.shown.isEmpty());
+    m_clock.date = m_clock.date.addDays(1);
+    remindOfUpdate(m_messages, m_clock, web, store, kUnitedStates);
+    QCOMPARE(m_messages.shown.size(), 1);
 }
 
 void TestUpdateReminder::storeThatCannotBeReadStaysSilent_data()

@@ -94,6 +94,7 @@ private Q_SLOTS:
     void enterInAnyFieldCalculates();
     void badInput_data();
     void badInput();
+    void lookingOnTheBirthDayIsAccepted();
     void accentsAreNamed();
     void tabOrderAndNames();
     void escapeCloses();
@@ -374,6 +375,18 @@ void TestYourNumbers::badInput()
     QCOMPARE(o.field("txtBirth")->text(), birth);
     QCOMPARE(o.field("txtLookAt")->text(), lookAt);
     QCOMPARE(o.window->focusWidget()->objectName(), focused);
+}
+
+// The first day of a life is a day to look at like any other: only a day before it is refused.
+void TestYourNumbers::lookingOnTheBirthDayIsAccepted()
+{
+    Opened o;
+    o.type("txtName", QStringLiteral("Lynn"));
+    o.type("txtBirth", QStringLiteral("1990-11-29"));
+    o.type("txtLookAt", QStringLiteral("1990-11-29"));
+    QTest::keyClick(o.field("txtLookAt"), Qt::Key_Return);
+    QVERIFY2(o.f.messages().isEmpty(), qPrintable(o.f.messages().join(QLatin1Char('\n'))));
+    QVERIFY(o.lines().contains(QStringLiteral("Birthday Number: 29")));
 }
 
 void TestYourNumbers::accentsAreNamed()

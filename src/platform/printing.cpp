@@ -204,19 +204,25 @@ void BackgroundPrinter::queueJob(const QTextDocument& document, QWidget* parent,
         if (SteadyClock::now() - pressed > AnswerBound)
             return;
         if (const auto shared = weakShared.lock()) {
-            shared->postToWindow([this, copy, hadParent, guardedParent] {
-                offerDialog(copy, guardedParent.data(), hadParent);
+            shared->postToWindow([this, copy, pressed, hadParent, guardedParent] {
+                offerDialog(copy, pressed, guardedParent.data(), hadParent);
             });
         }
     });
 }
 
 void BackgroundPrinter::offerDialog(const std::shared_ptr<const QTextDocument>& copy,
-                                    QWidget* parent, bool hadParent)
+                                    std::chrono::steady_clock::time_point pressed, QWidget* parent,
+                                    bool hadParent)
 {
     // The window the dialog belonged to has closed, or the learner is choosing already.
     if ((hadParent && !parent) || m_dialogOpen)
         return;
+    // A press made before the last dialog opened (the second of two quick ones) was answered
+    // by that dialog.
+    if (m_lastDialogOpened && pressed < *m_lastDialogOpened)
+        return;
+    m_lastDialogOpened = SteadyClock::now();
     m_dialogOpen = true;
     std::shared_ptr<QPrinter> chosen = m_shared->system->choosePrinter(parent);
     m_dialogOpen = false;

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QObject;
 class QPrinter;
@@ -43,7 +44,9 @@ public:
 // runs on one print thread of its own, one request after another, so two presses give two
 // identical jobs in order. Only the print dialog runs on the window thread, and only after
 // the print server has answered quickly: a server that does not answer within AnswerBound
-// gets no dialog, since the dialog would ask it again and hang the window.
+// gets no dialog, since the dialog would ask it again and hang the window. One dialog answers
+// every press made before it opened: two quick presses never bring two dialogs, neither at
+// once nor one after the other.
 //
 // Made and used on the window thread.
 class BackgroundPrinter : public Printer
@@ -88,7 +91,8 @@ private:
     // asked to and there is one, else offers the dialog if the server answered in time.
     void queueJob(const QTextDocument& document, QWidget* parent, bool onDefaultPrinter);
     // Window thread: shows the dialog and hands the chosen printer to the print thread.
-    void offerDialog(const std::shared_ptr<const QTextDocument>& copy, QWidget* parent,
+    void offerDialog(const std::shared_ptr<const QTextDocument>& copy,
+                     std::chrono::steady_clock::time_point pressed, QWidget* parent,
                      bool hadParent);
 
     std::shared_ptr<Shared> m_shared;
@@ -96,6 +100,7 @@ private:
     std::function<void()> m_abandon;
     QThread* m_thread = nullptr;
     bool m_dialogOpen = false;
+    std::optional<std::chrono::steady_clock::time_point> m_lastDialogOpened;
 };
 
 } // namespace corvella

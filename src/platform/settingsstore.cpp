@@ -1,13 +1,12 @@
 #include "platform/settingsstore.h"
 
 #include "platform/inifile.h"
+#include "platform/userfolders.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QStandardPaths>
 
 #include <cerrno>
 #include <memory>
@@ -55,6 +54,9 @@ enum class FileState {
 // a writer, a device) is never opened for reading.
 FileState readRegularFile(const QString& path, QByteArray& bytes)
 {
+    // No folder to keep the file in: there is nothing that could be read.
+    if (path.isEmpty())
+        return FileState::Unreadable;
     const QByteArray name = QFile::encodeName(path);
     struct stat info;
     if (::stat(name.constData(), &info) != 0)
@@ -89,21 +91,6 @@ FileState readRegularFile(const QString& path, QByteArray& bytes)
     }
 }
 
-bool writeAll(const FileWriteCalls& calls, int fd, const QByteArray& content)
-{
-    qsizetype done = 0;
-    while (done < content.size()) {
-        const ssize_t wrote =
-            calls.write(fd, content.constData() + done, static_cast<size_t>(content.size() - done));
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote <= 0)
-            return false;
-        done += wrote;
-    }
-    return true;
-}
-
 } // namespace
 
 QString encodeSettingText(const QString& text)
@@ -114,63 +101,6 @@ QString encodeSettingText(const QString& text)
 QString decodeSettingText(const QString& text)
 {
     return shifted(text, -kShift);
-}
-
-FileWriteCalls FileWriteCalls::system()
-{
-    return FileWriteCalls{::write, ::fsync, ::close, ::rename};
-}
-
-bool replaceFileContents(const QString& path, const QByteArray& content,
-                         const FileWriteCalls& calls)
-{
-    // A link to the real file (a dotfile manager's, say) stays a link: the file it points
-    // to is the one replaced.
-    QString target = path;
-    const QFileInfo link(path);
-    if (link.isSymLink())
-        target = link.symLinkTarget();
-
-    const QByteArray targetName = QFile::encodeName(target);
-    mode_t mode = 0600;
-    struct stat info;
-    if (::stat(targetName.constData(), &info) == 0) {
-        if (!S_ISREG(info.st_mode))
-            return false;
-        mode = info.st_mode & 07777;
-    } else if (errno != ENOENT) {
-        return false;
-    }
-    const QString folder = QFileInfo(target).absolutePath();
-    if (!QDir().mkpath(folder))
-        return false;
-
-    QByteArray temporary = targetName + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const auto abandon = [&temporary](int open) {
-        if (open >= 0)
-            ::close(open);
-        ::unlink(temporary.constData());
-        return false;
-    };
-    if (::fchmod(fd, mode) != 0 || !writeAll(calls, fd, content) || calls.fsync(fd) != 0)
-        return abandon(fd);
-    // The descriptor is gone after close whatever it returns; a failure there can still mean
-    // that data never reached the disk.
-    if (calls.close(fd) != 0)
-        return abandon(-1);
-    if (calls.rename(temporary.constData(), targetName.constData()) != 0)
-        return abandon(-1);
-    // So that the rename itself survives a power cut.
-    const int dir =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
 }
 
 SettingsStore::SettingsStore()
@@ -186,8 +116,10 @@ SettingsStore::~SettingsStore()
 
 QString SettingsStore::fileName() const
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QLatin1Char('/') + m_applicationName + QStringLiteral(".ini");
+    const QString folder = userConfigFolder();
+    if (folder.isEmpty())
+        return {};
+    return folder + QLatin1Char('/') + m_applicationName + QStringLiteral(".ini");
 }
 
 std::optional<QString> SettingsStore::readSetting(const QString& key) const

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/safewrite.h"
+
 #include <QString>
 
 #include <future>
 #include <optional>
-
-#include <sys/types.h>
 
 namespace corvella {
 
@@ -14,26 +14,6 @@ namespace corvella {
 // the 0..255 range, is dropped, so only texts made of codes 0..170 survive a round trip.
 QString encodeSettingText(const QString& text);
 QString decodeSettingText(const QString& text);
-
-// The system calls a settings file is replaced through. Tests put failing ones in their place
-// to see that no failure of any step leaves a damaged file behind.
-struct FileWriteCalls
-{
-    ssize_t (*write)(int fd, const void* data, size_t size);
-    int (*fsync)(int fd);
-    int (*close)(int fd);
-    int (*rename)(const char* from, const char* to);
-
-    static FileWriteCalls system();
-};
-
-// Replaces the regular file at path (created when absent, a symbolic link followed) by content:
-// written to a new file in the same folder, every write checked, synced to the disk, closed, and
-// only then renamed over the old one. False when any step failed; the old file is then as it
-// was, byte for byte, and nothing is left beside it. A path that is not a regular file (a
-// folder, a FIFO, a device) is never opened and never replaced.
-bool replaceFileContents(const QString& path, const QByteArray& content,
-                         const FileWriteCalls& calls = FileWriteCalls::system());
 
 // The program's few settings, kept per user in an INI file named after the program file,
 // under section "Settings". A copy of the program under another file name has its own,
@@ -62,7 +42,9 @@ public:
     SettingsStore& operator=(SettingsStore&&) = default;
 
     QString applicationName() const { return m_applicationName; }
-    // Where the store lives on disk; it need not exist yet.
+    // Where the store lives on disk, in the user's configuration folder (see userfolders.h);
+    // it need not exist yet. Empty when the user has no home folder at all: such a store can
+    // be neither read nor written.
     QString fileName() const;
 
     // The empty text when the key was never written; nothing when the store cannot be read.

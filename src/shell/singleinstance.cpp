@@ -1,104 +1,96 @@
 #include "shell/singleinstance.h"
 
-#include <QByteArray>
+#include "platform/userfolders.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
+#include <QSocketNotifier>
+#include <QThread>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdlib>
+#include <cstddef>
+#include <cstring>
 
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/file.h>
-#include <sys/stat.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace corvella {
 
 namespace {
 
-// A folder only this user can change: owned by them, written by no one else.
-bool isPrivateFolder(const QByteArray& path)
+// A copy that is between binding the name and listening on it, or a queue of knocks not yet
+// taken off, answers a moment later: a few short rounds settle it.
+constexpr int kRounds = 50;
+constexpr unsigned long kRoundMs = 20;
+
+// Enough for many copies started at once; their knocks wait here until the holder's event
+// loop takes them off.
+constexpr int kBacklog = 128;
+
+struct Address
 {
-    struct stat info;
-    return !path.isEmpty() && path.startsWith('/') && ::lstat(path.constData(), &info) == 0 &&
-           S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
-           (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+    sockaddr_un address{};
+    socklen_t length = 0;
+};
+
+Address abstractAddress(const QByteArray& name)
+{
+    Address result;
+    result.address.sun_family = AF_UNIX;
+    // sun_path[0] stays NUL: the name lives in the abstract namespace, not on a disk.
+    const size_t size = std::min(size_t(name.size()), sizeof result.address.sun_path - 1);
+    std::memcpy(result.address.sun_path + 1, name.constData(), size);
+    result.length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size);
+    return result;
 }
 
-// A folder the user owns, made when absent; other users' permissions do not matter for the
-// lock, which only needs a place nobody else can put a file first.
-bool ownFolder(const QByteArray& path, mode_t mode)
+int newSocket()
 {
-    if (::mkdir(path.constData(), mode) != 0 && errno != EEXIST)
-        return false;
-    return isPrivateFolder(path);
+    return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
 }
 
-QByteArray homeFolder()
-{
-    const char* home = std::getenv("HOME");
-    if (home && home[0] == '/')
-        return QByteArray(home);
-    if (const passwd* entry = ::getpwuid(::geteuid()))
-        return QByteArray(entry->pw_dir);
-    return {};
-}
+enum class Holder {
+    ThisUser,
+    OtherUser,
+    NotListening, // bound a moment ago, gone a moment ago, or its queue is full
+};
 
-bool isRegularFile(int fd)
+// Knocks at the name's holder and asks the kernel whose process it is.
+Holder whoHolds(const Address& address)
 {
-    struct stat info;
-    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-}
-
-// True when fd is still the file at path, not one that has been removed or replaced.
-bool stillAtPath(int fd, const QByteArray& path)
-{
-    struct stat open;
-    struct stat named;
-    return ::fstat(fd, &open) == 0 && ::lstat(path.constData(), &named) == 0 &&
-           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
-}
-
-// Clears what is not a regular file from the lock's path: an empty folder, a FIFO, a link.
-void clearAway(const QByteArray& path)
-{
-    if (::unlink(path.constData()) != 0 && errno == EISDIR)
-        ::rmdir(path.constData());
+    const int fd = newSocket();
+    if (fd < 0)
+        return Holder::NotListening;
+    Holder holder = Holder::NotListening;
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address.address), address.length) == 0) {
+        ucred peer{};
+        socklen_t size = sizeof peer;
+        if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0)
+            holder = peer.uid == ::geteuid() ? Holder::ThisUser : Holder::OtherUser;
+    }
+    ::close(fd);
+    return holder;
 }
 
 } // namespace
 
-QString SingleInstance::lockFolder()
-{
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (isPrivateFolder(runtime))
-        return QFile::decodeName(runtime);
-
-    // Never a folder shared between users, such as the temporary folder, where another user
-    // could make the lock first.
-    QByteArray cache = qgetenv("XDG_CACHE_HOME");
-    if (!cache.startsWith('/')) {
-        const QByteArray home = homeFolder();
-        if (home.isEmpty())
-            return {};
-        cache = home + "/.cache";
-    }
-    if (!ownFolder(cache, 0700))
-        return {};
-    return QFile::decodeName(cache);
-}
-
 SingleInstance::SingleInstance(const QString& name)
 {
-    const QString folder = lockFolder();
-    if (!folder.isEmpty())
-        m_path = folder + QLatin1Char('/') + name + QStringLiteral(".lock");
+    const QByteArray home =
+        QCryptographicHash::hash(QFile::encodeName(userHomeFolder()), QCryptographicHash::Sha256)
+            .toHex()
+            .left(32);
+    m_name =
+        name.toUtf8().left(48) + '.' + QByteArray::number(qulonglong(::geteuid())) + '.' + home;
 }
 
 SingleInstance::~SingleInstance()
 {
-    // Closing the file ends the kernel lock. The file stays: removing it while another copy
-    // may just have opened it would let two copies lock two different files.
+    m_knocks.reset();
+    // Closing the socket frees the name at once.
     if (m_fd >= 0)
         ::close(m_fd);
 }
@@ -107,48 +99,45 @@ SingleInstance::Result SingleInstance::acquire()
 {
     if (m_fd >= 0)
         return Result::Acquired;
-    if (m_path.isEmpty())
-        return Result::Unavailable;
-    const QByteArray path = QFile::encodeName(m_path);
+    const Address address = abstractAddress(m_name);
 
-    // Another start may clear away or replace the file at the same moment; a few rounds
-    // settle it.
-    for (int round = 0; round < 5; ++round) {
-        const int fd =
-            ::open(path.constData(),
-                   O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0600);
-        if (fd < 0) {
-            // A folder or a link in the file's place, or a file this user may not open: no
-            // copy of the program made it, so none holds it.
-            if (errno == EISDIR || errno == ELOOP || errno == EACCES) {
-                clearAway(path);
-                continue;
+    for (int round = 0; round < kRounds; ++round) {
+        const int fd = newSocket();
+        if (fd < 0)
+            return Result::Unavailable;
+        if (::bind(fd, reinterpret_cast<const sockaddr*>(&address.address), address.length) == 0) {
+            if (::listen(fd, kBacklog) != 0) {
+                ::close(fd);
+                return Result::Unavailable;
             }
+            m_fd = fd;
+            if (QCoreApplication::instance() &&
+                QThread::currentThread() == QCoreApplication::instance()->thread()) {
+                m_knocks = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+                QObject::connect(m_knocks.get(), &QSocketNotifier::activated, [fd] {
+                    int knock;
+                    while ((knock = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0)
+                        ::close(knock);
+                });
+            }
+            return Result::Acquired;
+        }
+        const int error = errno;
+        ::close(fd);
+        if (error != EADDRINUSE)
             return Result::Unavailable;
-        }
-        if (!isRegularFile(fd)) {
-            ::close(fd);
-            clearAway(path);
-            continue;
-        }
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            const int error = errno;
-            ::close(fd);
-            if (error == EWOULDBLOCK)
-                return Result::HeldByAnotherCopy;
+        switch (whoHolds(address)) {
+        case Holder::ThisUser:
+            return Result::HeldByAnotherCopy;
+        case Holder::OtherUser:
+            // Not a copy of this user's program, whatever its name says: it keeps no one out.
             return Result::Unavailable;
+        case Holder::NotListening:
+            QThread::msleep(kRoundMs);
+            break;
         }
-        if (!stillAtPath(fd, path)) {
-            ::close(fd);
-            continue;
-        }
-        // For whoever looks: the holder's process id. Nothing reads it back.
-        const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
-        if (::ftruncate(fd, 0) == 0)
-            (void)!::write(fd, pid.constData(), size_t(pid.size()));
-        m_fd = fd;
-        return Result::Acquired;
     }
+    // Bound all along and never listening: not a copy of the program, which listens at once.
     return Result::Unavailable;
 }
 

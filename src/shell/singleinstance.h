@@ -1,21 +1,29 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <memory>
+
+class QSocketNotifier;
 
 namespace corvella {
 
-// One running copy per logged-on user: a lock file in a folder of the user's own (the runtime
-// folder, else the user's cache folder), held with a kernel lock that ends with the process
-// that took it. So only a live copy can hold it: a copy that crashed or was killed leaves no
-// block, and whatever the file holds (nothing, noise, the id of a process long gone) does not
-// matter. Something other than a file at the lock's path is cleared away and the lock taken.
+// One running copy per user and home folder: a local socket bound to a name in Linux's abstract
+// namespace, which the kernel frees when the process that bound it ends, however it ends. No
+// file is involved, so no folder's permissions, no missing home and nothing left at a path by a
+// crash or by another program can keep a copy out or let a second one in.
+//
+// Abstract names belong to no user: any user could bind ours first. A copy that finds the name
+// taken therefore asks the kernel who holds it, and only a holder running as this same user
+// counts as a copy of the program; a name taken by anyone else keeps nobody out.
 class SingleInstance
 {
 public:
     enum class Result {
-        Acquired,          // this process now holds the lock
-        HeldByAnotherCopy, // a live copy holds it
-        Unavailable,       // no per-user folder, or the lock could not be made there
+        Acquired,          // this process now holds the name
+        HeldByAnotherCopy, // a live copy of this user's holds it
+        Unavailable,       // another user holds the name, or no socket could be had
     };
 
     explicit SingleInstance(const QString& name);
@@ -24,16 +32,17 @@ public:
     SingleInstance& operator=(const SingleInstance&) = delete;
 
     Result acquire();
-    // Empty when the user has no folder of their own to keep it in.
-    QString lockPath() const { return m_path; }
 
-    // The folder the lock goes in: the runtime folder when it is the user's own and private,
-    // else a folder in the user's cache. Empty when neither can be had.
-    static QString lockFolder();
+    // The abstract name, without its leading NUL byte: the program's name, the user's id and a
+    // digest of the user's home folder, so that a test or a second session with a home of its
+    // own counts as another user of the program.
+    QByteArray socketName() const { return m_name; }
 
 private:
-    QString m_path;
+    QByteArray m_name;
     int m_fd = -1;
+    // Takes each refused copy's knock off the queue once the event loop runs.
+    std::unique_ptr<QSocketNotifier> m_knocks;
 };
 
 } // namespace corvella

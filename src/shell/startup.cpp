@@ -36,18 +36,6 @@ QString programName()
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
-// Whether Qt will show the window through an X server: the platform this build defaults to,
-// unless QT_QPA_PLATFORM names another one first (offscreen for tests, say).
-bool showsThroughX()
-{
-    const QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
-    if (platforms.isEmpty())
-        return true;
-    // "xcb", or "xcb:option=value", alone or first in a list of platforms to try.
-    const QByteArray first = platforms.split(';').constFirst();
-    return first.split(':').constFirst() == "xcb";
-}
-
 bool displayAnswers()
 {
 #ifdef CORVELLA_HAVE_XCB
@@ -60,15 +48,13 @@ bool displayAnswers()
 #endif
 }
 
-[[noreturn]] void endForWantOfADisplay()
+[[noreturn]] void endWithoutADesktop()
 {
-    const QByteArray display = qgetenv("DISPLAY");
-    const QByteArray where =
-        display.isEmpty() ? QByteArray("DISPLAY is not set") : "DISPLAY is \"" + display + "\"";
-    std::fprintf(stderr,
-                 "Corvella Learn Numerology needs a graphical desktop, but no display was found "
-                 "(%s).\n",
-                 where.constData());
+    const QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
+    const bool throughX = showsThroughX(platforms);
+    const QByteArray line =
+        noDesktopLine(platforms, qgetenv("DISPLAY"), throughX && displayAnswers());
+    std::fputs(line.constData(), stderr);
     std::fflush(stderr);
     // Nothing has been written, and the font thread must not hold the exit up.
     ::_exit(1);
@@ -115,14 +101,11 @@ private:
 
     static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
     {
-        if (type == QtFatalMsg) {
-            if (showsThroughX() && !displayAnswers())
-                endForWantOfADisplay();
-            // Some other failure: Qt's own words tell it best. Qt aborts once this returns.
-            release();
-            qt_message_output(type, context, text);
-            return;
-        }
+        // While QApplication is made, the one fatal error there is is failing to open the
+        // desktop: no display, one that refused the connection, or a platform that is not
+        // installed. Qt's text for that is no help to a user, and it would abort.
+        if (type == QtFatalMsg)
+            endWithoutADesktop();
         const std::lock_guard<std::mutex> lock(s_mutex);
         s_held.append({type, QByteArray(context.file), context.line, QByteArray(context.function),
                        QByteArray(context.category), text});
@@ -135,6 +118,29 @@ private:
 
 } // namespace
 
+bool showsThroughX(const QByteArray& platforms)
+{
+    if (platforms.isEmpty())
+        return true;
+    // "xcb", or "xcb:option=value", alone or first in a list of platforms to try.
+    const QByteArray first = platforms.split(';').constFirst();
+    return first.split(':').constFirst() == "xcb";
+}
+
+QByteArray noDesktopLine(const QByteArray& platforms, const QByteArray& display, bool xAnswers)
+{
+    QByteArray why;
+    if (!showsThroughX(platforms))
+        why = "the platform \"" + platforms + "\" named in QT_QPA_PLATFORM could not be started";
+    else if (display.isEmpty())
+        why = "no display was found (DISPLAY is not set)";
+    else if (!xAnswers)
+        why = "no display was found (DISPLAY is \"" + display + "\")";
+    else
+        why = "the display \"" + display + "\" refused the connection";
+    return "Corvella Learn Numerology needs a graphical desktop, but " + why + ".\n";
+}
+
 QtCommandLine qtCommandLine(int argc, char* argv[])
 {
     QtCommandLine line;
@@ -144,8 +150,8 @@ QtCommandLine qtCommandLine(int argc, char* argv[])
 
 int runApplication(int argc, char* argv[])
 {
-    if (showsThroughX() && qEnvironmentVariableIsEmpty("DISPLAY"))
-        endForWantOfADisplay();
+    if (showsThroughX(qgetenv("QT_QPA_PLATFORM")) && qEnvironmentVariableIsEmpty("DISPLAY"))
+        endWithoutADesktop();
     QtCommandLine qtLine = qtCommandLine(argc, argv);
     // Runs while QApplication connects to the display.
     FontConfigurationWarmUp fonts;

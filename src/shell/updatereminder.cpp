@@ -50,16 +50,16 @@ void remindOfUpdate(MessageBoxes& messages, const Clock& clock, WebLauncher& web
 
     const QDate today = clock.today();
     const QString todayText = storableDateText(today, locale);
-    if (stored->isEmpty()) {
+    const QDate last = readStoredDate(*stored, locale);
+    if (!last.isValid()) {
+        // A first start, or a date that no longer reads: written in the short format of a
+        // locale the user has since left, say. Either way the fortnight starts today, so a
+        // change of locale puts the question off by at most fifteen days instead of for good.
         // Nothing here needs the outcome, so the window does not wait for the disk: the store
         // finishes the write on a worker thread before it goes away.
         store.writeSettingInBackground(kDurationKey, todayText);
         return;
     }
-
-    const QDate last = readStoredDate(*stored, locale);
-    if (!last.isValid())
-        return;
     const qint64 days = today.daysTo(last);
     if (days >= -kIntervalDays && days <= kIntervalDays)
         return;

@@ -17,8 +17,11 @@ QString updateReminderText();
 // the "Duration" setting as a date in the user's short format. On a first start that date
 // is written in the background: the store holds the write until it is done.
 //
-// Never fails where the user could see it: a store that cannot be read or written, or a
-// stored date that cannot be read, ends the reminder quietly at that point.
+// A stored date that cannot be read (written in the short format of another locale, say) is
+// taken as a first start: today is written and nothing is asked.
+//
+// Never fails where the user could see it: a store that cannot be read or written ends the
+// reminder quietly at that point.
 void remindOfUpdate(MessageBoxes& messages, const Clock& clock, WebLauncher& web,
                     SettingsStore& store, const QLocale& locale = QLocale());
 

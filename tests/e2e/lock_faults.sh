@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The single-instance lock under real-world faults, with the real program under a real X server:
-# whatever a crash, a full disk or another user left at the lock's path, the program starts;
-# only a live copy of it keeps a second one out, and ten copies started at once give exactly
+# whatever the user's folders are like and whatever lies where a lock file could be, a running
+# copy keeps the second one out and nothing else does; ten copies started at once give exactly
 # one window.
 set -uo pipefail
 program="$1"
@@ -9,71 +9,70 @@ program="$1"
 make_private_home
 start_xvfb
 export QT_QPA_PLATFORM=xcb
-command -v flock >/dev/null || skip "flock (util-linux) is not installed"
 
-main_title='^Corvella Learn Numerology v1\.20$'
+main_title="$MAIN_TITLE"
 notice_title='^Corvella Learn Numerology$'
-lock="$XDG_RUNTIME_DIR/$(basename "$program").lock"
+name="$(basename "$program")"
 
 count_windows() {
     xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l
 }
 
-# starts_with_window WHAT: the program, started now, shows its main window and no notice.
-starts_with_window() {
-    "$program" >"$WORK/run.log" 2>&1 &
-    local pid=$!
-    CLEANUP_PIDS+=($pid)
-    wait_for 20 window_named "$main_title" || { cat "$WORK/run.log"; fail "$1: no main window"; }
-    [ "$(count_windows "$notice_title")" = 0 ] || fail "$1: a notice came up"
-    kill "$pid"
-    wait "$pid" 2>/dev/null
-    wait_for 10 bash -c "[ -z \"\$(xdotool search --onlyvisible --name '$main_title' 2>/dev/null)\" ]" \
-        || fail "$1: the window did not go away"
-    echo "$1: started with its window"
+wait_until_gone() {
+    wait_for 10 bash -c "[ -z \"\$(xdotool search --onlyvisible --name '$1' 2>/dev/null)\" ]"
 }
 
-rm -rf "$lock"
-: >"$lock"
-starts_with_window "empty lock file"
-head -c 300 /dev/urandom >"$lock"
-starts_with_window "garbled lock file"
-# The id of a live process that is not this program (this script).
-printf '%s\nCorvellaFreeLearnNumerology\n%s\n' $$ "$(hostname)" >"$lock"
-starts_with_window "lock naming a live process of another program"
-rm -f "$lock"
-mkdir "$lock"
-starts_with_window "folder at the lock's path"
-rm -rf "$lock"
-mkfifo "$lock"
-starts_with_window "FIFO at the lock's path"
-rm -f "$lock"
+# one_copy_only WHAT: a first copy shows its window and no notice; a second, started while the
+# first runs, shows the notice, no window of its own, and ends with status 0 after OK.
+one_copy_only() {
+    "$program" >"$WORK/first.log" 2>&1 &
+    local first=$!
+    CLEANUP_PIDS+=($first)
+    wait_for 20 window_named "$main_title" || { cat "$WORK/first.log"; fail "$1: no main window"; }
+    [ "$(count_windows "$notice_title")" = 0 ] || fail "$1: the first copy showed a notice"
+    "$program" >"$WORK/second.log" 2>&1 &
+    local second=$!
+    CLEANUP_PIDS+=($second)
+    wait_for 20 window_named "$notice_title" || { cat "$WORK/second.log"; fail "$1: the second copy showed no notice"; }
+    sleep 0.5
+    [ "$(count_windows "$main_title")" = 1 ] || fail "$1: two main windows"
+    local notice
+    notice=$(window_named "$notice_title")
+    xdotool windowfocus --sync "$notice" 2>/dev/null || xdotool windowfocus "$notice"
+    xdotool key Return
+    wait_for 10 bash -c "! kill -0 $second" || fail "$1: the second copy did not end after OK"
+    wait "$second"
+    local status=$?
+    [ "$status" = 0 ] || fail "$1: the second copy exited with $status"
+    kill "$first"
+    wait "$first" 2>/dev/null
+    wait_until_gone "$main_title" || fail "$1: the window did not go away"
+    echo "$1: one copy only"
+}
 
-# No usable runtime folder: the lock goes to the user's own cache folder, never to the
-# temporary folder every user shares, where another user's lock (held here by a live
-# process of another owner's making) would keep this user out.
-shared="$WORK/shared-tmp"
-mkdir -p "$shared/runtime-$(id -un)"
-chmod 1777 "$shared"
-for planted in "$shared/$(basename "$program").lock" "$shared/runtime-$(id -un)/$(basename "$program").lock"; do
-    # The holder is the sleeping process itself, so that ending it frees the lock.
-    (exec 9>"$planted" && flock -n 9 && exec sleep 600) >/dev/null 2>&1 &
-    CLEANUP_PIDS+=($!)
-done
+# Things an older version's lock file, a crash or another program left where a lock could be.
+mkdir -p "$XDG_RUNTIME_DIR/$name.lock/inner" "$HOME/.cache/$name.lock/inner"
+one_copy_only "the lock's old paths are folders with files in them"
+rm -rf "$XDG_RUNTIME_DIR/$name.lock" "$HOME/.cache/$name.lock"
+mkfifo "$XDG_RUNTIME_DIR/$name.lock"
+head -c 300 /dev/urandom >"$HOME/.cache/$name.lock"
+one_copy_only "a FIFO and noise at the lock's old paths"
+
+# The user's folders as a umask of 002 leaves them, or not there at all.
 (
-    export TMPDIR="$shared"
     unset XDG_RUNTIME_DIR
-    starts_with_window "no runtime folder, a lock held in the shared temporary folder"
+    chmod 775 "$HOME/.cache"
+    one_copy_only "no runtime folder, cache folder mode 775"
 ) || exit 1
-[ -f "$HOME/.cache/$(basename "$program").lock" ] || fail "no lock in the user's cache folder"
 (
-    export XDG_RUNTIME_DIR="$shared"
-    starts_with_window "a runtime folder every user can write to"
+    unset XDG_RUNTIME_DIR
+    export HOME="$WORK/no-such-home"
+    one_copy_only "no runtime folder, home folder missing"
 ) || exit 1
-# No folder of the user's own at all: the lock cannot be checked, and the program starts.
 (
-    export XDG_RUNTIME_DIR="$shared" XDG_CACHE_HOME="$shared"
-    starts_with_window "no folder of the user's own for the lock"
+    export XDG_RUNTIME_DIR="$WORK/shared-run"
+    mkdir -m 1777 "$XDG_RUNTIME_DIR"
+    one_copy_only "a runtime folder every user can write to"
 ) || exit 1
 
 # Ten copies at once: one window, nine notices.
@@ -88,4 +87,4 @@ windows=$(count_windows "$main_title")
 notices=$(count_windows "$notice_title")
 [ "$windows" = 1 ] || fail "ten copies started at once gave $windows main windows"
 [ "$notices" = 9 ] || fail "ten copies started at once gave $notices notices"
-echo "PASSED: every bad lock was taken over; ten copies at once gave 1 window and 9 notices"
+echo "PASSED: one copy whatever the folders; ten copies at once gave 1 window and 9 notices"

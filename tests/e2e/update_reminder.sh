@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The update reminder at a real start: a corrupt store never stops the program; a date 20
-# days old asks before the main window shows, No and Yes both write today's date, and Yes
-# hands the download page to the desktop once.
+# The update reminder at a real start: a corrupt store never stops the program; a date that no
+# longer reads starts the fortnight again; a date 20 days old asks before the main window
+# shows, No and Yes both write today's date, and Yes hands the download page to the desktop
+# once.
 set -uo pipefail
 program="$1"
 . "$(dirname "$0")/lib/session.sh"
@@ -30,15 +31,17 @@ for line in open(sys.argv[1], encoding="utf-8"):
         print("".join(chr(ord(c) - 85) for c in line.rstrip("\n").split("=", 1)[1]))
 PY
 }
+# Stores Duration as the text given, encoded as the program keeps it.
+store_text() {
+    python3 - "$store" "$1" <<'PY'
+import sys
+with open(sys.argv[1], "w", encoding="utf-8") as f:
+    f.write("[Settings]\n%99%CA%C7%B6%C9%BE%C4%C3=" + "".join(chr(ord(c) + 85) for c in sys.argv[2]) + "\n")
+PY
+}
 # Stores Duration as the date N days before today, in the C locale's short format.
 store_days_ago() {
-    python3 - "$store" "$1" <<'PY'
-import sys, datetime
-d = datetime.date.today() - datetime.timedelta(days=int(sys.argv[2]))
-text = f"{d.day} {d.strftime('%b')} {d.year}"
-with open(sys.argv[1], "w", encoding="utf-8") as f:
-    f.write("[Settings]\n%99%CA%C7%B6%C9%BE%C4%C3=" + "".join(chr(ord(c) + 85) for c in text) + "\n")
-PY
+    store_text "$(python3 -c 'import sys, datetime; d = datetime.date.today() - datetime.timedelta(days=int(sys.argv[1])); print(d.day, d.strftime("%b"), d.year)' "$1")"
 }
 today=$(python3 -c 'import datetime; d = datetime.date.today(); print(d.day, d.strftime("%b"), d.year)')
 
@@ -78,6 +81,12 @@ rm -f "$store"
 run_once ""
 [ "$(stored_date)" = "$today" ] || fail "first start stored '$(stored_date)', not '$today'"
 
+# A date another locale wrote (before the user changed it) reads as no date: no question, and
+# today is written, so that the reminder asks again fifteen days on.
+store_text "07.11.2026"
+run_once ""
+[ "$(stored_date)" = "$today" ] || fail "a date of another locale was left as '$(stored_date)', not '$today'"
+
 # 14 days ago: no question, nothing written.
 store_days_ago 14
 before=$(stored_date)
@@ -98,4 +107,4 @@ wait_for 10 test -s "$WORK/opened" || fail "Yes opened no page"
 sleep 1
 [ "$(cat "$WORK/opened")" = "https://www.corvella-software.example/corvella-free-learn-numerology/ssd.php?page=download-web-page" ] \
     || fail "Yes opened: $(cat "$WORK/opened")"
-echo "PASSED: corrupt store, first start, 14 days, No and Yes all behaved"
+echo "PASSED: corrupt store, first start, another locale's date, 14 days, No and Yes all behaved"

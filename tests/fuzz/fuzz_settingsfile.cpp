@@ -91,15 +91,22 @@ QString storeFolder()
     return folder;
 }
 
+// A fuzz run has no use for the disk; the store's other calls are the real ones.
 int noSync(int)
 {
-    return 0; // a fuzz run has no use for the disk; the store's other calls are the real ones
+    return 0;
+}
+
+int noFolderSync(const char*)
+{
+    return 0;
 }
 
 void checkStore(const QByteArray& file, bool parsed, const QString& key, const QString& value)
 {
     corvella::SettingsStore store(kApplication);
-    store.setFileWriteCalls(corvella::FileWriteCalls{::write, noSync, ::close, ::rename});
+    store.setFileWriteCalls(
+        corvella::FileWriteCalls{::write, noSync, ::close, ::rename, noFolderSync});
     const QString path = store.fileName();
     {
         QFile out(path);

@@ -16,8 +16,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -219,7 +219,7 @@ void TestPracticeWindow::meaningCardsByKeys()
         QVERIFY(shown.contains(correct));
         QCOMPARE(shown.contains(options.texts[size_t(box)]), true);
         const practice::CardState state = w->progress().cards.value(practice::cardKey(card));
-        QCOMPARE(state.box, 1); // a new card goes to box 1 either way...
+        QCOMPARE(state.box, 1);               // a new card goes to box 1 either way...
         QCOMPARE(state.right, right ? 1 : 0); // ...but the counts tell them apart
         QCOMPARE(state.wrong, right ? 0 : 1);
         // More keys do nothing until Enter moves on.
@@ -268,8 +268,7 @@ void TestPracticeWindow::sumCards()
     const practice::Person person = w->currentPerson();
     QVERIFY(!person.name.isEmpty());
     QVERIFY(child<QLabel>(w, "lblQuestion")->text().contains(person.name));
-    const practice::SumVerdict truth =
-        practice::checkSum(person, numerology::LifePath, {0});
+    const practice::SumVerdict truth = practice::checkSum(person, numerology::LifePath, {0});
     if (typed == QLatin1String("*"))
         typed = QString::number(truth.expected[0]);
     else if (typed == QLatin1String("+"))
@@ -323,8 +322,9 @@ void TestPracticeWindow::lastTestMarkedAndMissedFirst()
     QCOMPARE(w->offered().mid(0, 3), missed);
     QVERIFY(child<QLabel>(w, "lblCardCount")->text().contains(QStringLiteral("missed")));
 
-    QVERIFY(child<QLabel>(w, "lblScore")->text().contains(
-        QStringLiteral("7 Correct out of 10 Questions")));
+    QVERIFY(child<QLabel>(w, "lblScore")
+                ->text()
+                .contains(QStringLiteral("7 Correct out of 10 Questions")));
     const QTextDocument* doc = child<RichTextPane>(w, "RTBMissed")->document();
     int rights = 0;
     int wrongs = 0;

@@ -134,8 +134,7 @@ PracticeWindow::PracticeWindow(const Services& services, const QString& progress
     // Next Card button the answer makes the default.
     connect(
         ui->lstOptions, &QListWidget::activated, this,
-        [this](const QModelIndex& index) { lstOptions_Choose(index.row()); },
-        Qt::QueuedConnection);
+        [this](const QModelIndex& index) { lstOptions_Choose(index.row()); }, Qt::QueuedConnection);
     connect(ui->cmdCheck, &QPushButton::clicked, this, &PracticeWindow::cmdCheck_Click);
     connect(ui->cmdNextCard, &QPushButton::clicked, this, &PracticeWindow::cmdNextCard_Click);
     connect(ui->cmdPractiseMissed, &QPushButton::clicked, this,
@@ -168,7 +167,7 @@ PracticeWindow::PracticeWindow(const Services& services, const QString& progress
     ui->chkRememberedPerson->setVisible(loadRememberedPerson().has_value());
     drawMissed();
     drawPicture();
-    offerCards(practice::cardsToOffer(m_progress, m_lessonOrder, m_services.clock->today()));
+    practise(practice::cardsToOffer(m_progress, m_lessonOrder, m_services.clock->today()));
 
     placeBeside(parent);
 }
@@ -193,6 +192,11 @@ void PracticeWindow::buildLook()
     look.setColor(QPalette::Base, QColor(colours::Pink));
     look.setColor(QPalette::Text, QColor(colours::Black));
     setPalette(look);
+    // The tab pages in the window's purple, as the main window's screens are.
+    for (QWidget* page : {ui->pageCards, ui->pageMissed, ui->pageProgress}) {
+        page->setAutoFillBackground(true);
+        page->setPalette(look);
+    }
 
     const QString family = font().family();
     QFont labelFont(family);
@@ -207,8 +211,7 @@ void PracticeWindow::buildLook()
     QFont buttonFont(family);
     buttonFont.setPointSizeF(8.25);
     buttonFont.setBold(true);
-    for (QPushButton* button :
-         {ui->cmdCheck, ui->cmdNextCard, ui->cmdPractiseMissed, ui->cmdClose})
+    for (QPushButton* button : {ui->cmdCheck, ui->cmdNextCard, ui->cmdPractiseMissed, ui->cmdClose})
         button->setFont(buttonFont);
     QFont paneFont(family);
     paneFont.setPointSizeF(8.25);
@@ -253,7 +256,7 @@ CardId PracticeWindow::currentCard() const
     return m_queue[m_position];
 }
 
-void PracticeWindow::offerCards(QList<CardId> cards)
+void PracticeWindow::practise(QList<CardId> cards)
 {
     m_queue = std::move(cards);
     m_position = 0;
@@ -309,17 +312,16 @@ void PracticeWindow::showCard()
         m_person = personForSums();
         const auto subject = static_cast<numerology::Subject>(card.subject);
         const int count = practice::valueCountOf(subject);
-        ui->lblQuestion->setText(
-            QStringLiteral("%1\nFor %2, born %3, looking at %4.")
-                .arg(practice::cardQuestion(card, m_content), m_person.name,
-                     numerology::spelledDate(m_person.birth),
-                     numerology::spelledDate(m_person.lookAt)));
+        ui->lblQuestion->setText(QStringLiteral("%1\nFor %2, born %3, looking at %4.")
+                                     .arg(practice::cardQuestion(card, m_content), m_person.name,
+                                          numerology::spelledDate(m_person.birth),
+                                          numerology::spelledDate(m_person.lookAt)));
         ui->txtSumAnswer->setPlaceholderText(
-            count == 1 ? QStringLiteral("one number, for example 7")
-                       : QStringLiteral("all %1 values in order, for example %2")
-                             .arg(count)
-                             .arg(count == 4 ? QStringLiteral("3, 7, 1, 11")
-                                             : QStringLiteral("3, 7, 1")));
+            count == 1
+                ? QStringLiteral("one number, for example 7")
+                : QStringLiteral("all %1 values in order, for example %2")
+                      .arg(count)
+                      .arg(count == 4 ? QStringLiteral("3, 7, 1, 11") : QStringLiteral("3, 7, 1")));
         ui->cmdCheck->setDefault(true);
         ui->stkCard->setCurrentWidget(ui->pageSum);
         ui->txtSumAnswer->setFocus();
@@ -437,7 +439,8 @@ void PracticeWindow::cmdCheck_Click()
                     off << QLatin1String(Ordinals[std::min(k, 3)]);
             }
             if (!off.isEmpty())
-                lines << QString() << QStringLiteral("Check the %1.").arg(off.join(QLatin1String(", ")));
+                lines << QString()
+                      << QStringLiteral("Check the %1.").arg(off.join(QLatin1String(", ")));
         }
     }
     showVerdict(verdict.right, verdictLine, lines,
@@ -462,7 +465,7 @@ void PracticeWindow::cmdPractiseMissed_Click()
     if (missed.isEmpty())
         return;
     ui->tabPractice->setCurrentWidget(ui->pageCards);
-    offerCards(missed);
+    practise(missed);
 }
 
 void PracticeWindow::chkRememberedPerson_Toggled(bool)
@@ -486,7 +489,7 @@ void PracticeWindow::takeFinishedTest(const PractisedTest& finished)
         m_queue = cards;
         m_position = -1;
     } else {
-        offerCards(cards);
+        practise(cards);
     }
 }
 

@@ -61,6 +61,9 @@ public:
     // questions offered first.
     void takeFinishedTest(const PractisedTest& finished);
 
+    // Offers these cards, in this order, from the first.
+    void practise(QList<practice::CardId> cards);
+
     // The handlers, after their controls.
     void lstOptions_Choose(int box);
     void cmdCheck_Click();
@@ -84,7 +87,6 @@ public:
 private:
     void buildLook();
     void placeBeside(QWidget* parent);
-    void offerCards(QList<practice::CardId> cards);
     void showCard();
     void showVerdict(bool right, const QString& verdict, const QStringList& lines,
                      const QString& lastLine);

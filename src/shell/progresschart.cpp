@@ -39,9 +39,8 @@ ProgressPicture makeProgressPicture(const practice::Progress& progress,
         if (card.subject < 0 || card.subject >= SubjectCount)
             continue;
         const auto found = progress.cards.constFind(practice::cardKey(card));
-        const int box = found == progress.cards.constEnd()
-                            ? 0
-                            : std::clamp(found->box, 0, practice::BoxCount);
+        const int box =
+            found == progress.cards.constEnd() ? 0 : std::clamp(found->box, 0, practice::BoxCount);
         ++picture.bars[card.subject].byBox[static_cast<size_t>(box)];
     }
     picture.scores.reserve(progress.tests.size());
@@ -66,7 +65,8 @@ QString describeProgressPicture(const ProgressPicture& picture)
         lines << QStringLiteral("%1: %2 cards, %3.")
                      .arg(bar.name)
                      .arg(bar.total())
-                     .arg(parts.isEmpty() ? QStringLiteral("none") : parts.join(QLatin1String(", ")));
+                     .arg(parts.isEmpty() ? QStringLiteral("none")
+                                          : parts.join(QLatin1String(", ")));
     }
     if (picture.scores.isEmpty()) {
         lines << QStringLiteral("No finished test yet.");
@@ -123,7 +123,7 @@ int ProgressChart::barsHeight() const
 int ProgressChart::lineChartHeight() const
 {
     const QFontMetrics fm(font());
-    return fm.height() * 9;
+    return fm.height() * 8;
 }
 
 QSize ProgressChart::sizeHint() const
@@ -201,9 +201,10 @@ void ProgressChart::paintBars(QPainter& painter, const QRect& area) const
         const int total = bar.total();
         int seen = 0;
         if (total > 0) {
-            // Each bar spans its own cards, so that every number shows how much of it is learnt.
+            // Each bar spans its own cards, so that every number shows how much of it is learnt:
+            // the best-known cards from the left, the new ones last.
             int done = 0;
-            for (int box = 0; box <= practice::BoxCount; ++box) {
+            for (int box = practice::BoxCount; box >= 0; --box) {
                 const int n = bar.byBox[static_cast<size_t>(box)];
                 const int from = barLeft + barWidth * done / total;
                 done += n;
@@ -245,9 +246,9 @@ void ProgressChart::paintScores(QPainter& painter, const QRect& area) const
     painter.drawRect(plot);
     for (int percent : {0, 50, 100}) {
         const int y = plot.bottom() - plot.height() * percent / 100;
-        painter.drawText(QRect(area.left(), y - fm.height() / 2, axisWidth - fm.averageCharWidth(),
-                               fm.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1%").arg(percent));
+        painter.drawText(
+            QRect(area.left(), y - fm.height() / 2, axisWidth - fm.averageCharWidth(), fm.height()),
+            Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1%").arg(percent));
         if (percent == 50) {
             painter.setPen(QPen(text, 1, Qt::DotLine));
             painter.drawLine(plot.left(), y, plot.right(), y);

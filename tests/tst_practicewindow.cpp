@@ -2,6 +2,7 @@
 // keys and clicks, sums typed, the last test marked, and the progress kept in its file.
 #include "support/mainwindowfixture.h"
 
+#include "platform/rememberedperson.h"
 #include "platform/richtextpane.h"
 #include "practice/cards.h"
 #include "practice/progress.h"
@@ -10,6 +11,7 @@
 #include "shell/progresschart.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,6 +101,7 @@ private Q_SLOTS:
     void meaningCardsByKeys();
     void sumCards_data();
     void sumCards();
+    void sumsAboutTheRememberedPerson();
     void lastTestMarkedAndMissedFirst();
     void garbledFileToldOnce();
     void pictureOfProgressInWords();
@@ -235,6 +238,17 @@ void TestPracticeWindow::meaningCardsByKeys()
     QListWidgetItem* item = list->item(options.correctBox);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
     QVERIFY(verdict(w).startsWith(QStringLiteral("\u2713")));
+
+    // And Enter on the answer picked with the arrows; the same key press must not go on to the
+    // next card before the answer is seen.
+    QTest::keyClick(w->focusWidget(), Qt::Key_Return);
+    QCOMPARE(w->position(), 3);
+    list->setCurrentRow(w->currentOptions().correctBox);
+    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_COMPARE(w->phase(), PracticeWindow::Phase::Answered);
+    QTest::qWait(50);
+    QCOMPARE(w->phase(), PracticeWindow::Phase::Answered);
+    QCOMPARE(w->position(), 3);
 }
 
 // Bad input costs nothing; a right sum is confirmed with the working, a wrong one shows the
@@ -301,6 +315,35 @@ void TestPracticeWindow::sumCards()
     QCOMPARE(state.box, right ? 2 : 1);
 }
 
+// The learner may take the sums about the person last charted in Your Numbers instead.
+void TestPracticeWindow::sumsAboutTheRememberedPerson()
+{
+    Practising p;
+    const CardId card{CardKind::Sum, 9, 0}; // the Pinnacles: four values
+    practice::Progress due;
+    due.cards[practice::cardKey(card)] = {2, p.f.fakes.clock.date, 1, 0, false};
+    QVERIFY(practice::saveProgress(p.file, due));
+    QVERIFY(forgetRememberedPerson());
+    PracticeWindow* w = p.open();
+    auto* choice = child<QCheckBox>(w, "chkRememberedPerson");
+    QVERIFY(choice->isHidden()); // nobody charted yet
+    w->close();
+    QTRY_VERIFY(!p.f.window->findChild<PracticeWindow*>());
+
+    QVERIFY(saveRememberedPerson({QStringLiteral("Holly Norris"), QStringLiteral("1980-10-24"),
+                                  QStringLiteral("2025-03-17")}));
+    w = p.open();
+    choice = child<QCheckBox>(w, "chkRememberedPerson");
+    QVERIFY(!choice->isHidden());
+    QVERIFY(w->currentPerson().name != QStringLiteral("Holly Norris"));
+    choice->setChecked(true);
+    QCOMPARE(w->currentCard(), card);
+    QCOMPARE(w->currentPerson().name, QStringLiteral("Holly Norris"));
+    QCOMPARE(w->currentPerson().birth, QDate(1980, 10, 24));
+    QVERIFY(child<QLabel>(w, "lblQuestion")->text().contains(QStringLiteral("Holly Norris")));
+    QVERIFY(forgetRememberedPerson());
+}
+
 // The main window's finished test reaches the practice: marked question by question, the
 // missed ones offered first and by "Practise these".
 void TestPracticeWindow::lastTestMarkedAndMissedFirst()
@@ -330,6 +373,8 @@ void TestPracticeWindow::lastTestMarkedAndMissedFirst()
     int wrongs = 0;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
         const QString text = block.text();
+        if (text.isEmpty())
+            continue;
         const QColor colour = block.begin().fragment().charFormat().foreground().color();
         if (text.startsWith(QStringLiteral("\u2713 Right"))) {
             ++rights;

@@ -130,11 +130,9 @@ PracticeWindow::PracticeWindow(const Services& services, const QString& progress
     }
     connect(ui->lstOptions, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { lstOptions_Choose(ui->lstOptions->row(item)); });
-    // Enter on an answer chooses it. Queued, so that the same key press does not also reach the
-    // Next Card button the answer makes the default.
-    connect(
-        ui->lstOptions, &QListWidget::activated, this,
-        [this](const QModelIndex& index) { lstOptions_Choose(index.row()); }, Qt::QueuedConnection);
+    // Enter on an answer chooses it.
+    connect(ui->lstOptions, &QListWidget::activated, this,
+            [this](const QModelIndex& index) { lstOptions_Choose(index.row()); });
     connect(ui->cmdCheck, &QPushButton::clicked, this, &PracticeWindow::cmdCheck_Click);
     connect(ui->cmdNextCard, &QPushButton::clicked, this, &PracticeWindow::cmdNextCard_Click);
     connect(ui->cmdPractiseMissed, &QPushButton::clicked, this,

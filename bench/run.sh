@@ -228,6 +228,7 @@ verdict() { # verdict VALUE LIMIT
     row "Your Numbers: calculate, write, lay out, paint" yourNumbersChart "" ""
     row "Practice: open on 10,000 tests, paint" openPractice corvella floor
     row "Practice: answer a card, show the next, paint" answerCard corvella floor
+    row "  of which reading the file (loadProgress)" loadLongHistory "" ""
     row "Practice: write the 10,000-test file" saveLongHistory "" ""
     ratio() { # ratio FUNCTION CORVELLA_TAG FLOOR_TAG
         awk -v p="$(bench "$1" "$2")" -v f="$(bench "$1" "$3")" 'BEGIN { print p / f }'

@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QScreen>
 #include <QStackedWidget>
@@ -140,7 +139,7 @@ void TestPracticeWindow::fileMenuOpensOneWindowBesideTheMain()
     QVERIFY(!QFile::exists(p.file));
 
     // Again from the menu: the same window, brought forward.
-    w->lstOptions_Choose(0);
+    w->chooseAnswer(0);
     p.open();
     QCOMPARE(p.f.window->findChildren<PracticeWindow*>().size(), 1);
     QCOMPARE(w->phase(), PracticeWindow::Phase::Answered);
@@ -197,7 +196,7 @@ void TestPracticeWindow::meaningCardsByKeys()
     p.f.window->show();
     PracticeWindow* w = p.open();
     QVERIFY(QTest::qWaitForWindowExposed(w));
-    auto* list = child<QListWidget>(w, "lstOptions");
+    auto* answers = child<RichTextPane>(w, "RTBOptions");
     ContentTables content;
     loadContent(content);
     // Two cards in a row: a significance card, then the Life Path's first meaning card.
@@ -205,14 +204,15 @@ void TestPracticeWindow::meaningCardsByKeys()
         const CardId card = w->currentCard();
         QCOMPARE(card.kind, round == 0 ? CardKind::Significance : CardKind::Meaning);
         QCOMPARE(child<QLabel>(w, "lblQuestion")->text(), practice::cardQuestion(card, content));
-        QCOMPARE(list->count(), 5);
+        QCOMPARE(answers->document()->blockCount(), 5);
         const AnswerOptions options = w->currentOptions();
         const QString correct = practice::cardAnswer(card, content);
         QCOMPARE(options.texts[size_t(options.correctBox)], correct);
-        QVERIFY(list->item(options.correctBox)->text().endsWith(correct));
+        QCOMPARE(answers->document()->findBlockByNumber(options.correctBox).text(),
+                 QStringLiteral("%1.  ").arg(options.correctBox + 1) + correct);
 
         const int box = (options.correctBox + fromCorrect) % 5;
-        QTest::keyClick(list, Qt::Key(Qt::Key_1 + box));
+        QTest::keyClick(answers, Qt::Key(Qt::Key_1 + box));
         QCOMPARE(w->phase(), PracticeWindow::Phase::Answered);
         const bool right = fromCorrect == 0;
         QVERIFY2(verdict(w).startsWith(right ? QStringLiteral("\u2713  Right")
@@ -233,22 +233,18 @@ void TestPracticeWindow::meaningCardsByKeys()
         QCOMPARE(w->phase(), PracticeWindow::Phase::Asking);
     }
 
-    // A click answers too.
+    // A click on an answer's paragraph answers too; a click below the last answer does not.
     const AnswerOptions options = w->currentOptions();
-    QListWidgetItem* item = list->item(options.correctBox);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-    QVERIFY(verdict(w).startsWith(QStringLiteral("\u2713")));
-
-    // And Enter on the answer picked with the arrows; the same key press must not go on to the
-    // next card before the answer is seen.
-    QTest::keyClick(w->focusWidget(), Qt::Key_Return);
-    QCOMPARE(w->position(), 3);
-    list->setCurrentRow(w->currentOptions().correctBox);
-    QTest::keyClick(list, Qt::Key_Return);
-    QTRY_COMPARE(w->phase(), PracticeWindow::Phase::Answered);
-    QTest::qWait(50);
+    const QRect last = answers->cursorRect(
+        QTextCursor(answers->document()->findBlockByNumber(AnswerBoxCount - 1)));
+    QTest::mouseClick(answers->viewport(), Qt::LeftButton, {},
+                      QPoint(last.x() + 5, answers->viewport()->height() - 2));
+    QCOMPARE(w->phase(), PracticeWindow::Phase::Asking);
+    const QRect line = answers->cursorRect(
+        QTextCursor(answers->document()->findBlockByNumber(options.correctBox)));
+    QTest::mouseClick(answers->viewport(), Qt::LeftButton, {}, line.center() + QPoint(20, 0));
     QCOMPARE(w->phase(), PracticeWindow::Phase::Answered);
-    QCOMPARE(w->position(), 3);
+    QVERIFY(verdict(w).startsWith(QStringLiteral("\u2713")));
 }
 
 // Bad input costs nothing; a right sum is confirmed with the working, a wrong one shows the
@@ -402,7 +398,7 @@ void TestPracticeWindow::lastTestMarkedAndMissedFirst()
     QCOMPARE(w->currentCard(), inTestOrder[0]);
 
     // A second test while the window is open goes into the window's progress, not around it.
-    w->lstOptions_Choose(w->currentOptions().correctBox);
+    w->chooseAnswer(w->currentOptions().correctBox);
     p.finishSignificanceTest({});
     QCOMPARE(w->progress().tests.size(), 2);
     QVERIFY(!child<QPushButton>(w, "cmdPractiseMissed")->isEnabled());

@@ -11,10 +11,12 @@
 #include "shell/progresschart.h"
 #include "shell/windowlook.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -118,6 +120,7 @@ PracticeWindow::PracticeWindow(const Services& services, const QString& progress
     setAttribute(Qt::WA_DeleteOnClose);
     loadContent(m_content);
     m_lessonOrder = practice::allCards(m_content);
+    m_clipboardGuard->watch(ui->RTBOptions);
     m_clipboardGuard->watch(ui->RTBFeedback);
     m_clipboardGuard->watch(ui->RTBMissed);
     buildLook();
@@ -125,14 +128,13 @@ PracticeWindow::PracticeWindow(const Services& services, const QString& progress
     for (int i = 0; i < AnswerBoxCount; ++i) {
         auto* key = new QShortcut(QKeySequence(Qt::Key_1 + i), this);
         key->setObjectName(QStringLiteral("keyChoice%1").arg(i + 1));
-        connect(key, &QShortcut::activated, this, [this, i] { lstOptions_Choose(i); });
+        connect(key, &QShortcut::activated, this, [this, i] { chooseAnswer(i); });
         m_choiceKeys << key;
     }
-    connect(ui->lstOptions, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { lstOptions_Choose(ui->lstOptions->row(item)); });
-    // Enter on an answer chooses it.
-    connect(ui->lstOptions, &QListWidget::activated, this,
-            [this](const QModelIndex& index) { lstOptions_Choose(index.row()); });
+    connect(ui->RTBOptions, &RichTextPane::mousePressed, this,
+            [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPoint position) {
+                RTBOptions_MouseDown(buttons, position);
+            });
     connect(ui->cmdCheck, &QPushButton::clicked, this, &PracticeWindow::cmdCheck_Click);
     connect(ui->cmdNextCard, &QPushButton::clicked, this, &PracticeWindow::cmdNextCard_Click);
     connect(ui->cmdPractiseMissed, &QPushButton::clicked, this,
@@ -213,9 +215,9 @@ void PracticeWindow::buildLook()
         button->setFont(buttonFont);
     QFont paneFont(family);
     paneFont.setPointSizeF(8.25);
+    setPaneLook(ui->RTBOptions, paneFont, colours::Pink, colours::Black);
     setPaneLook(ui->RTBFeedback, paneFont, colours::Pink, colours::Black);
     setPaneLook(ui->RTBMissed, paneFont, colours::Pink, colours::Black);
-    ui->lstOptions->setFont(paneFont);
     ui->lblNotice->hide();
 }
 
@@ -327,18 +329,30 @@ void PracticeWindow::showCard()
     }
     ui->lblQuestion->setText(practice::cardQuestion(card, m_content));
     m_options = practice::drawCardOptions(card, m_content, m_draw);
-    ui->lstOptions->clear();
+    // One paragraph per answer, so that a click finds its answer by the paragraph under it. A
+    // pane lays its text out once; a list of wrapped items would lay each out again at every
+    // paint.
+    QTextCharFormat plain;
+    QTextCharFormat number;
+    number.setFontWeight(QFont::Bold);
+    QTextBlockFormat spaced;
+    spaced.setBottomMargin(QFontMetrics(ui->RTBOptions->font()).height() / 2.0);
+    ui->RTBOptions->setWholeText(QString());
+    QTextCursor cursor = ui->RTBOptions->textCursor();
+    cursor.beginEditBlock();
     for (int i = 0; i < AnswerBoxCount; ++i) {
-        auto* item = new QListWidgetItem(
-            QStringLiteral("%1.  %2").arg(i + 1).arg(m_options.texts[static_cast<size_t>(i)]),
-            ui->lstOptions);
-        item->setData(Qt::AccessibleTextRole,
-                      QStringLiteral("Answer %1: %2").arg(i + 1).arg(m_options.texts[size_t(i)]));
+        if (i > 0)
+            cursor.insertBlock();
+        cursor.setBlockFormat(spaced);
+        cursor.insertText(QStringLiteral("%1.  ").arg(i + 1), number);
+        cursor.insertText(m_options.texts[static_cast<size_t>(i)], plain);
     }
+    cursor.endEditBlock();
+    ui->RTBOptions->scrollToTop();
     for (QShortcut* key : m_choiceKeys)
         key->setEnabled(true);
     ui->stkCard->setCurrentWidget(ui->pageOptions);
-    ui->lstOptions->setFocus();
+    ui->RTBOptions->setFocus();
 }
 
 void PracticeWindow::cardAnswered(bool right)
@@ -386,7 +400,7 @@ void PracticeWindow::showVerdict(bool right, const QString& verdict, const QStri
     ui->cmdNextCard->setFocus();
 }
 
-void PracticeWindow::lstOptions_Choose(int box)
+void PracticeWindow::chooseAnswer(int box)
 {
     if (m_phase != Phase::Asking || currentCard().kind == CardKind::Sum || box < 0 ||
         box >= AnswerBoxCount)
@@ -404,6 +418,19 @@ void PracticeWindow::lstOptions_Choose(int box)
                 right ? QStringLiteral("Right")
                       : QStringLiteral("Wrong: the answer was %1").arg(m_options.correctBox + 1),
                 lines, QStringLiteral("Press Enter for the next card."));
+}
+
+void PracticeWindow::RTBOptions_MouseDown(Qt::MouseButtons buttons, const QPoint& position)
+{
+    if (!(buttons & Qt::LeftButton))
+        return;
+    const QTextBlock block = ui->RTBOptions->cursorForPosition(position).block();
+    const QRectF area = ui->RTBOptions->document()->documentLayout()->blockBoundingRect(block);
+    const QPointF inDocument = position + QPointF(ui->RTBOptions->horizontalScrollBar()->value(),
+                                                  ui->RTBOptions->verticalScrollBar()->value());
+    // Below the last answer is no answer.
+    if (area.contains(inDocument))
+        chooseAnswer(block.blockNumber());
 }
 
 void PracticeWindow::cmdCheck_Click()

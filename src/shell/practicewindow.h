@@ -64,8 +64,10 @@ public:
     // Offers these cards, in this order, from the first.
     void practise(QList<practice::CardId> cards);
 
+    // Answers the card on show with the text in this box (0 to 4): keys 1 to 5, or a click.
+    void chooseAnswer(int box);
     // The handlers, after their controls.
-    void lstOptions_Choose(int box);
+    void RTBOptions_MouseDown(Qt::MouseButtons buttons, const QPoint& position);
     void cmdCheck_Click();
     void cmdNextCard_Click();
     void cmdPractiseMissed_Click();

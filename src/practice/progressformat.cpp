@@ -256,7 +256,9 @@ ProgressRead parseProgress(const QByteArray& bytes)
     if (bytes.isEmpty())
         return read; // NoFile: an empty file holds nothing to lose
     const qsizetype firstBreak = bytes.indexOf('\n');
-    const QByteArray header = firstBreak < 0 ? bytes : bytes.left(firstBreak);
+    QByteArray header = firstBreak < 0 ? bytes : bytes.left(firstBreak);
+    if (header.endsWith('\r'))
+        header.chop(1);
     if (!header.startsWith(Magic))
         return garbled();
     const auto version = count(header.mid(Magic.size()));

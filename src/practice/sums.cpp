@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include <functional>
+#include <iterator>
 
 namespace corvella::practice {
 
@@ -99,11 +100,14 @@ struct Slip
 Person inventPerson(RandomDraw& draw, const QDate& today)
 {
     Person person;
-    const QString first = pick(draw, FirstNames);
-    QString middle = pick(draw, FirstNames);
-    while (middle == first)
-        middle = pick(draw, FirstNames);
-    person.name = first + u' ' + middle + u' ' + pick(draw, LastNames);
+    // The middle name from the other first names: one draw, whatever the random source gives.
+    constexpr int firstCount = static_cast<int>(std::size(FirstNames));
+    const int first = draw.below(firstCount);
+    int middle = draw.below(firstCount - 1);
+    if (middle >= first)
+        ++middle;
+    person.name = QString::fromLatin1(FirstNames[first]) + u' ' +
+                  QString::fromLatin1(FirstNames[middle]) + u' ' + pick(draw, LastNames);
     const QDate latest = std::max(today.addYears(-16), EarliestBirth);
     const qint64 span = EarliestBirth.daysTo(latest);
     person.birth = EarliestBirth.addDays(draw.below(static_cast<int>(span + 1)));
@@ -240,9 +244,19 @@ SumVerdict checkSum(const Person& person, Subject subject, const QList<int>& val
          QStringLiteral("That is what counting W the other way gives; the lessons count W as a "
                         "vowel only straight after A, E, I, O or U.")},
     };
+    // A number of several values: the slip may touch some of them and not others; every value
+    // the learner has wrong must be the one the slip gives.
+    const auto explains = [&](const QList<int>& other) {
+        if (other.size() != values.size() || values.size() != number.values.size())
+            return false;
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            if (values[i] != number.values[i] && values[i] != other[i])
+                return false;
+        }
+        return true;
+    };
     for (const Slip& slip : slips) {
-        const QList<int> other = slip.values();
-        if (!other.isEmpty() && other != number.values && other == values) {
+        if (explains(slip.values())) {
             verdict.slip = slip.message;
             break;
         }

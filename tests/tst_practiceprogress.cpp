@@ -129,6 +129,27 @@ private Q_SLOTS:
         QCOMPARE(parseProgress(writeProgress(Progress{})).status, Status::Read);
     }
 
+    // Whatever the program holds, what it writes reads back: values a file cannot name are left
+    // out or written plainly, never as a line that would make the whole file unreadable.
+    void oddValuesStillWriteAReadableFile()
+    {
+        Progress p = sampleProgress();
+        p.cards.insert(QStringLiteral("not a card"), CardState{1, Today, 0, 0, false});
+        p.cards.insert(QStringLiteral("sum/1"), CardState{9, QDate(999, 1, 2), -4, 1, false});
+        p.cards.insert(QStringLiteral("sum/2"), CardState{1, QDate(12345, 1, 2), 0, 0, false});
+        p.tests.append(FinishedTest{QDate(), true, 30, 20});
+        p.lastTest.append(TestQuestion{QStringLiteral("q"), QStringLiteral("a"),
+                                       QStringLiteral("b"), CardId{CardKind::Meaning, 99, -3}});
+        const ProgressRead read = parseProgress(writeProgress(p));
+        QCOMPARE(read.status, Status::Read);
+        QVERIFY(!read.progress.cards.contains(QStringLiteral("not a card")));
+        QCOMPARE(read.progress.cards.value(QStringLiteral("sum/1")),
+                 (CardState{5, QDate(999, 1, 2), 0, 1, false}));
+        QCOMPARE(read.progress.cards.value(QStringLiteral("sum/2")).due, QDate());
+        QCOMPARE(read.progress.tests.last(), (FinishedTest{QDate(), true, 20, 20}));
+        QCOMPARE(read.progress.lastTest.size(), p.lastTest.size() - 1);
+    }
+
     // Lines a person may add or an editor may change: comments, blank lines, CR LF.
     void humanEditsAreRead()
     {

@@ -28,9 +28,14 @@ const QByteArray Magic = QByteArrayLiteral("CorvellaFreeLearnNumerology progress
 const QByteArray EndLine = QByteArrayLiteral("end");
 constexpr int MaximumCount = 999999999;
 
+// "yyyy-MM-dd"; the empty text for no date, and for a date whose year has not four digits.
 QByteArray dateText(const QDate& date)
 {
-    return date.isValid() ? date.toString(Qt::ISODate).toLatin1() : QByteArray();
+    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
+        return QByteArray();
+    return QByteArray::number(date.year()).rightJustified(4, '0') + '-' +
+           QByteArray::number(date.month()).rightJustified(2, '0') + '-' +
+           QByteArray::number(date.day()).rightJustified(2, '0');
 }
 
 QByteArray encoded(const QString& text)
@@ -52,16 +57,28 @@ std::optional<int> count(const QByteArray& text)
     return value;
 }
 
+// Digits only, leading zeros allowed, as the parts of a date are written.
+std::optional<int> digits(const QByteArray& text)
+{
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 // "yyyy-MM-dd" and a real day; the empty text is no date.
-std::optional<QDate> date(const QByteArray& text, bool emptyAllowed)
+std::optional<QDate> date(const QByteArray& text)
 {
     if (text.isEmpty())
-        return emptyAllowed ? std::optional<QDate>(QDate()) : std::nullopt;
+        return QDate();
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')
         return std::nullopt;
-    const auto year = count(text.left(4));
-    const auto month = count(text.mid(5, 2).startsWith('0') ? text.mid(6, 1) : text.mid(5, 2));
-    const auto day = count(text.mid(8, 2).startsWith('0') ? text.mid(9, 1) : text.mid(8, 2));
+    const auto year = digits(text.left(4));
+    const auto month = digits(text.mid(5, 2));
+    const auto day = digits(text.mid(8, 2));
     if (!year || !month || !day || *year < 1)
         return std::nullopt;
     const QDate d(*year, *month, *day);
@@ -134,7 +151,7 @@ bool readRecord(const QByteArray& line, Progress& progress)
             return false;
         const auto id = card(f->at(0));
         const auto box = count(f->at(1));
-        const auto due = date(f->at(2), true);
+        const auto due = date(f->at(2));
         const auto right = count(f->at(3));
         const auto wrong = count(f->at(4));
         const QByteArray& missed = f->at(5);
@@ -148,7 +165,7 @@ bool readRecord(const QByteArray& line, Progress& progress)
         const auto f = fields(tokens, {"date", "kind", "score", "of"});
         if (!f)
             return false;
-        const auto day = date(f->at(0), false);
+        const auto day = date(f->at(0));
         const QByteArray& which = f->at(1);
         const auto score = count(f->at(2));
         const auto outOf = count(f->at(3));
@@ -175,7 +192,7 @@ bool readRecord(const QByteArray& line, Progress& progress)
         const auto f = fields(tokens, {"day", "shown"});
         if (!f)
             return false;
-        const auto day = date(f->at(0), true);
+        const auto day = date(f->at(0));
         const auto shown = count(f->at(1));
         if (!day || !shown)
             return false;
@@ -227,6 +244,9 @@ QByteArray writeProgress(const Progress& progress)
     QStringList keys = progress.cards.keys();
     std::sort(keys.begin(), keys.end());
     for (const QString& key : keys) {
+        // Only what the reader takes for a card: anything else would make the file unreadable.
+        if (!cardFromKey(key) || cardKey(*cardFromKey(key)) != key)
+            continue;
         const CardState& state = progress.cards.value(key);
         out += "card key=" + key.toLatin1() +
                " box=" + QByteArray::number(std::clamp(state.box, 0, BoxCount)) +
@@ -243,6 +263,8 @@ QByteArray writeProgress(const Progress& progress)
                " of=" + QByteArray::number(outOf) + '\n';
     }
     for (const TestQuestion& q : progress.lastTest) {
+        if (!cardFromKey(cardKey(q.card)))
+            continue;
         out += "question card=" + cardKey(q.card).toLatin1() + " asked=" + encoded(q.asked) +
                " chosen=" + encoded(q.chosen) + " correct=" + encoded(q.correct) + '\n';
     }

@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <optional>
 
 // The progress file's text, written and read. Version 1, one record per line, fields parted by
@@ -29,13 +31,14 @@ const QByteArray EndLine = QByteArrayLiteral("end");
 constexpr int MaximumCount = 999999999;
 
 // "yyyy-MM-dd"; the empty text for no date, and for a date whose year has not four digits.
-QByteArray dateText(const QDate& date)
+void appendDate(QByteArray& out, const QDate& date)
 {
     if (!date.isValid() || date.year() < 1 || date.year() > 9999)
-        return QByteArray();
-    return QByteArray::number(date.year()).rightJustified(4, '0') + '-' +
-           QByteArray::number(date.month()).rightJustified(2, '0') + '-' +
-           QByteArray::number(date.day()).rightJustified(2, '0');
+        return;
+    char text[16];
+    const int length =
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year(), date.month(), date.day());
+    out.append(text, length);
 }
 
 QByteArray encoded(const QString& text)
@@ -43,10 +46,10 @@ QByteArray encoded(const QString& text)
     return text.toUtf8().toPercentEncoding();
 }
 
-// A plain whole number 0..MaximumCount: digits only, no sign, no leading zero.
-std::optional<int> count(const QByteArray& text)
+// Digits only, leading zeros allowed, at most nine of them.
+std::optional<int> digits(QByteArrayView text)
 {
-    if (text.isEmpty() || text.size() > 9 || (text.size() > 1 && text.startsWith('0')))
+    if (text.isEmpty() || text.size() > 9)
         return std::nullopt;
     int value = 0;
     for (const char c : text) {
@@ -57,28 +60,24 @@ std::optional<int> count(const QByteArray& text)
     return value;
 }
 
-// Digits only, leading zeros allowed, as the parts of a date are written.
-std::optional<int> digits(const QByteArray& text)
+// A plain whole number 0..MaximumCount: digits only, no sign, no leading zero.
+std::optional<int> count(QByteArrayView text)
 {
-    int value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    if (text.size() > 1 && text.front() == '0')
+        return std::nullopt;
+    return digits(text);
 }
 
 // "yyyy-MM-dd" and a real day; the empty text is no date.
-std::optional<QDate> date(const QByteArray& text)
+std::optional<QDate> date(QByteArrayView text)
 {
     if (text.isEmpty())
         return QDate();
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')
         return std::nullopt;
-    const auto year = digits(text.left(4));
-    const auto month = digits(text.mid(5, 2));
-    const auto day = digits(text.mid(8, 2));
+    const auto year = digits(text.first(4));
+    const auto month = digits(text.sliced(5, 2));
+    const auto day = digits(text.sliced(8, 2));
     if (!year || !month || !day || *year < 1)
         return std::nullopt;
     const QDate d(*year, *month, *day);
@@ -91,9 +90,9 @@ bool isHex(char c)
 }
 
 // Percent-encoded UTF-8, as encoded() writes it (either case of hex digits is taken).
-std::optional<QString> text(const QByteArray& field)
+std::optional<QString> text(QByteArrayView field)
 {
-    for (int i = 0; i < field.size(); ++i) {
+    for (qsizetype i = 0; i < field.size(); ++i) {
         const char c = field[i];
         if (c == '%') {
             if (i + 2 >= field.size() || !isHex(field[i + 1]) || !isHex(field[i + 2]))
@@ -104,7 +103,7 @@ std::optional<QString> text(const QByteArray& field)
             return std::nullopt;
         }
     }
-    const QByteArray bytes = QByteArray::fromPercentEncoding(field);
+    const QByteArray bytes = QByteArray::fromPercentEncoding(field.toByteArray());
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString result = utf8.decode(bytes);
     if (utf8.hasError() || bytes.contains('\0'))
@@ -112,26 +111,33 @@ std::optional<QString> text(const QByteArray& field)
     return result;
 }
 
-// The fields of a record, "name=value" each, in the order given; nothing when a field is
-// missing, repeated, unknown or out of order.
-std::optional<QList<QByteArray>> fields(const QList<QByteArray>& tokens,
-                                        std::initializer_list<const char*> names)
+constexpr int MaximumFields = 6;
+using Fields = std::array<QByteArrayView, MaximumFields>;
+
+// The values of a record's fields, "name=value" each, parted by single blanks, in the order
+// given; false when a field is missing, unknown, out of order, or more follow.
+bool fields(QByteArrayView rest, std::initializer_list<const char*> names, Fields& values)
 {
-    if (tokens.size() != static_cast<qsizetype>(names.size()) + 1)
-        return std::nullopt;
-    QList<QByteArray> values;
-    int i = 1;
+    size_t i = 0;
+    qsizetype at = 0;
     for (const char* name : names) {
-        const QByteArray& token = tokens.at(i++);
-        const QByteArray prefix = QByteArray(name) + '=';
-        if (!token.startsWith(prefix))
-            return std::nullopt;
-        values.append(token.mid(prefix.size()));
+        if (at > rest.size() || i >= values.size())
+            return false;
+        qsizetype end = at;
+        while (end < rest.size() && rest[end] != ' ')
+            ++end;
+        const QByteArrayView token = rest.sliced(at, end - at);
+        const QByteArrayView prefix(name);
+        if (token.size() <= prefix.size() || !token.startsWith(prefix) ||
+            token[prefix.size()] != '=')
+            return false;
+        values[i++] = token.sliced(prefix.size() + 1);
+        at = end + 1; // past the blank, or past the end of the line
     }
-    return values;
+    return at == rest.size() + 1;
 }
 
-std::optional<CardId> card(const QByteArray& key)
+std::optional<CardId> card(QByteArrayView key)
 {
     for (const char c : key) {
         if (static_cast<unsigned char>(c) > 0x7e)
@@ -141,59 +147,61 @@ std::optional<CardId> card(const QByteArray& key)
 }
 
 // Reads one record into the progress; false when the line is not a record of this version.
-bool readRecord(const QByteArray& line, Progress& progress)
+bool readRecord(QByteArrayView line, Progress& progress)
 {
-    const QList<QByteArray> tokens = line.split(' ');
-    const QByteArray& kind = tokens.first();
-    if (kind == "card") {
-        const auto f = fields(tokens, {"key", "box", "due", "right", "wrong", "missed"});
-        if (!f)
+    const qsizetype blank = line.indexOf(' ');
+    if (blank < 0)
+        return false;
+    const QByteArrayView kind = line.first(blank);
+    const QByteArrayView rest = line.sliced(blank + 1);
+    Fields f;
+    if (kind == QByteArrayView("card")) {
+        if (!fields(rest, {"key", "box", "due", "right", "wrong", "missed"}, f))
             return false;
-        const auto id = card(f->at(0));
-        const auto box = count(f->at(1));
-        const auto due = date(f->at(2));
-        const auto right = count(f->at(3));
-        const auto wrong = count(f->at(4));
-        const QByteArray& missed = f->at(5);
+        const auto id = card(f[0]);
+        const auto box = count(f[1]);
+        const auto due = date(f[2]);
+        const auto right = count(f[3]);
+        const auto wrong = count(f[4]);
+        const QByteArrayView missed = f[5];
         if (!id || !box || *box > BoxCount || !due || !right || !wrong ||
-            (missed != "0" && missed != "1"))
+            (missed != QByteArrayView("0") && missed != QByteArrayView("1")))
             return false;
-        progress.cards.insert(cardKey(*id), CardState{*box, *due, *right, *wrong, missed == "1"});
+        progress.cards.insert(cardKey(*id),
+                              CardState{*box, *due, *right, *wrong, missed == QByteArrayView("1")});
         return true;
     }
-    if (kind == "test") {
-        const auto f = fields(tokens, {"date", "kind", "score", "of"});
-        if (!f)
+    if (kind == QByteArrayView("test")) {
+        if (!fields(rest, {"date", "kind", "score", "of"}, f))
             return false;
-        const auto day = date(f->at(0));
-        const QByteArray& which = f->at(1);
-        const auto score = count(f->at(2));
-        const auto outOf = count(f->at(3));
-        if (!day || (which != "significance" && which != "interpretation") || !score || !outOf ||
-            *score > *outOf)
+        const auto day = date(f[0]);
+        const QByteArrayView which = f[1];
+        const bool bySignificance = which == QByteArrayView("significance");
+        const auto score = count(f[2]);
+        const auto outOf = count(f[3]);
+        if (!day || (!bySignificance && which != QByteArrayView("interpretation")) || !score ||
+            !outOf || *score > *outOf)
             return false;
-        progress.tests.append(FinishedTest{*day, which == "significance", *score, *outOf});
+        progress.tests.append(FinishedTest{*day, bySignificance, *score, *outOf});
         return true;
     }
-    if (kind == "question") {
-        const auto f = fields(tokens, {"card", "asked", "chosen", "correct"});
-        if (!f)
+    if (kind == QByteArrayView("question")) {
+        if (!fields(rest, {"card", "asked", "chosen", "correct"}, f))
             return false;
-        const auto id = card(f->at(0));
-        const auto asked = text(f->at(1));
-        const auto chosen = text(f->at(2));
-        const auto correct = text(f->at(3));
+        const auto id = card(f[0]);
+        const auto asked = text(f[1]);
+        const auto chosen = text(f[2]);
+        const auto correct = text(f[3]);
         if (!id || !asked || !chosen || !correct)
             return false;
         progress.lastTest.append(TestQuestion{*asked, *chosen, *correct, *id});
         return true;
     }
-    if (kind == "new-cards") {
-        const auto f = fields(tokens, {"day", "shown"});
-        if (!f)
+    if (kind == QByteArrayView("new-cards")) {
+        if (!fields(rest, {"day", "shown"}, f))
             return false;
-        const auto day = date(f->at(0));
-        const auto shown = count(f->at(1));
+        const auto day = date(f[0]);
+        const auto shown = count(f[1]);
         if (!day || !shown)
             return false;
         progress.newCardsDay = *day;
@@ -234,33 +242,38 @@ bool operator==(const Progress& a, const Progress& b)
 QByteArray writeProgress(const Progress& progress)
 {
     QByteArray out;
-    out.reserve(4096 + progress.cards.size() * 64 + progress.tests.size() * 56);
+    out.reserve(4096 + progress.cards.size() * 80 + progress.tests.size() * 64);
     out += Magic + QByteArray::number(ProgressFormatVersion) + '\n';
     out += "# Corvella Learn Numerology: what you have practised. Texts are percent-encoded "
            "UTF-8.\n";
-    out += "new-cards day=" + dateText(progress.newCardsDay) +
-           " shown=" + QByteArray::number(std::clamp(progress.newCardsShown, 0, MaximumCount)) +
-           '\n';
+    out += "new-cards day=";
+    appendDate(out, progress.newCardsDay);
+    out +=
+        " shown=" + QByteArray::number(std::clamp(progress.newCardsShown, 0, MaximumCount)) + '\n';
     QStringList keys = progress.cards.keys();
     std::sort(keys.begin(), keys.end());
+    char numbers[96];
     for (const QString& key : keys) {
         // Only what the reader takes for a card: anything else would make the file unreadable.
-        if (!cardFromKey(key) || cardKey(*cardFromKey(key)) != key)
+        const std::optional<CardId> id = cardFromKey(key);
+        if (!id || cardKey(*id) != key)
             continue;
         const CardState& state = progress.cards.value(key);
         out += "card key=" + key.toLatin1() +
-               " box=" + QByteArray::number(std::clamp(state.box, 0, BoxCount)) +
-               " due=" + dateText(state.due) +
-               " right=" + QByteArray::number(std::clamp(state.right, 0, MaximumCount)) +
-               " wrong=" + QByteArray::number(std::clamp(state.wrong, 0, MaximumCount)) +
-               " missed=" + (state.missedInTest ? "1" : "0") + '\n';
+               " box=" + QByteArray::number(std::clamp(state.box, 0, BoxCount)) + " due=";
+        appendDate(out, state.due);
+        out.append(numbers, std::snprintf(numbers, sizeof numbers, " right=%d wrong=%d missed=%d\n",
+                                          std::clamp(state.right, 0, MaximumCount),
+                                          std::clamp(state.wrong, 0, MaximumCount),
+                                          state.missedInTest ? 1 : 0));
     }
     for (const FinishedTest& test : progress.tests) {
         const int outOf = std::clamp(test.outOf, 0, MaximumCount);
-        out += "test date=" + dateText(test.date) +
-               " kind=" + (test.bySignificance ? "significance" : "interpretation") +
-               " score=" + QByteArray::number(std::clamp(test.score, 0, outOf)) +
-               " of=" + QByteArray::number(outOf) + '\n';
+        out += "test date=";
+        appendDate(out, test.date);
+        out.append(numbers, std::snprintf(numbers, sizeof numbers, " kind=%s score=%d of=%d\n",
+                                          test.bySignificance ? "significance" : "interpretation",
+                                          std::clamp(test.score, 0, outOf), outOf));
     }
     for (const TestQuestion& q : progress.lastTest) {
         if (!cardFromKey(cardKey(q.card)))
@@ -304,7 +317,7 @@ ProgressRead parseProgress(const QByteArray& bytes)
         const qsizetype lineBreak = bytes.indexOf('\n', start);
         if (lineBreak < 0)
             break;
-        QByteArray line = bytes.mid(start, lineBreak - start);
+        QByteArrayView line(bytes.constData() + start, lineBreak - start);
         start = lineBreak + 1;
         if (line.endsWith('\r'))
             line.chop(1);

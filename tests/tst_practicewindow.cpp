@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -103,6 +104,7 @@ private Q_SLOTS:
     void sumsAboutTheRememberedPerson();
     void lastTestMarkedAndMissedFirst();
     void garbledFileToldOnce();
+    void unreachableFileTold();
     void pictureOfProgressInWords();
 };
 
@@ -431,6 +433,30 @@ void TestPracticeWindow::garbledFileToldOnce()
         w = p.open();
         QVERIFY(child<QLabel>(w, "lblNotice")->isHidden());
     }
+}
+
+// A progress file that cannot be reached (its folder is a file): a test finished meanwhile and
+// the window tell the learner in one sentence, not twice; the answers go on, unsaved.
+void TestPracticeWindow::unreachableFileTold()
+{
+    Practising p;
+    QFile blocker(p.folder.filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    p.f.window->setProgressFile(blocker.fileName() + QStringLiteral("/progress.txt"));
+    p.finishSignificanceTest({2});
+    PracticeWindow* w = p.open();
+    auto* notice = child<QLabel>(w, "lblNotice");
+    QVERIFY(!notice->isHidden());
+    const QString told = notice->text();
+    QCOMPARE(told.count(QStringLiteral("will not be saved")), 1);
+    w->chooseAnswer(0);
+    QVERIFY(!w->saveNow());
+    QCOMPARE(notice->text(), told);
+    QVERIFY(QFileInfo(blocker.fileName()).isFile());
+    QCOMPARE(w->phase(), PracticeWindow::Phase::Answered);
+    w->cmdNextCard_Click();
+    QCOMPARE(w->phase(), PracticeWindow::Phase::Asking);
 }
 
 void TestPracticeWindow::pictureOfProgressInWords()

@@ -39,6 +39,9 @@ constexpr QRgb RightOnPurple = qRgb(150, 240, 150);
 constexpr QRgb RightOnPink = qRgb(0, 110, 0);
 constexpr QRgb WrongOnPink = qRgb(170, 0, 0);
 
+const QString KeysForAnswers =
+    QStringLiteral("Keys 1 to 5 choose an answer; Enter goes on to the next card.");
+
 const char* const Ordinals[] = {"first", "second", "third", "fourth"};
 
 QString valuesText(const QList<int>& values)
@@ -159,7 +162,7 @@ PracticeWindow::PracticeWindow(const Services& services, const QString& progress
     m_canSave = read.status != Status::NewerFormat && read.status != Status::Unusable;
     QStringList notices;
     for (const QString& text : {notice, read.message}) {
-        if (!text.isEmpty())
+        if (!text.isEmpty() && !notices.contains(text))
             notices << text;
     }
     tell(notices.join(QLatin1Char(' ')));
@@ -323,11 +326,14 @@ void PracticeWindow::showCard()
                       .arg(count)
                       .arg(count == 4 ? QStringLiteral("3, 7, 1, 11") : QStringLiteral("3, 7, 1")));
         ui->cmdCheck->setDefault(true);
+        ui->lblKeys->setText(QStringLiteral("Enter checks your answer, and then goes on to the "
+                                            "next card."));
         ui->stkCard->setCurrentWidget(ui->pageSum);
         ui->txtSumAnswer->setFocus();
         return;
     }
     ui->lblQuestion->setText(practice::cardQuestion(card, m_content));
+    ui->lblKeys->setText(KeysForAnswers);
     m_options = practice::drawCardOptions(card, m_content, m_draw);
     // One paragraph per answer, so that a click finds its answer by the paragraph under it. A
     // pane lays its text out once; a list of wrapped items would lay each out again at every
@@ -463,7 +469,7 @@ void PracticeWindow::cmdCheck_Click()
                 if (input.values[k] != verdict.expected[k])
                     off << QLatin1String(Ordinals[std::min(k, 3)]);
             }
-            if (!off.isEmpty())
+            if (!off.isEmpty() && off.size() < input.values.size())
                 lines << QString()
                       << QStringLiteral("Check the %1.").arg(off.join(QLatin1String(", ")));
         }
@@ -521,8 +527,11 @@ void PracticeWindow::takeFinishedTest(const PractisedTest& finished)
 bool PracticeWindow::saveNow()
 {
     m_saveTimer.stop();
-    if (!m_unsaved || !m_canSave)
+    if (!m_unsaved)
         return true;
+    // A file that could not be read, or of a newer format, is never written over.
+    if (!m_canSave)
+        return false;
     if (practice::saveProgress(m_progressFile, m_progress)) {
         m_unsaved = false;
         return true;

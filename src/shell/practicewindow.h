@@ -73,7 +73,7 @@ public:
     void cmdPractiseMissed_Click();
     void chkRememberedPerson_Toggled(bool on);
 
-    // Writes the progress now if anything is unsaved; false when that failed.
+    // Writes the progress now if anything is unsaved; false when it stays unsaved.
     bool saveNow();
 
     Phase phase() const { return m_phase; }

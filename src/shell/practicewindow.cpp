@@ -562,7 +562,7 @@ void PracticeWindow::drawMissed()
     }
     const practice::FinishedTest& test = m_progress.tests.constLast();
     ui->lblScore->setText(QStringLiteral("Your last test, by %1, on %2: %3 Correct out of %4 "
-                                         "Questions (%5 to practise)")
+                                         "Questions (%5 missed)")
                               .arg(test.bySignificance ? QStringLiteral("Significance")
                                                        : QStringLiteral("Interpretation"),
                                    dateToText(test.date))

@@ -11,19 +11,25 @@
 #include "learn/learnviews.h"
 #include "platform/qtservices.h"
 #include "platform/richtextpane.h"
+#include "practice/cards.h"
+#include "practice/progress.h"
 #include "quiz/resultreport.h"
 #include "shell/clipboardguard.h"
 #include "shell/frmMain.h"
+#include "shell/practicewindow.h"
 #include "shell/windowlook.h"
 #include "shell/yournumbers.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -134,6 +140,34 @@ TestState seventyFiveQuestions(const ContentTables& content)
     test.QuestionsDrawn = true;
     test.CurrentQuestion = qint16(test.InterpretationQuestions.size());
     return test;
+}
+
+// Every card seen, spread over the boxes and due dates, 10,000 finished tests, and a last test
+// of ten questions, half of them missed.
+practice::Progress longHistory(const QDate& today)
+{
+    ContentTables content;
+    corvella::loadContent(content);
+    practice::Progress progress;
+    const QList<practice::CardId> cards = practice::allCards(content);
+    for (int i = 0; i < cards.size(); ++i) {
+        const int box = 1 + i % 5;
+        progress.cards.insert(practice::cardKey(cards[i]),
+                              {box, today.addDays(i % 7 - 3), i % 11, i % 3, false});
+    }
+    // 9,999 here and the last one below.
+    for (int i = 0; i < 9999; ++i)
+        progress.tests.append({today.addDays(i / 20 - 600), i % 2 == 0, i % 11, 10});
+    QList<practice::TestQuestion> questions;
+    for (int s = 0; s < 10; ++s) {
+        const QString correct = content.SubjectSignificance[s];
+        questions.append({content.SubjectName[s],
+                          s % 2 == 0 ? correct : content.SubjectSignificance[s + 1], correct,
+                          practice::cardOfSignificanceQuestion(s)});
+    }
+    practice::recordFinishedTest(progress, {today, true, 5, 10}, questions);
+    progress.newCardsDay = today;
+    return progress;
 }
 
 } // namespace
@@ -350,6 +384,122 @@ private Q_SLOTS:
         }
         QVERIFY(w.fakes.messages.shown.isEmpty());
         QCOMPARE(boldLines(pane->document()).size(), SubjectCount);
+    }
+
+    // The practice window opened on a long history: every card seen, 10,000 finished tests and
+    // the last one's questions; read from its file, drawn, shown and painted. Its floor: an
+    // empty dialog of the same size, shown and painted. Target: 50 ms.
+    void openPractice_data() { floorRows(); }
+    void openPractice()
+    {
+        QFETCH(bool, floor);
+        BenchWindow w;
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("progress.txt"));
+        QVERIFY(practice::saveProgress(file, longHistory(w.fakes.clock.date)));
+        if (floor) {
+            QBENCHMARK
+            {
+                QDialog dialog(w.window.get());
+                dialog.resize(640, 520);
+                dialog.show();
+                QCoreApplication::processEvents();
+                dialog.repaint();
+            }
+            return;
+        }
+        int cards = 0;
+        QBENCHMARK
+        {
+            PracticeWindow window(w.fakes.services(), file, QString(), w.window.get());
+            window.show();
+            QCoreApplication::processEvents();
+            window.repaint();
+            cards = static_cast<int>(window.offered().size());
+        }
+        QVERIFY(cards > 0);
+    }
+
+    // One card answered and the next shown and painted. Its floor: the answers pane and the
+    // question label given the next card's texts in one call each, and painted. Target: 16 ms.
+    void answerCard_data() { floorRows(); }
+    void answerCard()
+    {
+        QFETCH(bool, floor);
+        BenchWindow w;
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("progress.txt"));
+        QVERIFY(practice::saveProgress(file, longHistory(w.fakes.clock.date)));
+        PracticeWindow window(w.fakes.services(), file, QString(), w.window.get());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ContentTables content;
+        corvella::loadContent(content);
+        QList<practice::CardId> cards;
+        for (const practice::CardId& card : practice::allCards(content)) {
+            if (card.kind != practice::CardKind::Sum)
+                cards << card;
+        }
+        if (floor) {
+            auto* answers = window.findChild<RichTextPane*>(QStringLiteral("RTBOptions"));
+            auto* question = window.findChild<QLabel*>(QStringLiteral("lblQuestion"));
+            int next = 0;
+            QBENCHMARK
+            {
+                const practice::CardId& card = cards[next++ % cards.size()];
+                question->setText(practice::cardQuestion(card, content));
+                QStringList texts;
+                for (int i = 0; i < 5; ++i)
+                    texts << QStringLiteral("%1.  ").arg(i + 1) +
+                                 practice::cardAnswer(card, content);
+                answers->setPlainText(texts.join(QLatin1Char('\n')));
+                QCoreApplication::processEvents();
+                window.repaint();
+            }
+            return;
+        }
+        window.practise(cards);
+        QBENCHMARK
+        {
+            if (window.position() + 1 >= cards.size())
+                window.practise(cards);
+            window.chooseAnswer(window.currentOptions().correctBox);
+            window.cmdNextCard_Click();
+            // The layouts Qt posts for later are done too, on both sides.
+            QCoreApplication::processEvents();
+            window.repaint();
+        }
+        QCOMPARE(window.phase(), PracticeWindow::Phase::Asking);
+    }
+
+    // The part of opening that is reading the file: loadProgress alone on the same history.
+    void loadLongHistory()
+    {
+        BenchWindow w;
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("progress.txt"));
+        QVERIFY(practice::saveProgress(file, longHistory(w.fakes.clock.date)));
+        qsizetype tests = 0;
+        QBENCHMARK
+        {
+            tests = practice::loadProgress(file).progress.tests.size();
+        }
+        QCOMPARE(tests, 10000);
+    }
+
+    // What an answer leaves for later: the whole long history written back through the checked
+    // path (temporary file, sync, rename, folder sync). Not part of the answer's time: the
+    // window writes a moment after the last answer.
+    void saveLongHistory()
+    {
+        BenchWindow w;
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("progress.txt"));
+        const practice::Progress progress = longHistory(w.fakes.clock.date);
+        QBENCHMARK
+        {
+            QVERIFY(practice::saveProgress(file, progress));
+        }
     }
 
 private:

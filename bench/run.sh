@@ -226,6 +226,10 @@ verdict() { # verdict VALUE LIMIT
     row "mouse movement over the learn pane" paneMouseMove corvella floor
     row "whole 75-question test through the window" wholeTest75 "" ""
     row "Your Numbers: calculate, write, lay out, paint" yourNumbersChart "" ""
+    row "Practice: open on 10,000 tests, paint" openPractice corvella floor
+    row "Practice: answer a card, show the next, paint" answerCard corvella floor
+    row "  of which reading the file (loadProgress)" loadLongHistory "" ""
+    row "Practice: write the 10,000-test file" saveLongHistory "" ""
     ratio() { # ratio FUNCTION CORVELLA_TAG FLOOR_TAG
         awk -v p="$(bench "$1" "$2")" -v f="$(bench "$1" "$3")" 'BEGIN { print p / f }'
     }
@@ -234,6 +238,8 @@ verdict() { # verdict VALUE LIMIT
         "report target: $(verdict "$(ratio writeReport75 corvella floor)" 3)" \
         "(until the call returns: $(verdict "$(ratio writeReport75 "corvella call only" "floor call only")" 3))"
     echo "  Your Numbers target: $(verdict "$(bench yourNumbersChart "")" 16) (<= 16 ms, one frame)"
+    echo "  Practice targets: opening $(verdict "$(bench openPractice corvella)" 50) (<= 50 ms)," \
+        "answering $(verdict "$(bench answerCard corvella)" 16) (<= 16 ms)"
     echo
     echo "Raw figures: $results"
 } | tee "$results/summary.txt"

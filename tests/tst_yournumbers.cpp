@@ -129,11 +129,12 @@ void TestYourNumbers::fileMenuGainsTheEntry()
     MainWindowFixture f;
     auto* file = f.window->findChild<QMenu*>(QStringLiteral("mnuFile"));
     const QList<QAction*> items = file->actions();
-    QCOMPARE(items.size(), 3);
+    QCOMPARE(items.size(), 4);
     QCOMPARE(items[0]->text(), QStringLiteral("&Your Numbers..."));
     QCOMPARE(items[0]->shortcut(), QKeySequence(Qt::ControlModifier | Qt::Key_Y));
-    QVERIFY(items[1]->isSeparator());
-    QCOMPARE(items[2]->text(), QStringLiteral("E&xit"));
+    QCOMPARE(items[1]->text(), QStringLiteral("&Practise..."));
+    QVERIFY(items[2]->isSeparator());
+    QCOMPARE(items[3]->text(), QStringLiteral("E&xit"));
 }
 
 void TestYourNumbers::opensBesideTheMainWindowOnceAtATime()

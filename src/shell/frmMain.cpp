@@ -9,6 +9,7 @@
 #include "quiz/resultreport.h"
 #include "shell/clipboardguard.h"
 #include "shell/frmAbout.h"
+#include "shell/practicewindow.h"
 #include "shell/windowlook.h"
 #include "shell/yournumbers.h"
 
@@ -204,6 +205,7 @@ void frmMain::connectHandlers()
             [this] { openPage(WebPage::DownloadWebPage); });
     connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(ui->mnuYourNumbers, &QAction::triggered, this, &frmMain::mnuYourNumbers_Click);
+    connect(ui->mnuPractise, &QAction::triggered, this, &frmMain::mnuPractise_Click);
     connect(ui->mnuMakeMoney, &QAction::triggered, this,
             [this] { openPage(WebPage::FullyBranded); });
     connect(ui->Label14, &LinkLabel::clicked, this, [this] { openPage(WebPage::HomePage); });
@@ -479,7 +481,15 @@ void frmMain::showTestResult()
     showScreen(ResultScreen);
     const bool bySignificance = m_session.activityBySignificance();
     ui->fraOption5->setTitle(resultFrameCaption(bySignificance));
-    drawTestReport(makeTestReport(bySignificance, m_session.test, m_content), *ui->RTBTestResult);
+    const TestReport report = makeTestReport(bySignificance, m_session.test, m_content);
+    drawTestReport(report, *ui->RTBTestResult);
+    // The practice keeps the test, and offers the questions missed in it first.
+    const PractisedTest finished =
+        practisedTest(bySignificance, report, m_session.test, m_content, m_services.clock->today());
+    if (m_practice)
+        m_practice->takeFinishedTest(finished);
+    else if (const QString notice = keepPractisedTest(progressFile(), finished); !notice.isEmpty())
+        m_progressNotice = notice;
     m_session.finishTest();
     ui->RTBTestResult->scrollToTop();
     Q_EMIT testFinished();
@@ -496,6 +506,22 @@ void frmMain::cmdPrint_Click()
 void frmMain::mnuAbout_Click()
 {
     showAboutWindow(*m_services.web, this);
+}
+
+QString frmMain::progressFile() const
+{
+    return m_progressFile.isEmpty() ? practice::progressFilePath() : m_progressFile;
+}
+
+void frmMain::mnuPractise_Click()
+{
+    if (!m_practice) {
+        m_practice = new PracticeWindow(m_services, progressFile(), m_progressNotice, this);
+        m_progressNotice.clear();
+    }
+    m_practice->show();
+    m_practice->raise();
+    m_practice->activateWindow();
 }
 
 void frmMain::mnuYourNumbers_Click()

@@ -25,6 +25,7 @@ class frmMain;
 namespace corvella {
 
 class ClipboardGuard;
+class PracticeWindow;
 class RichTextPane;
 class YourNumbers;
 
@@ -59,6 +60,11 @@ public:
     const StudySession& session() const { return m_session; }
     const ContentTables& content() const { return m_content; }
 
+    // Where the practice progress is kept; empty (the default) means the user's data folder.
+    // Tests point it into a folder of their own.
+    void setProgressFile(const QString& path) { m_progressFile = path; }
+    QString progressFile() const;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -85,6 +91,8 @@ private:
     void mnuAbout_Click();
     // Opens the Your Numbers window, or brings forward the one that is open.
     void mnuYourNumbers_Click();
+    // Opens the Practice window, or brings forward the one that is open.
+    void mnuPractise_Click();
 
     void Form_Load();
 
@@ -109,6 +117,10 @@ private:
     std::unique_ptr<ClipboardGuard> m_clipboardGuard;
     int m_coBrandRandomNumber = 0;
     QPointer<YourNumbers> m_yourNumbers;
+    QPointer<PracticeWindow> m_practice;
+    QString m_progressFile;
+    // What keeping a finished test in the progress file ran into, told when Practice opens.
+    QString m_progressNotice;
     bool m_placed = false;
 
     std::array<QGroupBox*, 6> fraOption{};

@@ -33,7 +33,7 @@ cmake --build "$build" -j2
 # rest is read (byte % 3: 0 UTF-16, 1 Latin-1, 2 UTF-8) and, for dates, the locale (byte / 3).
 seeds="$build/seeds"
 rm -rf "$seeds"
-mkdir -p "$seeds/fuzz_settingtext" "$seeds/fuzz_datetext" "$seeds/fuzz_settingsfile"
+mkdir -p "$seeds/fuzz_settingtext" "$seeds/fuzz_datetext" "$seeds/fuzz_settingsfile" "$seeds/fuzz_progress"
 printf '\x01\xb6\xb7\xb8' >"$seeds/fuzz_settingtext/abc"
 printf '\x01\x86\x87\x84\x86\x84\x87\x85\x87\x8b' >"$seeds/fuzz_settingtext/date"
 printf '\x02\xc3\xb6\xc3\xb7' >"$seeds/fuzz_settingtext/utf8"
@@ -60,8 +60,14 @@ printf '\xef\xbb\xbf; kept\r\n[General]\r\nname = "a; b", c\r\n\n[Settings]\r\nx
 printf 'k\\/ =\0 v;"\\\0[Settings]\nk%%5C%%2F%%20=1\n[Settings]\nk\\%%2F%%20=2' >"$seeds/fuzz_settingsfile/awkward"
 printf '\x99\0\x86\0[%%53ettings]\n\x99=\xff\n' >"$seeds/fuzz_settingsfile/notutf8"
 
+# Progress files: a whole one, one cut short, one from a newer version.
+progress_head='CorvellaFreeLearnNumerology progress 1\n'
+printf "${progress_head}"'# note\nnew-cards day=2026-12-07 shown=3\ncard key=meaning/9/22 box=2 due=2026-12-09 right=3 wrong=1 missed=0\ncard key=sum/0 box=0 due= right=0 wrong=0 missed=1\ntest date=2026-12-07 kind=significance score=12 of=15\nquestion card=significance/3 asked=Life%%20Path chosen=%%C3%%9C%%0A correct=\nend\n' >"$seeds/fuzz_progress/whole"
+printf "${progress_head}"'card key=significance/14 box=5 due=2027-01-01 right=9 wrong=0 missed=0\r\ntest date=2026-12-0' >"$seeds/fuzz_progress/cut"
+printf 'CorvellaFreeLearnNumerology progress 2\nanything\n' >"$seeds/fuzz_progress/newer"
+
 status=0
-for target in fuzz_settingtext fuzz_datetext fuzz_settingsfile; do
+for target in fuzz_settingtext fuzz_datetext fuzz_settingsfile fuzz_progress; do
     corpus="$build/corpus/$target"
     mkdir -p "$corpus"
     log="$build/$target.log"

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "platform/settingsstore.h"
+#include "practice/cards.h"
+#include "practice/scheduler.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+// What the learner has practised, and the file it is kept in.
+
+namespace corvella::practice {
+
+// One question of a finished main-window test.
+struct TestQuestion
+{
+    QString asked;
+    QString chosen;
+    QString correct;
+    CardId card;
+};
+
+struct FinishedTest
+{
+    QDate date;
+    bool bySignificance = false;
+    int score = 0;
+    int outOf = 0;
+};
+
+struct Progress
+{
+    QHash<QString, CardState> cards; // by cardKey; a card absent is new
+    QList<FinishedTest> tests;       // oldest first
+    QList<TestQuestion> lastTest;    // the last finished test, question by question
+    QDate newCardsDay;               // the day newCardsShown counts
+    int newCardsShown = 0;
+};
+
+bool operator==(const TestQuestion& a, const TestQuestion& b);
+bool operator==(const FinishedTest& a, const FinishedTest& b);
+bool operator==(const Progress& a, const Progress& b);
+
+// A finished main-window test: appends the FinishedTest, replaces lastTest, and marks every
+// wrongly answered question's card missedInTest with box 1, due on the test's day.
+void recordFinishedTest(Progress& progress, const FinishedTest& test,
+                        const QList<TestQuestion>& questions);
+
+// The card a test question asked: significance/<subject> for the significance test,
+// meaning/<subject>/<value> for the interpretation test.
+CardId cardOfSignificanceQuestion(int subject);
+CardId cardOfInterpretationEntry(const ContentTables& tables, int entry);
+
+constexpr int ProgressFormatVersion = 1;
+// A progress file larger than this is not read (and set aside).
+constexpr qint64 MaximumProgressFileSize = 10 * 1024 * 1024;
+
+// programDataFolder() + "/progress.txt"
+QString progressFilePath();
+
+// The human-readable text, with the format version on line 1.
+QByteArray writeProgress(const Progress& progress);
+
+struct ProgressRead
+{
+    enum class Status { NoFile, Read, SetAside, NewerFormat, Unusable };
+    Status status = Status::NoFile;
+    Progress progress;
+    QString message;      // for the learner, one sentence; empty for NoFile and Read
+    QString setAsidePath; // where a garbled file was moved (SetAside)
+    // SetAside only: the file ended part-way through a record. The progress holds every
+    // complete record before the cut, and practice carries on from it.
+    bool cutShort = false;
+};
+
+// Reads the text of a progress file. Pure, never throws: Read, NewerFormat, or SetAside for a
+// text that is not a progress file (the caller moves the file; setAsidePath stays empty).
+ProgressRead parseProgress(const QByteArray& bytes);
+
+// Reads the file at path (a symbolic link, or a chain of them, followed). A garbled file is
+// moved aside under a new name and practice starts afresh; a file of a newer format is left
+// as it is; a path that is not a regular file, or cannot be read, is Unusable.
+ProgressRead loadProgress(const QString& path);
+
+// Creates the folder (0700) when needed and writes through replaceFileContents. Refuses to
+// write over a file of a newer format or over anything but a regular file.
+bool saveProgress(const QString& path, const Progress& progress,
+                  const FileWriteCalls& calls = FileWriteCalls::system());
+
+// What to tell the learner when saveProgress fails: one sentence naming the file.
+QString progressNotSavedMessage(const QString& path);
+
+} // namespace corvella::practice

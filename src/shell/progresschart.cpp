@@ -1,0 +1,305 @@
+#include "shell/progresschart.h"
+
+#include "platform/datetext.h"
+#include "shell/windowlook.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace corvella {
+
+namespace {
+
+QString boxName(int box)
+{
+    return box == 0 ? QStringLiteral("New") : QStringLiteral("Box %1").arg(box);
+}
+
+} // namespace
+
+int ProgressPicture::Bar::total() const
+{
+    int sum = 0;
+    for (int n : byBox)
+        sum += n;
+    return sum;
+}
+
+ProgressPicture makeProgressPicture(const practice::Progress& progress,
+                                    const QList<practice::CardId>& lessonOrder,
+                                    const ContentTables& content)
+{
+    ProgressPicture picture;
+    for (int s = 0; s < SubjectCount; ++s)
+        picture.bars.append({content.SubjectName[s], {}});
+    for (const practice::CardId& card : lessonOrder) {
+        if (card.subject < 0 || card.subject >= SubjectCount)
+            continue;
+        const auto found = progress.cards.constFind(practice::cardKey(card));
+        const int box =
+            found == progress.cards.constEnd() ? 0 : std::clamp(found->box, 0, practice::BoxCount);
+        ++picture.bars[card.subject].byBox[static_cast<size_t>(box)];
+    }
+    picture.scores.reserve(progress.tests.size());
+    for (const practice::FinishedTest& test : progress.tests) {
+        if (test.outOf > 0)
+            picture.scores.append({test.date, 100.0 * test.score / test.outOf});
+    }
+    return picture;
+}
+
+QString describeProgressPicture(const ProgressPicture& picture)
+{
+    QStringList lines;
+    lines << QStringLiteral("Cards by box, number by number:");
+    for (const ProgressPicture::Bar& bar : picture.bars) {
+        QStringList parts;
+        for (int box = 0; box <= practice::BoxCount; ++box) {
+            const int n = bar.byBox[static_cast<size_t>(box)];
+            if (n > 0)
+                parts << QStringLiteral("%1 %2").arg(boxName(box)).arg(n);
+        }
+        lines << QStringLiteral("%1: %2 cards, %3.")
+                     .arg(bar.name)
+                     .arg(bar.total())
+                     .arg(parts.isEmpty() ? QStringLiteral("none")
+                                          : parts.join(QLatin1String(", ")));
+    }
+    if (picture.scores.isEmpty()) {
+        lines << QStringLiteral("No finished test yet.");
+    } else {
+        const ProgressPicture::Score& first = picture.scores.constFirst();
+        const ProgressPicture::Score& last = picture.scores.constLast();
+        double best = 0;
+        for (const ProgressPicture::Score& score : picture.scores)
+            best = std::max(best, score.percent);
+        lines << QStringLiteral("%1 finished tests, from %2 to %3: the first scored %4%, the "
+                                "last %5%, the best %6%.")
+                     .arg(picture.scores.size())
+                     .arg(dateToText(first.date), dateToText(last.date))
+                     .arg(std::lround(first.percent))
+                     .arg(std::lround(last.percent))
+                     .arg(std::lround(best));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("chtProgress"));
+    setAccessibleName(QStringLiteral("Picture of your progress"));
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ProgressChart::setPicture(ProgressPicture picture)
+{
+    m_picture = std::move(picture);
+    setAccessibleDescription(describeProgressPicture(m_picture));
+    setToolTip(QString());
+    updateGeometry();
+    update();
+}
+
+QColor ProgressChart::boxColour(int box)
+{
+    // From a pale grey for the unseen cards through the window's pink to a deep purple for the
+    // cards that are learnt: lighter is newer.
+    static const QRgb fills[] = {qRgb(205, 205, 205), qRgb(255, 192, 255), qRgb(232, 140, 232),
+                                 qRgb(192, 88, 200),  qRgb(140, 40, 160),  qRgb(88, 0, 110)};
+    return QColor(fills[std::clamp(box, 0, practice::BoxCount)]);
+}
+
+int ProgressChart::barsHeight() const
+{
+    const QFontMetrics fm(font());
+    const int row = fm.height() + fm.height() / 3;
+    // Heading, legend, fifteen rows.
+    return fm.height() * 2 + fm.height() + row * SubjectCount;
+}
+
+int ProgressChart::lineChartHeight() const
+{
+    const QFontMetrics fm(font());
+    return fm.height() * 8;
+}
+
+QSize ProgressChart::sizeHint() const
+{
+    const QFontMetrics fm(font());
+    return {fm.averageCharWidth() * 70, barsHeight() + lineChartHeight() + fm.height() * 2};
+}
+
+QSize ProgressChart::minimumSizeHint() const
+{
+    const QFontMetrics fm(font());
+    return {fm.averageCharWidth() * 50, barsHeight() + lineChartHeight() + fm.height() * 2};
+}
+
+void ProgressChart::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QFontMetrics fm(font());
+    const int margin = fm.height() / 2;
+    const QRect inner = rect().adjusted(margin, margin, -margin, -margin);
+    paintBars(painter, QRect(inner.left(), inner.top(), inner.width(), barsHeight()));
+    const int top = inner.top() + barsHeight() + fm.height();
+    paintScores(painter, QRect(inner.left(), top, inner.width(), inner.bottom() - top));
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void ProgressChart::paintBars(QPainter& painter, const QRect& area) const
+{
+    const QFontMetrics fm(font());
+    const QColor text = palette().color(QPalette::WindowText);
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(text);
+    int y = area.top();
+    painter.drawText(QRect(area.left(), y, area.width(), fm.height()), Qt::AlignLeft,
+                     QStringLiteral("Your cards, number by number (lighter is newer)"));
+    y += fm.height() * 3 / 2;
+    painter.setFont(font());
+
+    // The legend: a swatch and a name for each box.
+    int x = area.left();
+    const int swatch = fm.height() * 2 / 3;
+    for (int box = 0; box <= practice::BoxCount; ++box) {
+        painter.setPen(text);
+        painter.setBrush(boxColour(box));
+        painter.drawRect(x, y + (fm.height() - swatch) / 2, swatch, swatch);
+        x += swatch + fm.averageCharWidth();
+        const QString name = boxName(box);
+        painter.drawText(QRect(x, y, fm.horizontalAdvance(name) + 1, fm.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, name);
+        x += fm.horizontalAdvance(name) + fm.averageCharWidth() * 2;
+    }
+    y += fm.height() * 3 / 2;
+
+    int nameWidth = 0;
+    for (const ProgressPicture::Bar& bar : m_picture.bars)
+        nameWidth = std::max(nameWidth, fm.horizontalAdvance(bar.name));
+    nameWidth = std::min(nameWidth, area.width() * 2 / 5);
+    const int countWidth = fm.horizontalAdvance(QStringLiteral("000/000"));
+    const int gap = fm.averageCharWidth();
+    const int barLeft = area.left() + nameWidth + gap;
+    const int barWidth = std::max(1, area.right() - countWidth - gap - barLeft);
+    const int row = fm.height() + fm.height() / 3;
+    for (const ProgressPicture::Bar& bar : m_picture.bars) {
+        painter.setPen(text);
+        painter.drawText(QRect(area.left(), y, nameWidth, fm.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         fm.elidedText(bar.name, Qt::ElideRight, nameWidth));
+        const int total = bar.total();
+        int seen = 0;
+        if (total > 0) {
+            // Each bar spans its own cards, so that every number shows how much of it is learnt:
+            // the best-known cards from the left, the new ones last.
+            int done = 0;
+            for (int box = practice::BoxCount; box >= 0; --box) {
+                const int n = bar.byBox[static_cast<size_t>(box)];
+                const int from = barLeft + barWidth * done / total;
+                done += n;
+                const int to = barLeft + barWidth * done / total;
+                if (to > from)
+                    painter.fillRect(QRect(from, y + 1, to - from, fm.height() - 2),
+                                     boxColour(box));
+            }
+            seen = total - bar.byBox[0];
+        }
+        painter.setPen(text);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRect(barLeft, y + 1, barWidth, fm.height() - 2));
+        painter.drawText(QRect(area.right() - countWidth, y, countWidth, fm.height()),
+                         Qt::AlignRight | Qt::AlignVCenter,
+                         QStringLiteral("%1/%2").arg(seen).arg(total));
+        y += row;
+    }
+}
+
+void ProgressChart::paintScores(QPainter& painter, const QRect& area) const
+{
+    const QFontMetrics fm(font());
+    const QColor text = palette().color(QPalette::WindowText);
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(text);
+    painter.drawText(QRect(area.left(), area.top(), area.width(), fm.height()), Qt::AlignLeft,
+                     QStringLiteral("Scores of your tests in the main window"));
+    painter.setFont(font());
+
+    const int axisWidth = fm.horizontalAdvance(QStringLiteral("100%")) + fm.averageCharWidth();
+    const QRect plot(area.left() + axisWidth, area.top() + fm.height() * 2,
+                     std::max(1, area.width() - axisWidth - fm.averageCharWidth()),
+                     std::max(1, area.height() - fm.height() * 4));
+    painter.setPen(QPen(text, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(plot);
+    for (int percent : {0, 50, 100}) {
+        const int y = plot.bottom() - plot.height() * percent / 100;
+        painter.drawText(
+            QRect(area.left(), y - fm.height() / 2, axisWidth - fm.averageCharWidth(), fm.height()),
+            Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1%").arg(percent));
+        if (percent == 50) {
+            painter.setPen(QPen(text, 1, Qt::DotLine));
+            painter.drawLine(plot.left(), y, plot.right(), y);
+            painter.setPen(QPen(text, 1));
+        }
+    }
+
+    const QList<ProgressPicture::Score>& scores = m_picture.scores;
+    if (scores.isEmpty()) {
+        painter.drawText(plot, Qt::AlignCenter | Qt::TextWordWrap,
+                         QStringLiteral("No finished test yet"));
+        return;
+    }
+    painter.drawText(QRect(plot.left(), plot.bottom() + fm.height() / 4, plot.width(), fm.height()),
+                     Qt::AlignLeft, dateToText(scores.constFirst().date));
+    painter.drawText(QRect(plot.left(), plot.bottom() + fm.height() / 4, plot.width(), fm.height()),
+                     Qt::AlignRight, dateToText(scores.constLast().date));
+
+    // One point per test, in order; with more tests than pixels each column shows the mean of
+    // the tests that fall on it.
+    const auto n = scores.size();
+    const int columns = std::max(1, plot.width());
+    QPolygonF line;
+    const auto yOf = [&plot](double percent) {
+        return plot.bottom() - plot.height() * std::clamp(percent, 0.0, 100.0) / 100.0;
+    };
+    if (n == 1) {
+        line << QPointF(plot.left(), yOf(scores[0].percent))
+             << QPointF(plot.right(), yOf(scores[0].percent));
+    } else if (n <= columns) {
+        for (qsizetype i = 0; i < n; ++i)
+            line << QPointF(plot.left() + double(plot.width()) * double(i) / double(n - 1),
+                            yOf(scores[i].percent));
+    } else {
+        for (int c = 0; c < columns; ++c) {
+            const qsizetype from = n * c / columns;
+            const qsizetype to = std::max(from + 1, n * (c + 1) / columns);
+            double sum = 0;
+            for (qsizetype i = from; i < to; ++i)
+                sum += scores[i].percent;
+            line << QPointF(plot.left() + c, yOf(sum / double(to - from)));
+        }
+    }
+    painter.setPen(QPen(QColor(colours::Orange), std::max(2.0, fm.height() / 6.0)));
+    painter.drawPolyline(line);
+    if (n <= columns / 4) {
+        painter.setBrush(QColor(colours::Orange));
+        const double r = fm.height() / 5.0;
+        for (const QPointF& point : line)
+            painter.drawEllipse(point, r, r);
+    }
+}
+
+} // namespace corvella

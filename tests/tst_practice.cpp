@@ -1,0 +1,530 @@
+#include "practice/progress.h"
+#include "practice/scheduler.h"
+#include "practice/sums.h"
+#include "support/fakes.h"
+
+#include <QSet>
+#include <QtTest>
+
+using namespace corvella;
+using namespace corvella::practice;
+using corvella::testing::FakeClock;
+using corvella::testing::ScriptedRandom;
+namespace num = corvella::numerology;
+
+Q_DECLARE_METATYPE(corvella::practice::Progress)
+
+namespace {
+
+// Texts written as plain literals in the tables below.
+QStringList names(std::initializer_list<const char*> texts)
+{
+    QStringList list;
+    for (const char* t : texts)
+        list << QString::fromUtf8(t);
+    return list;
+}
+
+const QDate Today(2026, 12, 7);
+
+CardId meaning(int subject, int value)
+{
+    return CardId{CardKind::Meaning, subject, value};
+}
+CardId significance(int subject)
+{
+    return CardId{CardKind::Significance, subject, 0};
+}
+
+QStringList keysOf(const QList<CardId>& cards)
+{
+    QStringList keys;
+    for (const CardId& c : cards)
+        keys << cardKey(c);
+    return keys;
+}
+
+// A card seen before, in the given box and due on the given day.
+void seen(Progress& p, const CardId& card, int box, const QDate& due)
+{
+    p.cards.insert(cardKey(card), CardState{box, due, 1, 0, false});
+}
+
+} // namespace
+
+class TestPractice : public QObject
+{
+    Q_OBJECT
+
+private:
+    ContentTables m_content;
+
+private Q_SLOTS:
+    void initTestCase() { loadContent(m_content); }
+
+    // ---- cards ----
+
+    void everyCardInLessonOrderWithAStableKey()
+    {
+        const QList<CardId> cards = allCards(m_content);
+        QCOMPARE(cards.size(), SubjectCount * 2 + InterpretationEntryCount);
+        QCOMPARE(cardKey(cards.first()), QStringLiteral("significance/0"));
+        QCOMPARE(cardKey(cards.at(1)), QStringLiteral("meaning/0/1"));
+        QCOMPARE(cardKey(cards.last()), QStringLiteral("sum/14"));
+        QSet<QString> keys;
+        int lastEntry = -1;
+        for (const CardId& card : cards) {
+            const QString key = cardKey(card);
+            QVERIFY2(!keys.contains(key), qPrintable(key));
+            keys.insert(key);
+            const std::optional<CardId> back = cardFromKey(key);
+            QVERIFY2(back && *back == card, qPrintable(key));
+            if (card.kind == CardKind::Meaning) {
+                // Meaning cards walk the catalogue's entries one by one.
+                QCOMPARE(entryOfCard(card, m_content), lastEntry + 1);
+                lastEntry = entryOfCard(card, m_content);
+            }
+        }
+        QCOMPARE(lastEntry, InterpretationEntryCount - 1);
+    }
+
+    void keysThatNameNoCard_data()
+    {
+        QTest::addColumn<QString>("key");
+        for (const char* key :
+             {"", "significance", "significance/", "significance/15", "significance/-1",
+              "significance/03", "significance/3/1", "sum/0/0", "meaning/9", "meaning/9/",
+              "meaning/9/+3", "meaning/9/3/", "Meaning/9/3", "meaning/9/12345", "card/1",
+              "significance/3 ", "sum/1x"})
+            QTest::newRow(key) << QString::fromLatin1(key);
+    }
+    void keysThatNameNoCard()
+    {
+        QFETCH(QString, key);
+        QVERIFY(!cardFromKey(key).has_value());
+    }
+
+    void questionsAndAnswers()
+    {
+        QCOMPARE(cardQuestion(meaning(num::Pinnacle, 3), m_content),
+                 QStringLiteral("What does Pinnacle Number 3 mean?"));
+        QCOMPARE(cardQuestion(significance(num::Birthday), m_content),
+                 QStringLiteral("What does the Birthday Number stand for?"));
+        QCOMPARE(cardQuestion(CardId{CardKind::Sum, num::LifePath, 0}, m_content),
+                 QStringLiteral("Work out the Life Path Number."));
+        // Pinnacle Number 3: the entry of value 3 in the pinnacle run.
+        const int entry = entryOfCard(meaning(num::Pinnacle, 3), m_content);
+        QCOMPARE(m_content.InterpretationValue[entry], 3);
+        QCOMPARE(subjectOfEntry(m_content, entry), int(num::Pinnacle));
+        QCOMPARE(cardAnswer(meaning(num::Pinnacle, 3), m_content),
+                 m_content.InterpretationText[entry]);
+        // Life Path has no value 10: no entry, no question.
+        QCOMPARE(entryOfCard(meaning(num::LifePath, 10), m_content), -1);
+        QVERIFY(cardQuestion(meaning(num::LifePath, 10), m_content).isEmpty());
+    }
+
+    // Every meaning card, drawn many times: the right text in the right box, the others distinct,
+    // all from the same number, entry 170 never offered as a wrong answer.
+    void meaningOptionsComeFromTheSameNumber()
+    {
+        ScriptedRandom random(7);
+        FakeClock clock;
+        RandomDraw draw(random, clock);
+        for (const CardId& card : allCards(m_content)) {
+            if (card.kind != CardKind::Meaning)
+                continue;
+            const int entry = entryOfCard(card, m_content);
+            QSet<QString> sameNumber;
+            for (int e = m_content.FirstInterpretation[card.subject];
+                 e <= m_content.LastInterpretation[card.subject]; ++e)
+                sameNumber.insert(m_content.InterpretationText[e]);
+            for (int round = 0; round < 20; ++round) {
+                const AnswerOptions options = drawCardOptions(card, m_content, draw);
+                QCOMPARE(options.texts[options.correctBox], m_content.InterpretationText[entry]);
+                QSet<QString> distinct;
+                for (const QString& text : options.texts) {
+                    QVERIFY(!text.isEmpty());
+                    QVERIFY(sameNumber.contains(text));
+                    distinct.insert(text);
+                }
+                QCOMPARE(distinct.size(), AnswerBoxCount);
+                if (entry != InterpretationEntryCount - 1) {
+                    for (int box = 0; box < AnswerBoxCount; ++box)
+                        QVERIFY(options.texts[box] !=
+                                    m_content.InterpretationText[InterpretationEntryCount - 1] ||
+                                box == options.correctBox);
+                }
+            }
+        }
+        // Personal Year 9 is entry 170: asked, it still gets four wrong answers.
+        QVERIFY(!meaningCandidates(m_content, InterpretationEntryCount - 1)
+                     .contains(m_content.InterpretationText[InterpretationEntryCount - 1]));
+        QCOMPARE(meaningCandidates(m_content, 162).size(), 7);
+    }
+
+    void significanceOptionsAndAUniformCorrectBox()
+    {
+        ScriptedRandom random(11);
+        FakeClock clock;
+        RandomDraw draw(random, clock);
+        const QSet<QString> significances(m_content.SubjectSignificance.begin(),
+                                          m_content.SubjectSignificance.begin() + SubjectCount);
+        std::array<int, AnswerBoxCount> boxes{};
+        const int rounds = 5000;
+        for (int round = 0; round < rounds; ++round) {
+            const CardId card = significance(round % SubjectCount);
+            const AnswerOptions options = drawCardOptions(card, m_content, draw);
+            QCOMPARE(options.texts[options.correctBox],
+                     m_content.SubjectSignificance[card.subject]);
+            QSet<QString> distinct(options.texts.begin(), options.texts.end());
+            QCOMPARE(distinct.size(), AnswerBoxCount);
+            QVERIFY(distinct.subtract(significances).isEmpty());
+            ++boxes[options.correctBox];
+        }
+        // 1000 expected in each box; 5 standard deviations either side.
+        for (int count : boxes)
+            QVERIFY2(count > 850 && count < 1150, qPrintable(QString::number(count)));
+    }
+
+    // ---- the scheduler ----
+
+    void answersMoveTheBox_data()
+    {
+        QTest::addColumn<QString>("answers"); // R right, W wrong, in order, all on the same day
+        QTest::addColumn<int>("box");
+        QTest::addColumn<int>("dueInDays");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("wrong");
+        QTest::newRow("new, right") << "R" << 1 << 1 << 1 << 0;
+        QTest::newRow("new, wrong") << "W" << 1 << 1 << 0 << 1;
+        QTest::newRow("two right") << "RR" << 2 << 2 << 2 << 0;
+        QTest::newRow("three right") << "RRR" << 3 << 4 << 3 << 0;
+        QTest::newRow("four right") << "RRRR" << 4 << 8 << 4 << 0;
+        QTest::newRow("five right") << "RRRRR" << 5 << 16 << 5 << 0;
+        QTest::newRow("box 5 stays") << "RRRRRRR" << 5 << 16 << 7 << 0;
+        QTest::newRow("wrong from box 5") << "RRRRRW" << 1 << 1 << 5 << 1;
+        QTest::newRow("wrong, then right") << "RRRWR" << 2 << 2 << 4 << 1;
+    }
+    void answersMoveTheBox()
+    {
+        QFETCH(QString, answers);
+        QFETCH(int, box);
+        QFETCH(int, dueInDays);
+        QFETCH(int, right);
+        QFETCH(int, wrong);
+        CardState state;
+        state.missedInTest = true;
+        for (const QChar a : answers)
+            recordAnswer(state, a == u'R', Today);
+        QCOMPARE(state.box, box);
+        QCOMPARE(state.due, Today.addDays(dueInDays));
+        QCOMPARE(state.right, right);
+        QCOMPARE(state.wrong, wrong);
+        QVERIFY(!state.missedInTest);
+    }
+
+    void cardsToOffer_data()
+    {
+        // The lesson order: significance/0, meaning/0/1 .. meaning/0/9, 11, 22, sum/0, ...
+        QTest::addColumn<Progress>("progress");
+        QTest::addColumn<QStringList>("firstOffered");
+        QTest::addColumn<int>("count");
+        QTest::newRow("nothing seen: ten new cards in lesson order")
+            << Progress{} << names({"significance/0", "meaning/0/1", "meaning/0/2"})
+            << NewCardsPerDay;
+        {
+            Progress p;
+            seen(p, meaning(3, 5), 2, Today.addDays(-1));
+            seen(p, meaning(1, 5), 1, Today);
+            seen(p, meaning(0, 4), 3, Today.addDays(-3));
+            seen(p, meaning(0, 1), 1, Today.addDays(1)); // not due yet
+            QTest::newRow("due cards first, earliest due first, then lesson order")
+                << p
+                << names({"meaning/0/4", "meaning/3/5", "meaning/1/5", "significance/0",
+                          "meaning/0/2"})
+                << 3 + NewCardsPerDay;
+        }
+        {
+            Progress p;
+            seen(p, meaning(2, 2), 4, Today.addDays(-2));
+            p.cards[QStringLiteral("meaning/5/3")] = CardState{1, Today, 0, 1, true};
+            p.cards[QStringLiteral("significance/4")] = CardState{1, Today, 0, 1, true};
+            QTest::newRow("missed in a test before everything, in lesson order")
+                << p << names({"significance/4", "meaning/5/3", "meaning/2/2"})
+                << 3 + NewCardsPerDay;
+        }
+        {
+            Progress p;
+            p.newCardsDay = Today;
+            p.newCardsShown = 7;
+            QTest::newRow("three new cards left today") << p << names({"significance/0"}) << 3;
+            p.newCardsShown = 12;
+            QTest::newRow("none left today") << p << names({}) << 0;
+            p.newCardsDay = Today.addDays(-1);
+            QTest::newRow("yesterday's count does not hold today")
+                << p << names({"significance/0"}) << NewCardsPerDay;
+        }
+        {
+            Progress p;
+            ContentTables tables;
+            loadContent(tables);
+            for (const CardId& card : allCards(tables))
+                seen(p, card, 5, Today.addDays(16));
+            seen(p, significance(14), 5, Today);
+            p.cards.insert(QStringLiteral("meaning/0/10"), CardState{1, Today, 0, 0, true});
+            QTest::newRow("all seen, one due; a card the catalogue lacks is left out")
+                << p << names({"significance/14"}) << 1;
+        }
+    }
+    void cardsToOffer()
+    {
+        QFETCH(Progress, progress);
+        QFETCH(QStringList, firstOffered);
+        QFETCH(int, count);
+        const QStringList offered =
+            keysOf(practice::cardsToOffer(progress, allCards(m_content), Today));
+        QCOMPARE(offered.mid(0, firstOffered.size()), firstOffered);
+        QCOMPARE(offered.size(), count);
+        QCOMPARE(QSet<QString>(offered.begin(), offered.end()).size(), offered.size());
+    }
+
+    // New cards answered count against the day's ten; cards seen before do not.
+    void newCardsAreCountedPerDay()
+    {
+        Progress p;
+        for (int i = 0; i < 4; ++i)
+            recordCardAnswer(p, meaning(0, i + 1), i % 2 == 0, Today);
+        recordCardAnswer(p, meaning(0, 1), true, Today); // seen already
+        QCOMPARE(newCardsLeftToday(p, Today), NewCardsPerDay - 4);
+        QCOMPARE(p.cards.value(QStringLiteral("meaning/0/1")).box, 2);
+        QCOMPARE(newCardsLeftToday(p, Today.addDays(1)), NewCardsPerDay);
+        recordCardAnswer(p, meaning(0, 9), true, Today.addDays(1));
+        QCOMPARE(p.newCardsDay, Today.addDays(1));
+        QCOMPARE(newCardsLeftToday(p, Today.addDays(1)), NewCardsPerDay - 1);
+    }
+
+    // A finished test: its wrong answers come back first, also cards never seen and cards that
+    // were not due; an answer that was right moves nothing.
+    void missedTestQuestionsComeFirst()
+    {
+        Progress p;
+        seen(p, significance(6), 5, Today.addDays(10));
+        seen(p, significance(2), 3, Today.addDays(3));
+        seen(p, significance(1), 1, Today.addDays(-1)); // due
+        const QList<TestQuestion> questions = {
+            {QStringLiteral("Balance Number"), QStringLiteral("b"), QStringLiteral("a"),
+             cardOfSignificanceQuestion(7)},
+            {QStringLiteral("Heart Desire"), QStringLiteral("x"), QStringLiteral("y"),
+             cardOfSignificanceQuestion(6)},
+            {QStringLiteral("Soul's Urge"), QStringLiteral("s"), QStringLiteral("s"),
+             cardOfSignificanceQuestion(2)},
+        };
+        recordFinishedTest(p, FinishedTest{Today, true, 1, 3}, questions);
+        QCOMPARE(p.tests.size(), 1);
+        QCOMPARE(p.lastTest, questions);
+        QCOMPARE(p.cards.value(QStringLiteral("significance/2")).box, 3);
+        const QStringList offered = keysOf(practice::cardsToOffer(p, allCards(m_content), Today));
+        QCOMPARE(offered.mid(0, 3),
+                 (names({"significance/6", "significance/7", "significance/1"})));
+        // Answered right now, a missed card leaves the head of the queue.
+        recordCardAnswer(p, significance(6), true, Today);
+        QCOMPARE(keysOf(practice::cardsToOffer(p, allCards(m_content), Today)).first(),
+                 QStringLiteral("significance/7"));
+        // A test's missed cards do not use up the day's new cards.
+        QCOMPARE(newCardsLeftToday(p, Today), NewCardsPerDay);
+    }
+
+    void cardsOfTestQuestions()
+    {
+        QCOMPARE(cardKey(cardOfSignificanceQuestion(9)), QStringLiteral("significance/9"));
+        QCOMPARE(cardKey(cardOfInterpretationEntry(m_content, 0)), QStringLiteral("meaning/0/1"));
+        QCOMPARE(cardKey(cardOfInterpretationEntry(m_content, 10)), QStringLiteral("meaning/0/22"));
+        QCOMPARE(cardKey(cardOfInterpretationEntry(m_content, 44)), QStringLiteral("meaning/4/1"));
+        QCOMPARE(cardKey(cardOfInterpretationEntry(m_content, 170)),
+                 QStringLiteral("meaning/14/9"));
+    }
+
+    // ---- sums ----
+
+    void inventedPeople()
+    {
+        ScriptedRandom random(3);
+        FakeClock clock;
+        RandomDraw draw(random, clock);
+        QSet<QString> names;
+        for (int i = 0; i < 500; ++i) {
+            const Person p = inventPerson(draw, Today);
+            const QStringList parts = p.name.split(u' ');
+            QCOMPARE(parts.size(), 3);
+            QVERIFY(parts.at(0) != parts.at(1));
+            QVERIFY(p.birth >= QDate(1940, 1, 1));
+            QVERIFY(p.birth <= Today.addYears(-16));
+            QCOMPARE(p.lookAt, Today);
+            const num::NameReading reading = num::readName(p.name);
+            QVERIFY2(reading.problem.isEmpty(), qPrintable(p.name));
+            QVERIFY2(num::calculateChart(reading.parts, p.birth, p.lookAt).problem.isEmpty(),
+                     qPrintable(p.name));
+            names.insert(p.name);
+        }
+        QVERIFY(names.size() > 450);
+        // The far ends of the range can be drawn.
+        ScriptedRandom low(QList<double>{0.0});
+        RandomDraw lowDraw(low, clock);
+        QCOMPARE(inventPerson(lowDraw, Today).birth, QDate(1940, 1, 1));
+        ScriptedRandom high(QList<double>{0.999999999});
+        RandomDraw highDraw(high, clock);
+        QCOMPARE(inventPerson(highDraw, Today).birth, Today.addYears(-16));
+    }
+
+    void readSumInput_data()
+    {
+        QTest::addColumn<int>("subject");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<int>>("values");
+        QTest::addColumn<QString>("problem"); // a part of the message, or empty
+        const int lp = num::LifePath;
+        const int pin = num::Pinnacle;
+        const int per = num::LifePathPeriod;
+        QTest::newRow("one value") << lp << "7" << QList<int>{7} << "";
+        QTest::newRow("blanks around") << lp << "  11 " << QList<int>{11} << "";
+        QTest::newRow("commas") << pin << "3, 7, 1, 11" << QList<int>{3, 7, 1, 11} << "";
+        QTest::newRow("spaces") << pin << "3 7 1 11" << QList<int>{3, 7, 1, 11} << "";
+        QTest::newRow("tight commas") << pin << "3,7,1,0" << QList<int>{3, 7, 1, 0} << "";
+        QTest::newRow("three periods") << per << "2 , 11 ,6" << QList<int>{2, 11, 6} << "";
+        QTest::newRow("empty") << pin << "" << QList<int>{}
+                               << "Please type the four Pinnacle Numbers";
+        QTest::newRow("blank") << lp << "   " << QList<int>{} << "Please type one number";
+        QTest::newRow("too few") << pin << "3, 7, 1" << QList<int>{}
+                                 << "You typed three values; please type the four Pinnacle";
+        QTest::newRow("too many") << lp << "3 4" << QList<int>{}
+                                  << "You typed two values; please type one number";
+        QTest::newRow("one for three")
+            << per << "4" << QList<int>{} << "You typed one value; please type the three";
+        QTest::newRow("a word") << lp << "seven" << QList<int>{}
+                                << "\"seven\" is not a whole number";
+        QTest::newRow("negative") << pin << "3, -7, 1, 1" << QList<int>{}
+                                  << "\"-7\" is not a whole number";
+        QTest::newRow("fraction") << lp << "7.5" << QList<int>{} << "\"7.5\" is not a whole number";
+        QTest::newRow("huge") << lp << "99999999999999999999" << QList<int>{}
+                              << "is not a whole number of up to four digits";
+        QTest::newRow("gap between commas")
+            << pin << "3, , 1, 11" << QList<int>{} << "A value is missing between two commas";
+        QTest::newRow("trailing comma")
+            << lp << "7," << QList<int>{} << "A value is missing between two commas";
+    }
+    void readSumInput()
+    {
+        QFETCH(int, subject);
+        QFETCH(QString, typed);
+        QFETCH(QList<int>, values);
+        QFETCH(QString, problem);
+        const SumInput input = practice::readSumInput(typed, num::Subject(subject));
+        QCOMPARE(input.values, values);
+        if (problem.isEmpty())
+            QVERIFY2(input.problem.isEmpty(), qPrintable(input.problem));
+        else
+            QVERIFY2(input.problem.contains(problem), qPrintable(input.problem));
+    }
+
+    void checkSum_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QDate>("birth");
+        QTest::addColumn<int>("subject");
+        QTest::addColumn<QList<int>>("typed");
+        QTest::addColumn<QList<int>>("expected");
+        QTest::addColumn<QString>("slip"); // the start of the slip line, or empty
+        const QString alda = QStringLiteral("Alda Verity Marlowe");
+        const QString masterReduced = QStringLiteral("That is the value with 11 or 22 reduced");
+        const QString masterKept = QStringLiteral("That is the value with 11 or 22 kept");
+
+        QTest::newRow("right") << alda << QDate(1971, 2, 2) << int(num::LifePath) << QList<int>{22}
+                               << QList<int>{22} << "";
+        QTest::newRow("Life Path: 22 reduced to 4")
+            << alda << QDate(1971, 2, 2) << int(num::LifePath) << QList<int>{4} << QList<int>{22}
+            << masterReduced;
+        QTest::newRow("Life Path: simply wrong") << alda << QDate(1971, 2, 2) << int(num::LifePath)
+                                                 << QList<int>{5} << QList<int>{22} << "";
+        QTest::newRow("Life Path: month, day and year reduced first")
+            << alda << QDate(2008, 4, 6) << int(num::LifePath) << QList<int>{11} << QList<int>{2}
+            << "That comes from a Life Path worked out with the month, day and year reduced";
+        QTest::newRow("Soul's Urge: Y the other way")
+            << alda << QDate(1950, 2, 2) << int(num::SoulsUrge) << QList<int>{6} << QList<int>{4}
+            << "That is what counting Y the other way gives";
+        QTest::newRow("Soul's Urge: W the other way")
+            << alda << QDate(1950, 2, 2) << int(num::SoulsUrge) << QList<int>{8} << QList<int>{4}
+            << "That is what counting W the other way gives";
+        QTest::newRow("Soul's Urge: simply wrong")
+            << alda << QDate(1950, 2, 2) << int(num::SoulsUrge) << QList<int>{5} << QList<int>{4}
+            << "";
+        QTest::newRow("Soul's Urge: 11 reduced to 2")
+            << "Maddox Quenna Ormsby" << QDate(1950, 2, 2) << int(num::SoulsUrge) << QList<int>{2}
+            << QList<int>{11} << masterReduced;
+        QTest::newRow("Soul's Urge: name by name")
+            << "Bryony Kay Shaw" << QDate(1950, 2, 2) << int(num::SoulsUrge) << QList<int>{11}
+            << QList<int>{2} << "That comes from a Soul's Urge worked out name by name";
+        QTest::newRow("Personality: W the other way")
+            << alda << QDate(1950, 2, 2) << int(num::Personality) << QList<int>{7} << QList<int>{2}
+            << "That is what counting W the other way gives";
+        QTest::newRow("Personality: Y the other way")
+            << alda << QDate(1950, 2, 2) << int(num::Personality) << QList<int>{9} << QList<int>{2}
+            << "That is what counting Y the other way gives";
+        QTest::newRow("Personality: added all at once")
+            << alda << QDate(1950, 2, 2) << int(num::Personality) << QList<int>{11} << QList<int>{2}
+            << "That comes from a Personality with every consonant added all";
+        QTest::newRow("Personality: 11 reduced to 2")
+            << "Tamsin Greer Birchall" << QDate(1950, 2, 2) << int(num::Personality)
+            << QList<int>{2} << QList<int>{11} << masterReduced;
+        QTest::newRow("Expression: name by name")
+            << "Alda Dorin Brantley" << QDate(1950, 2, 2) << int(num::Expression) << QList<int>{22}
+            << QList<int>{4} << "That comes from an Expression worked out name by name";
+        QTest::newRow("Maturity: 11 reduced to 2")
+            << alda << QDate(1999, 2, 2) << int(num::Maturity) << QList<int>{2} << QList<int>{11}
+            << masterReduced;
+        QTest::newRow("Pinnacles: 11 kept in month and day")
+            << alda << QDate(1950, 11, 11) << int(num::Pinnacle) << QList<int>{22, 8, 3, 8}
+            << QList<int>{4, 8, 3, 8} << masterKept;
+        QTest::newRow("Pinnacles: one value wrong, no slip")
+            << alda << QDate(1950, 11, 11) << int(num::Pinnacle) << QList<int>{4, 8, 3, 9}
+            << QList<int>{4, 8, 3, 8} << "";
+        QTest::newRow("Balance: 11 kept")
+            << "Tamsin Greer Birchall" << QDate(1950, 2, 2) << int(num::Balance) << QList<int>{11}
+            << QList<int>{2} << masterKept;
+        QTest::newRow("Periods: 11 reduced to 2")
+            << alda << QDate(1950, 11, 11) << int(num::LifePathPeriod) << QList<int>{2, 11, 6}
+            << QList<int>{11, 11, 6} << masterReduced;
+        QTest::newRow("Periods: both reduced")
+            << alda << QDate(1950, 11, 11) << int(num::LifePathPeriod) << QList<int>{2, 2, 6}
+            << QList<int>{11, 11, 6} << masterReduced;
+        QTest::newRow("Periods: one reduced, one simply wrong")
+            << alda << QDate(1950, 11, 11) << int(num::LifePathPeriod) << QList<int>{2, 11, 7}
+            << QList<int>{11, 11, 6} << "";
+        QTest::newRow("Periods: right") << alda << QDate(1950, 11, 11) << int(num::LifePathPeriod)
+                                        << QList<int>{11, 11, 6} << QList<int>{11, 11, 6} << "";
+    }
+    void checkSum()
+    {
+        QFETCH(QString, name);
+        QFETCH(QDate, birth);
+        QFETCH(int, subject);
+        QFETCH(QList<int>, typed);
+        QFETCH(QList<int>, expected);
+        QFETCH(QString, slip);
+        const Person person{name, birth, Today};
+        const SumVerdict verdict = practice::checkSum(person, num::Subject(subject), typed);
+        QCOMPARE(verdict.expected, expected);
+        QCOMPARE(verdict.right, typed == expected);
+        // The working is the core's own.
+        const num::Chart chart =
+            num::calculateChart(num::readName(name).parts, birth, Today, num::taughtRules());
+        QCOMPARE(verdict.working, chart.numbers.at(subject).working);
+        QVERIFY(!verdict.working.isEmpty());
+        if (slip.isEmpty())
+            QVERIFY2(verdict.slip.isEmpty(), qPrintable(verdict.slip));
+        else
+            QVERIFY2(verdict.slip.startsWith(slip), qPrintable(verdict.slip));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPractice)
+#include "tst_practice.moc"

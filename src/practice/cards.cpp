@@ -6,7 +6,6 @@ namespace {
 
 // Entry 170 closes the catalogue; the test never offers it as a wrong answer, and the practice
 // cards follow it.
-constexpr int NeverOfferedEntry = InterpretationEntryCount - 1;
 
 bool isSubject(int subject)
 {
@@ -68,20 +67,6 @@ QString cardAnswer(const CardId& card, const ContentTables& tables)
     return entry < 0 ? QString() : tables.InterpretationText[entry];
 }
 
-QStringList meaningCandidates(const ContentTables& tables, int entry)
-{
-    QStringList texts;
-    const int subject = subjectOfEntry(tables, entry);
-    if (subject < 0)
-        return texts;
-    for (int e = tables.FirstInterpretation[subject]; e <= tables.LastInterpretation[subject];
-         ++e) {
-        if (e != entry && e != NeverOfferedEntry)
-            texts.append(tables.InterpretationText[e]);
-    }
-    return texts;
-}
-
 AnswerOptions drawCardOptions(const CardId& card, const ContentTables& tables, RandomDraw& draw)
 {
     switch (card.kind) {
@@ -98,7 +83,7 @@ AnswerOptions drawCardOptions(const CardId& card, const ContentTables& tables, R
         if (entry < 0)
             return {};
         return drawAnswerOptions(draw, tables.InterpretationText[entry],
-                                 meaningCandidates(tables, entry));
+                                 interpretationCandidates(tables, entry));
     }
     case CardKind::Sum:
         break;

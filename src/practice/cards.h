@@ -49,9 +49,7 @@ QString cardQuestion(const CardId& card, const ContentTables& tables);
 // The text that answers a Significance or Meaning card; empty for a sum card.
 QString cardAnswer(const CardId& card, const ContentTables& tables);
 
-// The texts a Meaning card's wrong answers are drawn from: the other entries of the same
-// number, in entry order, never entry 170 (which the test never offers either).
-QStringList meaningCandidates(const ContentTables& tables, int entry);
+// A Meaning card's wrong answers are drawn as the test's are (interpretationCandidates).
 
 // Five options for a Significance or Meaning card, wrong ones from the same number, drawn by
 // drawAnswerOptions so that texts are distinct and the correct box uniform. A sum card has no

@@ -67,25 +67,17 @@ QList<int> valuesBy(const QStringList& parts, const Person& person, Subject subj
     return chart.numbers.at(subject).values;
 }
 
-// The Soul's Urge (vowels) or Personality (consonants) with every Y, or every W, counted the
-// other way round, by the same arithmetic as the core's name numbers.
-int flippedLetterNumber(const QStringList& parts, bool vowels, QChar flipped, const Rules& rules)
+// Every Y of the name, counted from 0 through all its parts.
+QList<int> everyY(const QStringList& parts)
 {
-    const bool partsFirst = vowels ? rules.soulsUrgePartsFirst : rules.personalityPartsFirst;
-    const bool keep = rules.nameNumbersKeepMasters;
-    int whole = 0;
-    int partDigits = 0;
+    QList<int> ys;
     for (const QString& part : parts) {
-        int total = 0;
-        for (int i = 0; i < part.size(); ++i) {
-            const bool vowel = numerology::isVowelAt(part, i) != (part.at(i) == flipped);
-            if (vowel == vowels)
-                total += numerology::letterValue(part.at(i));
+        for (QChar letter : part) {
+            if (letter == u'Y')
+                ys << static_cast<int>(ys.size());
         }
-        whole += total;
-        partDigits += numerology::reduce(total, false);
     }
-    return numerology::reduce(partsFirst && parts.size() > 1 ? partDigits : whole, keep);
+    return ys;
 }
 
 struct Slip
@@ -200,15 +192,6 @@ SumVerdict checkSum(const Person& person, Subject subject, const QList<int>& val
             return valuesBy(parts, person, subject, rules);
         };
     };
-    const auto flipped = [&](QChar letter) {
-        return [&, letter]() -> QList<int> {
-            if (subject == numerology::SoulsUrge)
-                return {flippedLetterNumber(parts, true, letter, taught)};
-            if (subject == numerology::Personality)
-                return {flippedLetterNumber(parts, false, letter, taught)};
-            return {};
-        };
-    };
     const QList<Slip> slips = {
         {varied([](Rules& r) {
              r.lifePathKeepsMasters = false;
@@ -237,12 +220,12 @@ SumVerdict checkSum(const Person& person, Subject subject, const QList<int>& val
         {varied([](Rules& r) { r.soulsUrgePartsFirst = !r.soulsUrgePartsFirst; }),
          QStringLiteral("That comes from a Soul's Urge worked out name by name; the lessons add "
                         "every vowel of the full name at once.")},
-        {flipped(u'Y'),
+        {varied([ys = everyY(parts)](Rules& r) { r.ysCountedOtherWay = ys; }),
          QStringLiteral("That is what counting Y the other way gives; the lessons count Y as a "
                         "vowel only when no vowel stands beside it.")},
-        {flipped(u'W'),
-         QStringLiteral("That is what counting W the other way gives; the lessons count W as a "
-                        "vowel only straight after A, E, I, O or U.")},
+        {varied([](Rules& r) { r.wVowelAfterVowel = false; }),
+         QStringLiteral("That is what never counting W as a vowel gives; the lessons count W as a "
+                        "vowel straight after A, E, I, O or U.")},
     };
     // A number of several values: the slip may touch some of them and not others; every value
     // the learner has wrong must be the one the slip gives.

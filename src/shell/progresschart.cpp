@@ -155,19 +155,25 @@ void ProgressChart::paintEvent(QPaintEvent*)
     }
 }
 
+// A part's heading in bold on its first line; the painter is left with the plain font and the
+// text colour.
+void ProgressChart::paintHeading(QPainter& painter, const QRect& area, const QString& heading) const
+{
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QRect(area.left(), area.top(), area.width(), QFontMetrics(font()).height()),
+                     Qt::AlignLeft, heading);
+    painter.setFont(font());
+}
+
 void ProgressChart::paintBars(QPainter& painter, const QRect& area) const
 {
     const QFontMetrics fm(font());
     const QColor text = palette().color(QPalette::WindowText);
-    QFont bold = font();
-    bold.setBold(true);
-    painter.setFont(bold);
-    painter.setPen(text);
-    int y = area.top();
-    painter.drawText(QRect(area.left(), y, area.width(), fm.height()), Qt::AlignLeft,
-                     QStringLiteral("Your cards, number by number (lighter is newer)"));
-    y += fm.height() * 3 / 2;
-    painter.setFont(font());
+    paintHeading(painter, area, QStringLiteral("Your cards, number by number (lighter is newer)"));
+    int y = area.top() + fm.height() * 3 / 2;
 
     // The legend: a swatch and a name for each box.
     int x = area.left();
@@ -229,13 +235,7 @@ void ProgressChart::paintScores(QPainter& painter, const QRect& area) const
 {
     const QFontMetrics fm(font());
     const QColor text = palette().color(QPalette::WindowText);
-    QFont bold = font();
-    bold.setBold(true);
-    painter.setFont(bold);
-    painter.setPen(text);
-    painter.drawText(QRect(area.left(), area.top(), area.width(), fm.height()), Qt::AlignLeft,
-                     QStringLiteral("Scores of your tests in the main window"));
-    painter.setFont(font());
+    paintHeading(painter, area, QStringLiteral("Scores of your tests in the main window"));
 
     const int axisWidth = fm.horizontalAdvance(QStringLiteral("100%")) + fm.averageCharWidth();
     const QRect plot(area.left() + axisWidth, area.top() + fm.height() * 2,

@@ -64,6 +64,7 @@ protected:
 private:
     int barsHeight() const;
     int lineChartHeight() const;
+    void paintHeading(QPainter& painter, const QRect& area, const QString& heading) const;
     void paintBars(QPainter& painter, const QRect& area) const;
     void paintScores(QPainter& painter, const QRect& area) const;
 

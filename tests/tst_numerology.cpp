@@ -1,8 +1,8 @@
 #include "content/modLearnNumerology.h"
 #include "content/workedexamples.h"
 #include "numerology/numerology.h"
+#include "support/lessontexts.h"
 
-#include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 
@@ -10,17 +10,13 @@
 
 using namespace corvella;
 using namespace corvella::numerology;
+using corvella::testing::equationsIn;
 
 namespace {
 
 const ContentTables& content()
 {
-    static const ContentTables tables = [] {
-        ContentTables t;
-        loadContent(t);
-        return t;
-    }();
-    return tables;
+    return testing::loadedContent();
 }
 
 Chart chartOf(const QString& name, const QString& birth, const QString& lookAt)
@@ -39,17 +35,6 @@ QStringList words(const char* text)
 QDate dateOf(const examples::CalendarDate& d)
 {
     return QDate(d.year, d.month, d.day);
-}
-
-// "a + b - c = d" as written anywhere in a text.
-QStringList equationsIn(const QString& text)
-{
-    static const QRegularExpression equation(
-        QStringLiteral("\\d+(?:\\s*[-+]\\s*\\d+)+\\s*=\\s*\\d+"));
-    QStringList found;
-    for (const auto& match : equation.globalMatch(text))
-        found << match.captured();
-    return found;
 }
 
 // The values the catalogue interprets for each subject.

@@ -18,13 +18,7 @@ progress="$XDG_DATA_HOME/CorvellaFreeLearnNumerology/progress.txt"
 start_xvfb
 export QT_QPA_PLATFORM=xcb
 
-"$program" >"$WORK/program.log" 2>&1 &
-app=$!
-CLEANUP_PIDS+=("$app")
-find_main_window || fail "the main window did not appear"
-xdotool mousemove --sync 0 0
-xdotool windowfocus --sync "$MAIN_WINDOW" 2>/dev/null || xdotool windowfocus "$MAIN_WINDOW"
-sleep 0.3
+start_program_for_the_keys
 [ ! -e "$progress" ] || fail "the progress file was written at start-up"
 
 key() {

@@ -17,14 +17,7 @@ make_private_home
 start_xvfb
 export QT_QPA_PLATFORM=xcb
 
-"$program" >"$WORK/program.log" 2>&1 &
-app=$!
-CLEANUP_PIDS+=("$app")
-find_main_window || fail "the main window did not appear"
-# The pointer goes to a corner that neither window covers, and the main window takes the keys.
-xdotool mousemove --sync 0 0
-xdotool windowfocus --sync "$MAIN_WINDOW" 2>/dev/null || xdotool windowfocus "$MAIN_WINDOW"
-sleep 0.3
+start_program_for_the_keys
 
 xdotool key --clearmodifiers ctrl+y
 wait_for 10 window_named '^Your Numbers$' || fail "Ctrl+Y did not open the Your Numbers window"

@@ -12,6 +12,19 @@ find_main_window() {
     CLIENT_Y=$((Y + HEIGHT - 393))
 }
 
+# start_program_for_the_keys: starts "$program" (its output in $WORK/program.log, its process
+# id in app), waits for the main window and gives it the keys, with the pointer in a corner
+# that no window covers.
+start_program_for_the_keys() {
+    "$program" >"$WORK/program.log" 2>&1 &
+    app=$!
+    CLEANUP_PIDS+=("$app")
+    find_main_window || fail "the main window did not appear"
+    xdotool mousemove --sync 0 0
+    xdotool windowfocus --sync "$MAIN_WINDOW" 2>/dev/null || xdotool windowfocus "$MAIN_WINDOW"
+    sleep 0.3
+}
+
 # click_at X Y: a left click at a point of the client area.
 click_at() {
     xdotool mousemove --sync $((CLIENT_X + $1)) $((CLIENT_Y + $2)) click 1

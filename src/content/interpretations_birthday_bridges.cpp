@@ -3,36 +3,37 @@
 namespace corvella::texts {
 
 // The values 6, 7 and 8 of the two bridge numbers share one paragraph each, so each of these
-// speaks to both gaps: between aims and talents, and between private wishes and outward manner.
+// speaks of the gap in words that fit either: what you do, what you want and how you come
+// across.
 static const char BridgeSix[] =
-    "Care and responsibility close the gap, whether it lies between your aims and your talents or "
-    "between your private wishes and the face you show. Taking up your duties to family, friends "
-    "and community willingly lets your gifts serve a purpose you believe in, and a warm, helpful "
-    "manner lets people see the loving person you are. Give without taking control, and accept "
-    "help in return.";
+    "Care and responsibility are what close the gap. Take up your duties to family, friends and "
+    "community willingly, and let people see the warmth behind them, so that what you do, what "
+    "you want and how you come across all pull the same way. Give without taking control, and "
+    "accept help in return.";
 static const char BridgeSeven[] =
     "Quiet study and honest self-examination are the qualities to develop. Time alone to think "
-    "shows you which of your abilities truly serve the aims you have chosen, and why your outward "
-    "manner may hide what you feel. Trust your intuition, look for the meaning behind your "
-    "experiences, and let people glimpse the thoughtful person you are.";
+    "shows you what you really want from your years and what keeps you from showing it, so that "
+    "your choices rest on understanding rather than habit. Trust your intuition, look for the "
+    "meaning behind your experiences, and let people glimpse the thoughtful person you are.";
 static const char BridgeEight[] =
     "Balanced strength and sound judgement are what you need to build. Take charge of your "
-    "affairs, including money, so that your talents earn the results your aims call for, and let "
-    "the confidence you feel privately show in how you carry yourself. Use authority fairly and "
-    "keep material success in proportion to your values.";
+    "affairs, money included, and let the confidence you feel privately show in how you carry "
+    "yourself, so that your abilities earn the results you are aiming for. Use authority fairly "
+    "and keep material success in proportion to your values.";
 
 const char* const InterpretationsBirthdayBridges[58] = {
     // Birthday Number 1
-    "Getting things started is your particular talent. You spot what could be done and try it "
+    "Starting things comes easily to you. You spot what could be done and try it "
     "before anyone else, and you are willing to stand alone for an idea you believe in. Your "
     "drive carries people with you when you remember to listen as well as lead.",
     // Birthday Number 2
-    "Tact in close, personal dealings is your special gift. A change of tone or a tired face does "
+    "You handle close, personal dealings with rare tact. A change of tone or a tired face does "
     "not escape you, and you can ease a tense moment before it grows. You work best in "
     "partnership, often as the quiet helper at someone's side, though criticism may sting more "
     "than it should.",
     // Birthday Number 3
-    "Imagination and a quick sense of humour are your gifts. A joke from you can lift a gloomy "
+    "A quick sense of humour and a lively imagination mark you out. A joke from you can lift a "
+    "gloomy "
     "room, and you find playful ways round dull tasks, so people enjoy your company. Your many "
     "interests can scatter your energy, and choosing a few to develop lets the talent truly "
     "flower.",
@@ -42,8 +43,8 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "work. Watch for stubbornness and a fear of change; a little flexibility makes your reliable "
     "foundations stronger still.",
     // Birthday Number 5
-    "Curiosity and adaptability are your birthright. New places, people and ideas wake you up, "
-    "you learn fast by trying things, and you often have a way with language or selling. Routine "
+    "Curiosity and adaptability run deep in you. New places, people and ideas wake you up, you "
+    "learn fast by trying things, and you often have a way with language or selling. Routine "
     "can feel like a cage, yet some commitments are worth keeping after the novelty fades.",
     // Birthday Number 6
     "Looking after people comes naturally to you. You sense what a home, a family or a group "
@@ -71,12 +72,13 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "choose among them and to let others share your plans instead of insisting on doing "
     "everything yourself.",
     // Birthday Number 11
-    "Strong intuition and an inspired vision are your gifts. You often sense what is coming, or "
+    "Intuition runs strong in you, joined to an inspired vision. You often sense what is coming, "
+    "or "
     "what someone feels, before a word is spoken, and you can inspire others through teaching, "
     "art or faith. Such fine tuning brings nervous energy that needs calm and rest, and your "
     "inner voice, trusted rather than doubted, makes you a light for others.",
     // Birthday Number 12
-    "An original creative voice that others find easy to follow is your talent. You can be witty, "
+    "Others find your original creative voice easy to follow. You can be witty, "
     "artistic and persuasive, with a knack for drawing people into your ideas. Your task is to "
     "finish what you begin, because a clever idea becomes a gift to the world only when you give "
     "it shape.",
@@ -85,7 +87,7 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "deter you, and a creative streak keeps the work from turning dull. When you feel held back, "
     "steady, patient effort brings better results than force.",
     // Birthday Number 14
-    "Change made practical is your talent. You adapt quickly, yet you build something useful out "
+    "You know how to make change practical. You adapt quickly, yet you build something useful out "
     "of each new situation, and you are curious, versatile and good with the public. Your "
     "appetite for new experience is a gift when moderation and a steady base to come home to keep "
     "it in check.",
@@ -105,7 +107,7 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "own merit. Your judgement is sound, and it grows better still when you stay open to other "
     "views.",
     // Birthday Number 18
-    "Organising people and resources for a good cause is your special strength. You see the big "
+    "Organising people and resources for a good cause brings out the best in you. You see the big "
     "picture, want to change things for the better well beyond your own neighbourhood and can "
     "move others to act. Strong emotions need a healthy outlet, and your influence is at its best "
     "when you direct your energy towards service rather than control.",
@@ -129,7 +131,8 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "what you create can serve many people. High standards bring pressure, so pace yourself and "
     "share the load.",
     // Birthday Number 23
-    "Communicating with all kinds of people is your talent. You are quick, witty and sympathetic, "
+    "You can talk with all kinds of people and be understood. You are quick, witty and "
+    "sympathetic, "
     "usually skilled with your hands or with words, and you adapt to whatever comes your way. "
     "Variety and travel may lead you through several changes of direction, and each adds to your "
     "gift as long as you learn from it before moving on.",
@@ -144,12 +147,12 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "and inner growth. Deep feelings may lie beneath a calm surface, and acting on your hunches "
     "leads you to wise, well-timed choices.",
     // Birthday Number 26
-    "Practical and financial good sense, joined to real concern for others, is your strength. A "
+    "Practical and financial good sense sits in you beside real concern for others. A "
     "household, a team or a business benefits from your mix of efficiency and warmth. You like "
     "respect and the means to provide well, yet generosity and a light touch win you more loyalty "
     "than control.",
     // Birthday Number 27
-    "Wisdom joined to kindness is your gift. A reflective mind and a caring nature may lead you "
+    "Wisdom and kindness go together in you. A reflective mind and a caring nature may lead you "
     "into healing, teaching, counselling or art that helps others understand their own stories. "
     "Moods can swing between openness and withdrawal, and a practical outlet for your ideals "
     "keeps you steady.",
@@ -162,12 +165,12 @@ const char* const InterpretationsBirthdayBridges[58] = {
     "can reach them through words, art or care, yet this sensitivity brings emotional highs and "
     "lows. Quiet routines and trust in your inner guidance help you turn it into wisdom.",
     // Birthday Number 30
-    "Reaching an audience with words and images is your talent. Teaching, public speaking, "
+    "Words and images are how you reach an audience. Teaching, public speaking, "
     "writing, design or performance suit you, and your imagination can lift the spirits of a "
     "whole crowd. Ideas come easily, but the real satisfaction lies in finishing work that others "
     "can see and share.",
     // Birthday Number 31
-    "Creativity with structure is your gift: you bring imagination to solid work and like plans "
+    "You bring imagination to solid work, joining creativity to structure, and you like plans "
     "that lead to visible results. You are loyal, determined and good at organising your ideas, "
     "and you value security and a stable home. Staying open to new methods keeps your careful, "
     "creative work fresh and lasting.",

@@ -1,8 +1,9 @@
 #include "content/texts.h"
 
-// A significance paragraph uses none of the words of its own number's name: a test by
-// significance shows the name and asks for the paragraph, so the learner has to know what the
-// number stands for rather than spot a word. A paragraph may name another number in full
+// A significance paragraph uses none of the words of its own number's name, save the plain
+// "month" or "year" where a sentence cannot do without it: a test by significance shows the
+// name and asks for the paragraph, so the learner has to know what the number stands for
+// rather than spot a word. A paragraph may name another number in full
 // where it is built from that one.
 
 namespace corvella::texts {
@@ -10,7 +11,8 @@ namespace corvella::texts {
 const char* const Significance[15] = {
     // Life Path Number
     "Many teachers hold this to be the most important number of a chart. Worked out from every "
-    "digit of the birth date, it sketches the course your years tend to follow: the strengths "
+    "digit of the birth date, it sketches the course your years tend to follow. It shows the "
+    "strengths "
     "you start with, the lessons that come back until they are learnt, and the kind of events "
     "that seem drawn to you.",
     // Destiny / Expression Number
@@ -53,23 +55,23 @@ const char* const Significance[15] = {
     // Challenge Number
     "Alongside each Pinnacle runs one of these four numbers, naming a soft spot you are asked "
     "to firm up over the same span of years. Effort spent on it pays back as steadiness you can "
-    "count on. The third of the four matters most and is felt at every age.",
+    "count on. Many teachers call the third the main one.",
     // Life Path Period Number
-    "Three long stretches divide your years: the formative stretch up to about 28, the "
-    "productive one up to about 56 and the harvest after it. Each takes a number from the "
+    "Your years fall into three long stretches: the formative one up to the 28th birthday, the "
+    "productive one up to the 56th and the harvest after it. Each takes a number from the "
     "birth month, day or year in turn, and that number sets the tone and the tasks of its "
     "stretch.",
     // Personal Day Number
-    "Changing every twenty-four hours, this number sets the tone of a single date for you "
-    "alone. Use it to choose a good moment to begin something, to rest, to talk a matter "
-    "through or to finish a job.",
+    "This number changes daily and sets the tone of each date for you alone. Use it to "
+    "choose a good moment to begin something, to rest, to talk a matter through or to finish a "
+    "job.",
     // Personal Month Number
-    "Each of the twelve parts of the calendar gets a theme of its own from this number, a "
-    "smaller cycle turning inside your yearly one. It tells you which kind of work the coming "
+    "Each calendar month gets a theme of its own from this number, a smaller cycle "
+    "turning inside your yearly one. It tells you which kind of work the coming "
     "weeks favour, so you can plan them well.",
     // Personal Year Number
-    "Counted in a repeating round of nine, this number gives each turn of the calendar from "
-    "January to December its main theme, from new ventures at the start of the round to "
+    "Counted in a repeating round of nine, this number gives each calendar year its main "
+    "theme, the backdrop to every month in it. The round runs from new ventures at its start to "
     "letting go and tidying up at its end.",
 };
 

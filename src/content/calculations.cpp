@@ -57,11 +57,10 @@ const char* const Expression[] = {
 };
 
 const char* const SoulsUrge[] = {
-    "Only the vowels of your full birth name are used. The Soul's Urge Number is also called "
-    "the Heart's Desire Number, the name that the Heart Desire / Personality Bridge Number "
-    "borrows; these lessons keep to Soul's Urge. Find each vowel's number in the chart below, "
-    "add the vowels of the whole name together at once and reduce the total to a single digit, "
-    "keeping 11 and 22 as master numbers.",
+    "Only the vowels of your full birth name are used. The Soul's Urge Number is also called the "
+    "Heart's Desire Number; these lessons keep to Soul's Urge. Find each vowel's number in the "
+    "chart below, add the vowels of the whole name together at once and reduce the total to a "
+    "single digit, keeping 11 and 22 as master numbers.",
     "1---2---3---4---5---6---7---8---9",
     "A---------------E---------------I",
     "--------------------O------------",
@@ -75,10 +74,10 @@ const char* const SoulsUrge[] = {
     "Example: in KATHRYN OAKLEY the vowels are A, Y, O, A and E. The Y of KATHRYN has no vowel "
     "beside it, while the Y of OAKLEY follows E and stays a consonant, so 1 + 7 + 6 + 1 + 5 = 20 "
     "and 2 + 0 = 2. The other methods give this name other values. By sound, the final Y of "
-    "OAKLEY, said 'ee', is a vowel as well, so 1 + 7 + 6 + 1 + 5 + 7 = 27 and 2 + 7 = 9 (the "
-    "Personality lesson shows what it changes there). Worked part by part, as many teachers do, "
-    "KATHRYN gives 1 + 7 = 8, OAKLEY gives 6 + 1 + 5 = 12 and 1 + 2 = 3, and together 8 + 3 = 11, "
-    "a master number. By this course's rule the Soul's Urge Number is 2.",
+    "OAKLEY, said 'ee', is a vowel as well, so 1 + 7 + 6 + 1 + 5 + 7 = 27 and 2 + 7 = 9. Worked "
+    "part by part, as many teachers do, KATHRYN gives 1 + 7 = 8, OAKLEY gives 6 + 1 + 5 = 12 and 1 "
+    "+ 2 = 3, and together 8 + 3 = 11, a master number. By this course's rule the Soul's Urge "
+    "Number is 2.",
 };
 
 const char* const Personality[] = {
@@ -86,14 +85,14 @@ const char* const Personality[] = {
     "Inner Dreams Number; these lessons keep to Personality. In this course it is worked one part "
     "of the name at a time. Total each part and reduce it to a single digit; a part goes into the "
     "sum as its single digit, so 11 counts as 2 and 22 as 4. Then add the parts and reduce again, "
-    "keeping 11 and 22 as master numbers. That is the course's choice for this number alone; the "
-    "Expression and the Soul's Urge it adds whole. The parts of a name are its words: a hyphen or "
-    "an apostrophe joins, so MARY-JANE and O'NEILL each count as one part, and a name of one part, "
-    "such as CHER, is simply totalled and reduced. Many teachers add all the consonants at once, "
-    "as for the other two numbers. That reaches the same single digit and can differ only on "
-    "whether the result stays 11 or 22. For KATHRYN OAKLEY it gives 2 + 2 + 8 + 9 + 5 + 2 + 3 + 7 "
-    "= 38 and 3 + 8 = 11, the same 11 as the parts give below. The consonant chart (-- marks a "
-    "vowel; W* and Y* follow the vowel rule):",
+    "keeping 11 and 22 as master numbers. That is this course's choice for the Personality alone: "
+    "it adds the letters of the Expression and the Soul's Urge whole. The parts of a name are its "
+    "words: a hyphen or an apostrophe joins, so MARY-JANE and O'NEILL each count as one part, and "
+    "a name of one part, such as CHER, is simply totalled and reduced. Many teachers add all the "
+    "consonants at once, as for the other two numbers. That reaches the same single digit and can "
+    "differ only on whether the result stays 11 or 22. For KATHRYN OAKLEY it gives 2 + 2 + 8 + 9 + "
+    "5 + 2 + 3 + 7 = 38 and 3 + 8 = 11, the same 11 as the parts give below. The consonant chart "
+    "(-- marks a vowel; W* and Y* follow the vowel rule):",
     "1   2   3    4    5     6     7      8      9",
     "--  B   C    D    --    F     G      H      --",
     "J   K   L    M    N     --    P      Q      R",
@@ -165,20 +164,20 @@ const char* const Maturity[] = {
 };
 
 const char* const Pinnacle[] = {
-    "Reduce the month, the day and the year of birth each to a single digit; they go into the "
-    "sums below, so 11 counts as 2 and 22 as 4 (November counts as 2). A Pinnacle that adds up "
-    "to 11 is kept as a master number, but goes into the Third Pinnacle as its single digit. "
-    "The First Pinnacle runs from birth to the age of 36 minus the Life Path Number as a single "
-    "digit. The Second begins there, the Third nine years later, and the Fourth, which begins "
-    "nine years after the Third, lasts for the rest of life. Worked this way no Pinnacle reaches "
-    "22: two single digits make at most 9 + 9 = 18. The Pinnacle 22 of other charts comes from "
-    "two methods many teachers use. One keeps 11 and 22 in the month, day and year, which can "
-    "change whether a Pinnacle is a master number, never its single digit. For someone born on "
-    "November 11, 2009 the First Pinnacle is then 11 + 11 = 22, where this course adds "
-    "2 + 2 = 4. The other adds the First and Second Pinnacles as they stand. For February 9, "
-    "1991 they are 2 + 9 = 11 and 9 + 2 = 11, so the Third is 11 + 11 = 22, where this course "
-    "adds 2 + 2 = 4. For August 31, 1983: month 8, day 3 + 1 = 4, year 1 + 9 + 8 + 3 = 21 and "
-    "2 + 1 = 3; with Life Path 6 the First Pinnacle ends at the age of 36 - 6 = 30.",
+    "Reduce the month, the day and the year of birth each to a single digit. By the course's rule "
+    "they go into the sums below as single digits, so 11 counts as 2 and 22 as 4, and November "
+    "counts as 2. A Pinnacle that adds up to 11 is kept as a master number, but goes into the "
+    "Third Pinnacle as its single digit. The First Pinnacle runs from birth to the age of 36 minus "
+    "the Life Path Number as a single digit. The Second begins there, the Third nine years later, "
+    "and the Fourth, which begins nine years after the Third, lasts for the rest of life. Worked "
+    "this way no Pinnacle reaches 22: two single digits make at most 9 + 9 = 18. The Pinnacle 22 "
+    "of other charts comes from two methods many teachers use. One keeps 11 and 22 in the month, "
+    "day and year, which can change whether a Pinnacle is a master number, never its single digit. "
+    "For someone born on November 11, 2009 the First Pinnacle is then 11 + 11 = 22, where this "
+    "course adds 2 + 2 = 4. The other adds the First and Second Pinnacles as they stand. For "
+    "February 9, 1991 they are 2 + 9 = 11 and 9 + 2 = 11, so the Third is 11 + 11 = 22, where this "
+    "course adds 2 + 2 = 4. For August 31, 1983: month 8, day 3 + 1 = 4, year 1 + 9 + 8 + 3 = 21 "
+    "and 2 + 1 = 3; with Life Path 6 the First Pinnacle ends at the age of 36 - 6 = 30.",
     "First Pinnacle, from birth to 30, is month + day: 8 + 4 = 12, and 1 + 2 = 3.",
     "Second Pinnacle, from 30 to 39, is day + year: 4 + 3 = 7.",
     "Third Pinnacle, from 39 to 48, is First Pinnacle + Second Pinnacle: 3 + 7 = 10,",
@@ -216,12 +215,12 @@ const char* const LifePathPeriod[] = {
     "Maturity Number, felt from about 40, comes near the start of the Third Pinnacle (between "
     "36 and 44), and the Fourth Pinnacle begins between 45 and 53, a few years before the "
     "harvest period.",
-    "Each period's number is the month, the day or the year itself, reduced to a single digit "
-    "and keeping 11 and 22 as master numbers. This follows the course's rule: a number that goes "
-    "into a sum or a difference goes in as its single digit, and a finished number keeps 11 and "
-    "22. In the Pinnacles and Challenges the month goes into sums and differences, so November "
-    "counts as 2 there; here it is a period's finished number, so November stays 11. The example "
-    "is KATHRYN OAKLEY, born on:",
+    "Each period's number is the month, the day or the year itself, reduced to a single digit and "
+    "keeping 11 and 22 as master numbers. This follows the course's rule: a number that goes into "
+    "a sum or a difference goes in as its single digit, and a finished number keeps 11 and 22. In "
+    "the Pinnacles and Challenges the month, the day and the year go into sums and differences, so "
+    "November counts as 2 there; here it is a period's finished number, so November stays 11. The "
+    "example is KATHRYN OAKLEY, born on:",
     "August 31, 1983",
     "First period: month 8 (August), already a single digit.",
     "Second period: day 31, so 3 + 1 = 4.",

@@ -28,7 +28,7 @@ const char* const Significance[15] = {
     "describes your manner, your bearing and the impression you leave before anyone knows you "
     "well.",
     // Birthday Number
-    "The date of the month you were born on, used whole and never reduced, gives this number. "
+    "The day of the month you were born on, used whole and never reduced, gives this number. "
     "It adds one particular strength to the picture: something you do with little effort, "
     "which backs up the larger aims your other numbers describe.",
     // Life Path / Expression Bridge Number

@@ -45,8 +45,8 @@ const char* const InterpretationsBirthdayBridges[58] = {
         "Content",
         "A quick sense of humour and a lively imagination mark you out. A joke from you can lift "
         "a gloomy room, and you find playful ways round dull tasks, so people enjoy your company. "
-        "Your many interests can scatter your energy, and choosing a few to develop lets the "
-        "talent truly flower."),
+        "Your many interests can scatter your energy, and choosing a few to develop lets your "
+        "gifts truly flower."),
     // Birthday Number 4
     QT_TRANSLATE_NOOP(
         "Content",
@@ -185,7 +185,7 @@ const char* const InterpretationsBirthdayBridges[58] = {
         "You can talk with all kinds of people and be understood. You are quick, witty and "
         "sympathetic, usually skilled with your hands or with words, and you adapt to whatever "
         "comes your way. Variety and travel may lead you through several changes of direction, "
-        "and each adds to your gift as long as you learn from it before moving on."),
+        "and each adds to your range as long as you learn from it before moving on."),
     // Birthday Number 24
     QT_TRANSLATE_NOOP(
         "Content",

@@ -77,9 +77,10 @@ const char* const Significance[15] = {
     // Challenge Number
     QT_TRANSLATE_NOOP(
         "Content",
-        "Alongside each Pinnacle runs one of these four numbers, naming a soft spot you are asked "
-        "to firm up over the same span of years. Effort spent on it pays back as steadiness you "
-        "can count on. Many teachers call the third the main one."),
+        "In this course one of these four numbers runs alongside each Pinnacle, naming a soft "
+        "spot you are asked to firm up over the same span of years. Effort spent on it pays back "
+        "as steadiness you can count on. Many teachers call the third the main one and hold that "
+        "it lasts all your life."),
     // Life Path Period Number
     QT_TRANSLATE_NOOP(
         "Content",

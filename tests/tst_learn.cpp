@@ -140,10 +140,19 @@ private Q_SLOTS:
         f.click("cmdBackLearn");
         QCOMPARE(f.messages(), QStringList{QStringLiteral("You are at the first record")});
         QCOMPARE(f.label("lblLearnSubject")->text(), c.SubjectName[0]);
-        for (int s = 1; s < 15; ++s) {
-            f.click("cmdNextLearn");
+        // Each record as the pane shows it: the paragraph, a blank line, "Calculation" and
+        // exactly the lines its calculation has.
+        const int calculationLines[15] = {3, 7, 7, 7, 1, 3, 3, 11, 6, 6, 5, 8, 9, 3, 3};
+        for (int s = 0; s < 15; ++s) {
+            if (s > 0)
+                f.click("cmdNextLearn");
             QCOMPARE(f.label("lblLearnSubject")->text(), c.SubjectName[s]);
             QCOMPARE(learnPane(f)->wholeText(), learn::significanceRecordText(c, s));
+            const QStringList shown = learnPane(f)->wholeText().split(CrLf);
+            QCOMPARE(shown.mid(0, 4),
+                     (QStringList{QStringLiteral("Significance"), c.SubjectSignificance[s],
+                                  QString(), QStringLiteral("Calculation")}));
+            QCOMPARE(shown.size(), 4 + calculationLines[s]);
         }
         QCOMPARE(f.messages().size(), 1);
         f.click("cmdNextLearn");

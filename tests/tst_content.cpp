@@ -1,5 +1,6 @@
 #include "content/modLearnNumerology.h"
 #include "content/workedexamples.h"
+#include "support/lessontexts.h"
 
 #include <QDate>
 #include <QHash>
@@ -279,12 +280,7 @@ QStringList labelledSteps(const QString& label, int n, bool keepMasters)
 
 const ContentTables& loaded()
 {
-    static ContentTables tables = [] {
-        ContentTables t;
-        loadContent(t);
-        return t;
-    }();
-    return tables;
+    return testing::loadedContent();
 }
 
 QStringList calculationLines(int subject)
@@ -1193,22 +1189,8 @@ void TestContent::retiredWording()
 void TestContent::britishSpellings_data()
 {
     QTest::addColumn<QString>("american");
-    QTest::newRow("toward") << QStringLiteral("\\b(after|to)ward\\b");
-    QTest::newRow("judgment") << QStringLiteral("\\bjudgment");
-    QTest::newRow("-or") << QStringLiteral(
-        "\\b(colo|behavio|favo|hono|humo|labo|neighbo|endeavo|flavo|rumo|vigo|valo|harbo|armo|"
-        "parlo)r(s|ed|ing|ful|able|ite|ites|hood)?\\b");
-    QTest::newRow("center") << QStringLiteral("\\bcent(er|ers|ered|ering)\\b");
-    QTest::newRow("-ize") << QStringLiteral("\\b[a-z]{3,}iz(e|es|ed|er|ers|ing|ation|ations)\\b");
-    QTest::newRow("-yze") << QStringLiteral("lyz(e|es|ed|ing)\\b");
-    QTest::newRow("single l") << QStringLiteral(
-        "\\b(travel|counsel|model|cancel|label|signal|level|fuel|marvel|"
-        "quarrel|jewel)(ed|ing|er|ers|or|ors)\\b");
-    QTest::newRow("fulfill") << QStringLiteral("\\b(fulfill|fulfills|fulfillment|enroll)\\b");
-    QTest::newRow("-ful") << QStringLiteral("\\b(skill|will)ful");
-    QTest::newRow("-ense") << QStringLiteral("\\b(defense|offense|pretense)\\b");
-    QTest::newRow("others") << QStringLiteral(
-        "\\b(gray|catalog|dialog|aging|jewelry|program|programs|theater|mold|plow)\\b");
+    for (const auto& [label, pattern] : testing::americanSpellings())
+        QTest::newRow(qPrintable(label)) << pattern;
 }
 
 void TestContent::britishSpellings()
@@ -1217,14 +1199,8 @@ void TestContent::britishSpellings()
     const QRegularExpression form(american, QRegularExpression::CaseInsensitiveOption);
     QVERIFY(form.isValid());
     for (const auto& labelled : allTexts()) {
-        QString text = labelled.second;
-        // The fixed names, whole or in part ("the Realization Number"), keep their form.
-        for (int s = 0; s < SubjectCount; ++s) {
-            text.remove(loaded().SubjectName[s]);
-            for (const QString& part : loaded().SubjectName[s].split(QLatin1Char('/')))
-                text.remove(part.trimmed());
-        }
-        const QRegularExpressionMatch found = form.match(text);
+        const QRegularExpressionMatch found =
+            form.match(testing::withoutFixedNames(labelled.second));
         QVERIFY2(!found.hasMatch(),
                  qPrintable(QStringLiteral("%1: \"%2\"").arg(labelled.first, found.captured())));
     }

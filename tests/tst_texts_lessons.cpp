@@ -16,6 +16,7 @@ using namespace corvella;
 using namespace corvella::numerology;
 using corvella::testing::equationsIn;
 using corvella::testing::missingInOrder;
+using corvella::testing::withoutFixedNames;
 
 namespace {
 
@@ -38,18 +39,6 @@ QList<QPair<QString, QString>> lessonTexts()
         texts.append({QStringLiteral("calculation %1").arg(s), content().SubjectCalculation[s]});
     }
     return texts;
-}
-
-// A text without the window's fixed names, whole or in part: "Heart Desire / Personality
-// Bridge Number" and "Realization" are names, not words of the prose.
-QString withoutFixedNames(QString text)
-{
-    for (int s = 0; s < SubjectCount; ++s) {
-        text.remove(content().SubjectName[s]);
-        for (const QString& part : content().SubjectName[s].split(QLatin1Char('/')))
-            text.remove(part.trimmed());
-    }
-    return text;
 }
 
 // Lower-case words, a possessive "'s" dropped: "Soul's Urge" gives "soul", "urge".
@@ -205,8 +194,6 @@ private Q_SLOTS:
     void twentyTwoTaughtWithItsMethod();
     void secondNameSaidOnce_data();
     void secondNameSaidOnce();
-    void britishSpelling_data();
-    void britishSpelling();
     void significanceNotRetired();
     void significanceAvoidsItsOwnName();
     void significanceOpeningsVary();
@@ -334,47 +321,6 @@ void TestTextsLessons::secondNameSaidOnce()
     QVERIFY2(uses.first().startsWith(QStringLiteral("calculation %1:").arg(subject)),
              qPrintable(uses.first()));
     QVERIFY2(uses.first().contains(keptName), qPrintable(uses.first()));
-}
-
-void TestTextsLessons::britishSpelling_data()
-{
-    QTest::addColumn<QString>("american");
-    QTest::addColumn<QString>("british");
-    const char* const pairs[][2] = {
-        {"learned", "learnt"},      {"realize", "realise"},
-        {"realized", "realised"},   {"realizes", "realises"},
-        {"recognize", "recognise"}, {"organize", "organise"},
-        {"analyze", "analyse"},     {"apologize", "apologise"},
-        {"color", "colour"},        {"colors", "colours"},
-        {"favor", "favour"},        {"favors", "favours"},
-        {"behavior", "behaviour"},  {"honor", "honour"},
-        {"neighbor", "neighbour"},  {"labor", "labour"},
-        {"humor", "humour"},        {"center", "centre"},
-        {"centered", "centred"},    {"toward", "towards"},
-        {"traveled", "travelled"},  {"traveling", "travelling"},
-        {"canceled", "cancelled"},  {"counseling", "counselling"},
-        {"fulfill", "fulfil"},      {"fulfillment", "fulfilment"},
-        {"enroll", "enrol"},        {"skillful", "skilful"},
-        {"willful", "wilful"},      {"judgment", "judgement"},
-        {"defense", "defence"},     {"offense", "offence"},
-        {"gray", "grey"},           {"aging", "ageing"},
-        {"jewelry", "jewellery"},   {"practicing", "practising"},
-        {"practiced", "practised"}, {"program", "programme"},
-        {"catalog", "catalogue"},   {"mom", "mum"},
-        {"math", "maths"},
-    };
-    for (const auto& pair : pairs)
-        QTest::newRow(pair[0]) << QString::fromLatin1(pair[0]) << QString::fromLatin1(pair[1]);
-}
-
-void TestTextsLessons::britishSpelling()
-{
-    QFETCH(QString, american);
-    QFETCH(QString, british);
-    for (const auto& [label, text] : lessonTexts()) {
-        QVERIFY2(!wordsOf(withoutFixedNames(text)).contains(american),
-                 qPrintable(QStringLiteral("%1: \"%2\" for \"%3\"").arg(label, american, british)));
-    }
 }
 
 void TestTextsLessons::significanceNotRetired()

@@ -2,6 +2,8 @@
 
 #include "content/modLearnNumerology.h"
 
+#include <QList>
+#include <QPair>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -43,6 +45,50 @@ inline QString missingInOrder(const QString& text, const QStringList& fragments)
         from = at + fragment.size();
     }
     return QString();
+}
+
+// A text without the window's fixed names, whole or in part: "Heart Desire / Personality Bridge
+// Number" and "Realization" keep their form and are not words of the prose.
+inline QString withoutFixedNames(QString text)
+{
+    const ContentTables& t = loadedContent();
+    for (int s = 0; s < SubjectCount; ++s) {
+        text.remove(t.SubjectName[s]);
+        for (const QString& part : t.SubjectName[s].split(QLatin1Char('/')))
+            text.remove(part.trimmed());
+    }
+    return text;
+}
+
+// American forms that our British texts must not hold, as (label, case-insensitive pattern).
+inline QList<QPair<QString, QString>> americanSpellings()
+{
+    return {
+        {QStringLiteral("toward"), QStringLiteral("\\b(after|to)ward\\b")},
+        {QStringLiteral("judgment"), QStringLiteral("\\bjudgment")},
+        {QStringLiteral("-or"),
+         QStringLiteral("\\b(colo|behavio|favo|hono|humo|labo|neighbo|endeavo|flavo|rumo|vigo|"
+                        "valo|harbo|armo|parlo)r(s|ed|ing|ful|able|ite|ites|hood)?\\b")},
+        {QStringLiteral("center"), QStringLiteral("\\bcent(er|ers|ered|ering)\\b")},
+        {QStringLiteral("-ize"),
+         QStringLiteral("\\b[a-z]{3,}iz(e|es|ed|er|ers|ing|ation|ations)\\b")},
+        {QStringLiteral("-yze"), QStringLiteral("lyz(e|es|ed|ing)\\b")},
+        {QStringLiteral("single l"),
+         QStringLiteral("\\b(travel|counsel|model|cancel|label|signal|level|fuel|marvel|"
+                        "quarrel|jewel)(ed|ing|er|ers|or|ors)\\b")},
+        {QStringLiteral("fulfill"), QStringLiteral("\\b(fulfill|fulfills|fulfillment|enroll)\\b")},
+        {QStringLiteral("-ful"), QStringLiteral("\\b(skill|will)ful")},
+        {QStringLiteral("-ense"), QStringLiteral("\\b(defense|offense|pretense)\\b")},
+        {QStringLiteral("learnt"), QStringLiteral("\\b(learn|spell|smell|spill|dwell)ed\\b")},
+        {QStringLiteral("practise as a verb"),
+         QStringLiteral("\\bpractic(ed|ing)\\b|\\b(to|you|can|must|should|will|and|then) "
+                        "practice\\b")},
+        {QStringLiteral("others"),
+         QStringLiteral("\\b(gray|catalog|dialog|aging|jewelry|program|programs|theater|mold|"
+                        "plow|mom|math|gotten|cozy|maneuver[a-z]*|skeptic[a-z]*|mustache|"
+                        "percent|aluminum|installment|enrollment|artifact|fiber|meager|somber|"
+                        "luster|caliber|saber|specter|analog)\\b")},
+    };
 }
 
 } // namespace corvella::testing

@@ -4,6 +4,7 @@
 #include "numerology/reduction.h"
 #include "numerology/working.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cstdlib>
@@ -46,10 +47,11 @@ QString lettersLine(const QStringList& parts, const QList<QList<bool>>& vowels, 
     const QString name = parts.join(QLatin1Char(' '));
     const QString valued = groups.join(QLatin1String("; "));
     if (which == Letters::Vowels)
-        return QStringLiteral("The vowels of %1: %2").arg(name, valued);
+        return QCoreApplication::translate("Numerology", "The vowels of %1: %2").arg(name, valued);
     if (which == Letters::Consonants)
-        return QStringLiteral("The consonants of %1: %2").arg(name, valued);
-    return QStringLiteral("The letters of %1: %2").arg(name, valued);
+        return QCoreApplication::translate("Numerology", "The consonants of %1: %2")
+            .arg(name, valued);
+    return QCoreApplication::translate("Numerology", "The letters of %1: %2").arg(name, valued);
 }
 
 // Each part's total reduced to a single digit (11 counts as 2 and 22 as 4), then the parts
@@ -180,7 +182,9 @@ Number maturityNumber(int lifePath, int expression, const Rules& rules)
                          asSingleDigit(QStringLiteral("Expression"), expression) +
                          QLatin1String(": ") + added({a, b});
     else
-        n.working << QStringLiteral("Life Path %1 plus Expression %2, as they stand: %3")
+        n.working << QCoreApplication::translate("Numerology",
+                                                 "Life Path %1 plus Expression %2, as they "
+                                                 "stand: %3")
                          .arg(lifePath)
                          .arg(expression)
                          .arg(added({a, b}));

@@ -69,6 +69,8 @@ private Q_SLOTS:
     void onePartName();
     void otherMethodLine_data();
     void otherMethodLine();
+    void yNoteOnlyWhereTheSoundDiffers_data();
+    void yNoteOnlyWhereTheSoundDiffers();
     void spans_data();
     void spans();
     void periodsByTheFirstPinnacle_data();
@@ -385,7 +387,7 @@ void TestNumerology::onePartName()
     QCOMPARE(chart.numbers[Balance].working,
              QStringList{QStringLiteral("The initial of LYNN is L: L = 3")});
     QCOMPARE(chart.numbers[Personality].working,
-             (QStringList{QStringLiteral("The consonants of LYNN: L, N, N"),
+             (QStringList{QStringLiteral("The consonants of LYNN: L = 3, N = 5, N = 5"),
                           QStringLiteral("LYNN: 3 + 5 + 5 = 13"), QStringLiteral("1 + 3 = 4")}));
     // A hyphenated name is one part too.
     const Chart joined = chartOf(QStringLiteral("Mary-Jane"), QStringLiteral("2000-01-01"),
@@ -417,10 +419,10 @@ Rules methodRules(const QString& method)
         r.pinnaclesKeepMasters = true;
     else if (method == QLatin1String("W never a vowel"))
         r.wVowelAfterVowel = false;
-    else if (method == QLatin1String("first Y the other way"))
-        r.ysCountedOtherWay = {0};
-    else if (method == QLatin1String("second Y the other way"))
-        r.ysCountedOtherWay = {1};
+    else if (method == QLatin1String("Y by sound"))
+        r.ysBySound = true;
+    else if (method == QLatin1String("maturity as they stand"))
+        r.maturityFromSingleDigits = false;
     else if (method == QLatin1String("personality at once"))
         r.personalityPartsFirst = false;
     else if (method == QLatin1String("expression by parts"))
@@ -442,11 +444,13 @@ QString methodWords(const QString& method)
     if (method == QLatin1String("life path by parts"))
         return QStringLiteral("reduces the month, the day and the year first");
     if (method == QLatin1String("pinnacle parts keep masters"))
-        return QStringLiteral("keeps 11 and 22 in the month, day and year");
+        return QStringLiteral("keep 11 and 22 in the month, day and year");
     if (method == QLatin1String("W never a vowel"))
         return QStringLiteral("never count W as a vowel");
-    if (method.endsWith(QLatin1String("Y the other way")))
-        return QStringLiteral("decides each Y by the letter rule, not by its sound");
+    if (method == QLatin1String("Y by sound"))
+        return QStringLiteral("decide Y by its sound");
+    if (method == QLatin1String("maturity as they stand"))
+        return QStringLiteral("add the Life Path and the Expression as they stand");
     if (method == QLatin1String("personality at once"))
         return QStringLiteral("add all the consonants of the name at once");
     if (method == QLatin1String("expression by parts"))
@@ -519,26 +523,28 @@ void TestNumerology::otherMethodLine_data()
                                       << "2000-01-01"
                                       << "W never a vowel" << int(SoulsUrge) << ""
                                       << "";
-    // The Y of KATHRYN as a consonant: vowels A, O, A, E = 13 -> 4; consonants KATHRYN
-    // 2 + 2 + 8 + 9 + 7 + 5 = 33 -> 6, OAKLEY 2 + 3 + 7 = 12 -> 3, 6 + 3 = 9.
-    QTest::newRow("Y of KATHRYN, Soul's Urge")
+    // By sound the Y of OAKLEY, after E, is a vowel: 1 + 7 + 6 + 1 + 5 + 7 = 27 -> 9; OAKLEY's
+    // consonants K, L = 5, 8 + 5 = 13 -> 4. The Y of KATHRYN is a vowel either way.
+    QTest::newRow("Y by sound, Soul's Urge") << kathryn << "1983-08-31"
+                                             << "Y by sound" << int(SoulsUrge) << "9"
+                                             << "the Y of OAKLEY (after E)";
+    QTest::newRow("Y by sound, Personality") << kathryn << "1983-08-31"
+                                             << "Y by sound" << int(Personality) << "4"
+                                             << "the Y of OAKLEY (after E)";
+    // Life Path 11 (1 + 9 + 0 + 9 + 5 + 5 = 29) and Expression 11 (BYRON 29, WYETH 27, 56):
+    // 2 + 2 = 4 as single digits, 11 + 11 = 22 as they stand.
+    QTest::newRow("Maturity as they stand, differs")
+        << "Byron Wyeth"
+        << "1909-05-05"
+        << "maturity as they stand" << int(Maturity) << "22"
+        << "Life Path 11 plus Expression 11, as they stand: 11 + 11 = 22";
+    // Life Path 6 and Expression 4 give 10 -> 1 either way.
+    QTest::newRow("Maturity as they stand, agrees")
         << kathryn << "1983-08-31"
-        << "first Y the other way" << int(SoulsUrge) << "4"
-        << "counted the Y of KATHRYN as a vowel (no vowel beside it)";
-    QTest::newRow("Y of KATHRYN, Personality") << kathryn << "1983-08-31"
-                                               << "first Y the other way" << int(Personality) << "9"
-                                               << "the Y of KATHRYN";
-    // The Y of OAKLEY as a vowel: 1 + 7 + 6 + 1 + 5 + 7 = 27 -> 9; OAKLEY's consonants K, L = 5,
-    // 8 + 5 = 13 -> 4.
-    QTest::newRow("Y of OAKLEY, Soul's Urge")
-        << kathryn << "1983-08-31"
-        << "second Y the other way" << int(SoulsUrge) << "9"
-        << "counted the Y of OAKLEY as a consonant (it follows E)";
-    QTest::newRow("Y of OAKLEY, Personality") << kathryn << "1983-08-31"
-                                              << "second Y the other way" << int(Personality) << "4"
-                                              << "the Y of OAKLEY";
+        << "maturity as they stand" << int(Maturity) << ""
+        << "";
     QTest::newRow("no Y, no note") << ann << "1983-08-31"
-                                   << "first Y the other way" << int(SoulsUrge) << ""
+                                   << "Y by sound" << int(SoulsUrge) << ""
                                    << "";
     // ROB 9 + 2 = 11 -> 2 and DAN 4 + 5 = 9: by parts 2 + 9 = 11; at once 20 -> 2.
     QTest::newRow("Personality at once, differs")
@@ -619,7 +625,7 @@ void TestNumerology::otherMethodLine()
         return;
     }
     QCOMPARE(valuesText(theirs.values), otherValue);
-    // The Ys: one note for each, so pick the one about this Y.
+    // Only a note that names what it must (the Ys it counts otherwise, the working) counts.
     if (!named.isEmpty()) {
         QStringList about;
         for (const QString& note : notes) {
@@ -635,6 +641,54 @@ void TestNumerology::otherMethodLine()
     QVERIFY(!note.contains(QLatin1Char('\n')));
     for (const QString& line : theirs.working)
         QVERIFY2(note.contains(line), qPrintable(line + QLatin1String(" | ") + note));
+}
+
+void TestNumerology::yNoteOnlyWhereTheSoundDiffers_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("ys"); // the Ys the note names; empty: no Y note at all
+    // A Y followed by a vowel sounds as a consonant, any other as a vowel; the letter rule makes
+    // a Y beside a vowel a consonant. Only a Y after a vowel and before none sets them apart.
+    QTest::newRow("KATHRYN: a vowel both ways") << "Kathryn"
+                                                << "";
+    QTest::newRow("LYNN and HOLLY: vowels both ways") << "Lynn Holly"
+                                                      << "";
+    QTest::newRow("YOLANDA and MAYA: consonants both ways") << "Yolanda Maya"
+                                                            << "";
+    QTest::newRow("RAY: a diphthong") << "Ray"
+                                      << "the Y of RAY (after A)";
+    QTest::newRow("KATHRYN OAKLEY: the Y of OAKLEY alone") << "Kathryn Oakley"
+                                                           << "the Y of OAKLEY (after E)";
+    QTest::newRow("two Ys in one note") << "Ray Yardley"
+                                        << "the Y of RAY (after A) and the second Y of YARDLEY "
+                                           "(after E)";
+}
+
+// The note on deciding Y by its sound appears only where the sound and the letter rule differ,
+// and names just those Ys.
+void TestNumerology::yNoteOnlyWhereTheSoundDiffers()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, ys);
+    const Chart chart = chartOf(name, QStringLiteral("1983-08-31"), QStringLiteral("2026-05-19"));
+    QVERIFY2(chart.problem.isEmpty(), qPrintable(chart.problem));
+    QStringList notes;
+    for (const Number& number : chart.numbers) {
+        for (const QString& note : number.otherMethods) {
+            if (note.contains(QLatin1String(" Y by ")))
+                notes << note;
+        }
+    }
+    if (ys.isEmpty()) {
+        QCOMPARE(notes, QStringList());
+        return;
+    }
+    // The Soul's Urge and the Personality change at least.
+    QVERIFY(notes.size() >= 2);
+    for (const QString& note : notes)
+        QVERIFY2(note.contains(QLatin1String("decide Y by its sound")) &&
+                     note.contains(QLatin1String(": ") + ys + QLatin1String(". Worked that way")),
+                 qPrintable(note));
 }
 
 void TestNumerology::spans_data()
@@ -764,7 +818,7 @@ void TestNumerology::periodsByTheFirstPinnacle()
     const QDate at = readDate(lookAt);
     const Chart chart = calculateChart({QStringLiteral("ANN")}, born, at);
     QCOMPARE(chart.numbers[LifePathPeriod].otherMethods,
-             QStringList{QStringLiteral("Some teachers end the first period with the First "
+             QStringList{QStringLiteral("Many teachers end the first period with the First "
                                         "Pinnacle, at age 27, and the second 27 years later, at "
                                         "age 54; then on %1 the %2 period is in force.")
                              .arg(spelledDate(at), inForce)});

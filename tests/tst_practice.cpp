@@ -16,6 +16,14 @@ Q_DECLARE_METATYPE(corvella::practice::Progress)
 
 namespace {
 
+QString valuesText(const QList<int>& values)
+{
+    QStringList texts;
+    for (int v : values)
+        texts << QString::number(v);
+    return texts.join(QLatin1String(", "));
+}
+
 // Texts written as plain literals in the tables below.
 QStringList names(std::initializer_list<const char*> texts)
 {
@@ -433,75 +441,94 @@ private Q_SLOTS:
         QTest::addColumn<int>("subject");
         QTest::addColumn<QList<int>>("typed");
         QTest::addColumn<QList<int>>("expected");
-        QTest::addColumn<QString>("slip"); // the start of the slip line, or empty
+        QTest::addColumn<int>("mark");
+        QTest::addColumn<QString>("slip"); // the start of the line naming a method or slip
         const QString alda = QStringLiteral("Alda Verity Marlowe");
         const QString masterReduced = QStringLiteral("That is the value with 11 or 22 reduced");
         const QString masterKept = QStringLiteral("That is the value with 11 or 22 kept");
+        const int right = int(SumMark::Right);
+        const int byMethod = int(SumMark::RightByAnotherMethod);
+        const int wrong = int(SumMark::Wrong);
 
         QTest::newRow("right") << alda << QDate(1971, 2, 2) << int(num::LifePath) << QList<int>{22}
-                               << QList<int>{22} << "";
+                               << QList<int>{22} << right << "";
+        // 1 + 1 + 0 + 2 + 1 + 9 + 8 + 0 = 22, and by parts 11 + 2 + 9 = 22 as well.
         QTest::newRow("Life Path: 22 reduced to 4")
-            << alda << QDate(1971, 2, 2) << int(num::LifePath) << QList<int>{4} << QList<int>{22}
-            << masterReduced;
+            << alda << QDate(1980, 11, 2) << int(num::LifePath) << QList<int>{4} << QList<int>{22}
+            << wrong << masterReduced;
         QTest::newRow("Life Path: simply wrong") << alda << QDate(1971, 2, 2) << int(num::LifePath)
-                                                 << QList<int>{5} << QList<int>{22} << "";
+                                                 << QList<int>{5} << QList<int>{22} << wrong << "";
         QTest::newRow("Life Path: month, day and year reduced first")
             << alda << QDate(2008, 4, 6) << int(num::LifePath) << QList<int>{11} << QList<int>{2}
-            << "That comes from a Life Path worked out with the month, day and year reduced";
+            << byMethod << "The other common method reduces the month, the day and the year";
+        // The Y of VERITY is a vowel by its sound as well: no method counts it otherwise.
         QTest::newRow("Soul's Urge: Y the other way")
             << alda << QDate(1950, 2, 2) << int(num::SoulsUrge) << QList<int>{6} << QList<int>{4}
-            << "That is what counting Y the other way gives";
+            << wrong << "That is what counting Y the other way gives";
         QTest::newRow("Soul's Urge: W the other way")
             << alda << QDate(1950, 2, 2) << int(num::SoulsUrge) << QList<int>{8} << QList<int>{4}
-            << "That is what never counting W as a vowel gives";
+            << byMethod << "Many teachers never count W as a vowel";
         QTest::newRow("Soul's Urge: simply wrong")
             << alda << QDate(1950, 2, 2) << int(num::SoulsUrge) << QList<int>{5} << QList<int>{4}
-            << "";
+            << wrong << "";
+        // E and O: 5 + 6 = 11 at once and part by part.
         QTest::newRow("Soul's Urge: 11 reduced to 2")
-            << "Maddox Quenna Ormsby" << QDate(1950, 2, 2) << int(num::SoulsUrge) << QList<int>{2}
-            << QList<int>{11} << masterReduced;
+            << "Ben Ross" << QDate(1950, 2, 2) << int(num::SoulsUrge) << QList<int>{2}
+            << QList<int>{11} << wrong << masterReduced;
         QTest::newRow("Soul's Urge: name by name")
             << "Bryony Kay Shaw" << QDate(1950, 2, 2) << int(num::SoulsUrge) << QList<int>{11}
-            << QList<int>{2} << "That comes from a Soul's Urge worked out name by name";
+            << QList<int>{2} << byMethod << "Many teachers work the Soul's Urge one part";
+        // The Y of KAY sounds as a vowel: 6 + 7 + 1 + 7 + 1 + 5 = 27 -> 9.
+        QTest::newRow("Soul's Urge: Y by its sound")
+            << "Bryony Kay Shaw" << QDate(1950, 2, 2) << int(num::SoulsUrge) << QList<int>{9}
+            << QList<int>{2} << byMethod << "Many teachers decide Y by its sound";
         QTest::newRow("Personality: W the other way")
             << alda << QDate(1950, 2, 2) << int(num::Personality) << QList<int>{7} << QList<int>{2}
-            << "That is what never counting W as a vowel gives";
+            << byMethod << "Many teachers never count W as a vowel";
         QTest::newRow("Personality: Y the other way")
             << alda << QDate(1950, 2, 2) << int(num::Personality) << QList<int>{9} << QList<int>{2}
-            << "That is what counting Y the other way gives";
+            << wrong << "That is what counting Y the other way gives";
         QTest::newRow("Personality: added all at once")
             << alda << QDate(1950, 2, 2) << int(num::Personality) << QList<int>{11} << QList<int>{2}
-            << "That comes from a Personality with every consonant added all";
+            << byMethod << "Many teachers add all the consonants of the name at once";
         QTest::newRow("Personality: 11 reduced to 2")
             << "Tamsin Greer Birchall" << QDate(1950, 2, 2) << int(num::Personality)
-            << QList<int>{2} << QList<int>{11} << masterReduced;
+            << QList<int>{2} << QList<int>{11} << wrong << masterReduced;
         QTest::newRow("Expression: name by name")
             << "Alda Dorin Brantley" << QDate(1950, 2, 2) << int(num::Expression) << QList<int>{22}
-            << QList<int>{4} << "That comes from an Expression worked out name by name";
+            << QList<int>{4} << byMethod << "Many teachers work the Expression one part";
         QTest::newRow("Maturity: 11 reduced to 2")
             << alda << QDate(1999, 2, 2) << int(num::Maturity) << QList<int>{2} << QList<int>{11}
-            << masterReduced;
+            << wrong << masterReduced;
+        // Life Path 11 and Expression 11: 2 + 2 = 4, or 11 + 11 = 22 as they stand.
+        QTest::newRow("Maturity: as they stand")
+            << "Byron Wyeth" << QDate(1909, 5, 5) << int(num::Maturity) << QList<int>{22}
+            << QList<int>{4} << byMethod
+            << "Many teachers add the Life Path and the Expression as they stand";
         QTest::newRow("Pinnacles: 11 kept in month and day")
             << alda << QDate(1950, 11, 11) << int(num::Pinnacle) << QList<int>{22, 8, 3, 8}
-            << QList<int>{4, 8, 3, 8} << masterKept;
+            << QList<int>{4, 8, 3, 8} << byMethod << "Many teachers keep 11 and 22 in the month";
         QTest::newRow("Pinnacles: one value wrong, no slip")
             << alda << QDate(1950, 11, 11) << int(num::Pinnacle) << QList<int>{4, 8, 3, 9}
-            << QList<int>{4, 8, 3, 8} << "";
+            << QList<int>{4, 8, 3, 8} << wrong << "";
         QTest::newRow("Balance: 11 kept")
             << "Tamsin Greer Birchall" << QDate(1950, 2, 2) << int(num::Balance) << QList<int>{11}
-            << QList<int>{2} << masterKept;
+            << QList<int>{2} << wrong << masterKept;
         QTest::newRow("Periods: 11 reduced to 2")
             << alda << QDate(1950, 11, 11) << int(num::LifePathPeriod) << QList<int>{2, 11, 6}
-            << QList<int>{11, 11, 6} << masterReduced;
+            << QList<int>{11, 11, 6} << wrong << masterReduced;
         QTest::newRow("Periods: both reduced")
             << alda << QDate(1950, 11, 11) << int(num::LifePathPeriod) << QList<int>{2, 2, 6}
-            << QList<int>{11, 11, 6} << masterReduced;
+            << QList<int>{11, 11, 6} << wrong << masterReduced;
         QTest::newRow("Periods: one reduced, one simply wrong")
             << alda << QDate(1950, 11, 11) << int(num::LifePathPeriod) << QList<int>{2, 11, 7}
-            << QList<int>{11, 11, 6} << "";
-        QTest::newRow("Periods: right") << alda << QDate(1950, 11, 11) << int(num::LifePathPeriod)
-                                        << QList<int>{11, 11, 6} << QList<int>{11, 11, 6} << "";
+            << QList<int>{11, 11, 6} << wrong << "";
+        QTest::newRow("Periods: right")
+            << alda << QDate(1950, 11, 11) << int(num::LifePathPeriod) << QList<int>{11, 11, 6}
+            << QList<int>{11, 11, 6} << right << "";
     }
+    // A value the lessons give is right; one that another common method gives is right by that
+    // method, with the lessons' values and working beside it; a slip no method makes is wrong.
     void checkSum()
     {
         QFETCH(QString, name);
@@ -509,11 +536,13 @@ private Q_SLOTS:
         QFETCH(int, subject);
         QFETCH(QList<int>, typed);
         QFETCH(QList<int>, expected);
+        QFETCH(int, mark);
         QFETCH(QString, slip);
         const Person person{name, birth, Today};
         const SumVerdict verdict = practice::checkSum(person, num::Subject(subject), typed);
         QCOMPARE(verdict.expected, expected);
-        QCOMPARE(verdict.right, typed == expected);
+        QCOMPARE(int(verdict.mark), mark);
+        QCOMPARE(verdict.right, verdict.mark != SumMark::Wrong);
         // The working is the core's own.
         const num::Chart chart =
             num::calculateChart(num::readName(name).parts, birth, Today, num::taughtRules());
@@ -523,6 +552,50 @@ private Q_SLOTS:
             QVERIFY2(verdict.slip.isEmpty(), qPrintable(verdict.slip));
         else
             QVERIFY2(verdict.slip.startsWith(slip), qPrintable(verdict.slip));
+        // Right by another method: the method's sentence is the chart's note for it, and its
+        // working leads to the learner's values.
+        QCOMPARE(verdict.method.isEmpty(), verdict.mark != SumMark::RightByAnotherMethod);
+        if (verdict.mark != SumMark::RightByAnotherMethod)
+            return;
+        QCOMPARE(verdict.method, verdict.slip);
+        const QString note =
+            QStringLiteral("%1. Worked that way: %2. It gives %3.")
+                .arg(verdict.method, verdict.methodWorking.join(QLatin1String("; ")),
+                     valuesText(typed));
+        QVERIFY2(chart.numbers.at(subject).otherMethods.contains(note), qPrintable(note));
+    }
+
+    void sumInputExample_data()
+    {
+        QTest::addColumn<int>("subject");
+        for (int s = 0; s < num::NumberCount; ++s)
+            QTest::newRow(qPrintable(m_content.SubjectName[s])) << s;
+    }
+    // The example the input shows is read as the number's answer, and every value is one the
+    // number can take: a Challenge is never 11.
+    void sumInputExample()
+    {
+        QFETCH(int, subject);
+        const QString example = practice::sumInputExample(num::Subject(subject));
+        const SumInput input = practice::readSumInput(example, num::Subject(subject));
+        QVERIFY2(input.problem.isEmpty(), qPrintable(input.problem));
+        QCOMPARE(input.values.size(), valueCountOf(num::Subject(subject)));
+        QSet<int> interpreted;
+        for (int i = m_content.FirstInterpretation[subject];
+             i <= m_content.LastInterpretation[subject]; ++i)
+            interpreted.insert(m_content.InterpretationValue[i]);
+        for (int v : input.values)
+            QVERIFY2(interpreted.contains(v), qPrintable(example));
+        // The values of several go together: some birth date gives them all.
+        if (input.values.size() == 1)
+            return;
+        bool given = false;
+        for (QDate birth(1940, 1, 1); !given && birth.year() < 2010; birth = birth.addDays(1)) {
+            const num::Chart chart =
+                num::chartByRules({QStringLiteral("ANN")}, birth, Today, num::taughtRules(), false);
+            given = chart.numbers.at(subject).values == input.values;
+        }
+        QVERIFY2(given, qPrintable(example));
     }
 };
 

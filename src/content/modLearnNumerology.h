@@ -1,5 +1,7 @@
 #pragma once
 
+#include "numerology/subject.h"
+
 #include <QString>
 
 #include <array>
@@ -7,6 +9,9 @@
 namespace corvella {
 
 constexpr int SubjectCount = 15;
+// A subject's index in the catalogue is its number's in the numerology core.
+static_assert(SubjectCount == numerology::NumberCount,
+              "the catalogue and the numerology core list the same fifteen numbers");
 constexpr int SubjectSlots = 16; // slot 15 is never filled
 constexpr int InterpretationEntryCount = 171;
 

@@ -1,8 +1,8 @@
 #include "practice/sums.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
-#include <functional>
 #include <iterator>
 
 namespace corvella::practice {
@@ -57,14 +57,16 @@ QString expectedInput(Subject subject)
     }
 }
 
-QList<int> valuesBy(const QStringList& parts, const Person& person, Subject subject,
-                    const Rules& rules)
+// The number by these rules: its values and working; no values when the name cannot be worked
+// that way.
+numerology::Number numberBy(const QStringList& parts, const Person& person, Subject subject,
+                            const Rules& rules)
 {
     const numerology::Chart chart =
-        numerology::calculateChart(parts, person.birth, person.lookAt, rules);
+        numerology::chartByRules(parts, person.birth, person.lookAt, rules, false);
     if (!chart.problem.isEmpty() || subject < 0 || subject >= chart.numbers.size())
         return {};
-    return chart.numbers.at(subject).values;
+    return chart.numbers.at(subject);
 }
 
 // Every Y of the name, counted from 0 through all its parts.
@@ -80,12 +82,36 @@ QList<int> everyY(const QStringList& parts)
     return ys;
 }
 
+// Slips that no common method makes: the rules a learner who slipped would have worked by, and
+// the line that names the slip.
 struct Slip
 {
-    // The learner's values under the other rule or method; empty when it does not apply.
-    std::function<QList<int>()> values;
+    Rules rules;
     QString message;
 };
+
+QList<Slip> slipsFor(const QStringList& parts)
+{
+    const Rules& taught = numerology::taughtRules();
+    Slip mastersReduced{taught, QCoreApplication::translate(
+                                    "Sums", "That is the value with 11 or 22 reduced on to 2 or "
+                                            "4; here the lessons keep 11 and 22 as master "
+                                            "numbers.")};
+    mastersReduced.rules.lifePathKeepsMasters = false;
+    mastersReduced.rules.nameNumbersKeepMasters = false;
+    mastersReduced.rules.maturityKeepsMasters = false;
+    mastersReduced.rules.periodsKeepMasters = false;
+    Slip mastersKept{taught, QCoreApplication::translate(
+                                 "Sums", "That is the value with 11 or 22 kept; here the lessons "
+                                         "reduce them on to 2 or 4.")};
+    mastersKept.rules.balanceKeepsMasters = true;
+    mastersKept.rules.personalCyclesKeepMasters = true;
+    Slip ysTurned{taught, QCoreApplication::translate(
+                              "Sums", "That is what counting Y the other way gives; the lessons "
+                                      "count Y as a vowel only when no vowel stands beside it.")};
+    ysTurned.rules.ysCountedOtherWay = everyY(parts);
+    return {mastersReduced, mastersKept, ysTurned};
+}
 
 } // namespace
 
@@ -120,13 +146,38 @@ int valueCountOf(Subject subject)
     }
 }
 
+QString sumInputExample(Subject subject)
+{
+    switch (subject) {
+    case numerology::Pinnacle:
+        return QStringLiteral("3, 7, 1, 11"); // born August 4, 1983: month 8, day 4, year 3
+    case numerology::Challenge:
+        return QStringLiteral("4, 3, 1, 7"); // born September 5, 1991: month 9, day 5, year 2
+    case numerology::LifePathPeriod:
+        return QStringLiteral("3, 7, 1"); // born March 7, 1990
+    default:
+        return QStringLiteral("7");
+    }
+}
+
+QString sumMarkText(SumMark mark)
+{
+    switch (mark) {
+    case SumMark::Right:
+        return QCoreApplication::translate("Sums", "Right");
+    case SumMark::RightByAnotherMethod:
+        return QCoreApplication::translate("Sums", "Right by another method");
+    case SumMark::Wrong:
+        break;
+    }
+    return QCoreApplication::translate("Sums", "Wrong");
+}
+
 SumInput readSumInput(const QString& typed, Subject subject)
 {
     SumInput input;
     const int wanted = valueCountOf(subject);
-    const QString example = wanted == 4   ? QStringLiteral("\"3, 7, 1, 11\"")
-                            : wanted == 3 ? QStringLiteral("\"3, 7, 1\"")
-                                          : QStringLiteral("\"7\"");
+    const QString example = u'"' + sumInputExample(subject) + u'"';
     const QString trimmed = typed.trimmed();
     if (trimmed.isEmpty()) {
         input.problem =
@@ -173,7 +224,7 @@ SumVerdict checkSum(const Person& person, Subject subject, const QList<int>& val
     const QStringList parts = numerology::readName(person.name).parts;
     const Rules& taught = numerology::taughtRules();
     const numerology::Chart chart =
-        numerology::calculateChart(parts, person.birth, person.lookAt, taught);
+        numerology::chartByRules(parts, person.birth, person.lookAt, taught, false);
     if (!chart.problem.isEmpty() || subject < 0 || subject >= chart.numbers.size()) {
         verdict.working << chart.problem;
         return verdict;
@@ -182,53 +233,27 @@ SumVerdict checkSum(const Person& person, Subject subject, const QList<int>& val
     verdict.expected = number.values;
     verdict.working = number.working;
     verdict.right = values == number.values;
-    if (verdict.right)
+    if (verdict.right) {
+        verdict.mark = SumMark::Right;
         return verdict;
+    }
 
-    const auto varied = [&](auto change) {
-        return [&, change] {
-            Rules rules = taught;
-            change(rules);
-            return valuesBy(parts, person, subject, rules);
-        };
-    };
-    const QList<Slip> slips = {
-        {varied([](Rules& r) {
-             r.lifePathKeepsMasters = false;
-             r.nameNumbersKeepMasters = false;
-             r.maturityKeepsMasters = false;
-             r.periodsKeepMasters = false;
-         }),
-         QStringLiteral("That is the value with 11 or 22 reduced on to 2 or 4; here the lessons "
-                        "keep 11 and 22 as master numbers.")},
-        {varied([](Rules& r) {
-             r.pinnaclesKeepMasters = true;
-             r.balanceKeepsMasters = true;
-             r.personalCyclesKeepMasters = true;
-         }),
-         QStringLiteral("That is the value with 11 or 22 kept; here the lessons reduce them on "
-                        "to 2 or 4.")},
-        {varied([](Rules& r) { r.lifePathFromEveryDigit = !r.lifePathFromEveryDigit; }),
-         QStringLiteral("That comes from a Life Path worked out with the month, day and year "
-                        "reduced first; the lessons add every digit of the birth date at once.")},
-        {varied([](Rules& r) { r.personalityPartsFirst = !r.personalityPartsFirst; }),
-         QStringLiteral("That comes from a Personality with every consonant added all at once; "
-                        "the lessons total and reduce each name first, then add them.")},
-        {varied([](Rules& r) { r.expressionPartsFirst = !r.expressionPartsFirst; }),
-         QStringLiteral("That comes from an Expression worked out name by name; the lessons add "
-                        "every letter of the full name at once.")},
-        {varied([](Rules& r) { r.soulsUrgePartsFirst = !r.soulsUrgePartsFirst; }),
-         QStringLiteral("That comes from a Soul's Urge worked out name by name; the lessons add "
-                        "every vowel of the full name at once.")},
-        {varied([ys = everyY(parts)](Rules& r) { r.ysCountedOtherWay = ys; }),
-         QStringLiteral("That is what counting Y the other way gives; the lessons count Y as a "
-                        "vowel only when no vowel stands beside it.")},
-        {varied([](Rules& r) { r.wVowelAfterVowel = false; }),
-         QStringLiteral("That is what never counting W as a vowel gives; the lessons count W as a "
-                        "vowel straight after A, E, I, O or U.")},
-    };
-    // A number of several values: the slip may touch some of them and not others; every value
-    // the learner has wrong must be the one the slip gives.
+    const QList<numerology::MethodForName> methods = numerology::methodsFor(parts, taught);
+    for (const numerology::MethodForName& method : methods) {
+        const numerology::Number theirs = numberBy(parts, person, subject, method.rules);
+        if (!theirs.values.isEmpty() && theirs.values == values) {
+            verdict.mark = SumMark::RightByAnotherMethod;
+            verdict.right = true;
+            verdict.method = method.sentence;
+            verdict.methodWorking = theirs.working;
+            verdict.slip = method.sentence;
+            return verdict;
+        }
+    }
+
+    // A number of several values: a method or a slip may touch some of them and not others;
+    // every value the learner has wrong must be the one it gives. Values that mix the lessons'
+    // and a method's are no one method's, so they stay wrong, with the method named.
     const auto explains = [&](const QList<int>& other) {
         if (other.size() != values.size() || values.size() != number.values.size())
             return false;
@@ -238,8 +263,12 @@ SumVerdict checkSum(const Person& person, Subject subject, const QList<int>& val
         }
         return true;
     };
+    QList<Slip> slips;
+    for (const numerology::MethodForName& method : methods)
+        slips << Slip{method.rules, method.sentence};
+    slips << slipsFor(parts);
     for (const Slip& slip : slips) {
-        if (explains(slip.values())) {
+        if (explains(numberBy(parts, person, subject, slip.rules).values)) {
             verdict.slip = slip.message;
             break;
         }

@@ -34,16 +34,32 @@ struct SumInput
     QString problem; // a clear word for bad input, empty when read
 };
 
+// What the learner might type for the number, values it can take: "7", "3, 7, 1" for the
+// Periods, "3, 7, 1, 11" for the Pinnacles, "4, 3, 1, 7" for the Challenges (0 to 8).
+QString sumInputExample(numerology::Subject subject);
+
 // "3, 7, 1, 11" / "3 7 1 11" / "7": whole numbers parted by commas and/or spaces; the count
 // must match the number's.
 SumInput readSumInput(const QString& typed, numerology::Subject subject);
 
+// How a teacher marks a sum: the lessons' values; values that one of the other common methods
+// gives (numerology/methods.h), which count as right; or wrong.
+enum class SumMark { Right, RightByAnotherMethod, Wrong };
+
+// "Right", "Right by another method", "Wrong".
+QString sumMarkText(SumMark mark);
+
 struct SumVerdict
 {
-    bool right = false;
-    QList<int> expected;
-    QStringList working; // the core's working, step by step
-    QString slip;        // one line naming the slip or other method that gives these values
+    SumMark mark = SumMark::Wrong;
+    bool right = false;        // Right or RightByAnotherMethod
+    QList<int> expected;       // the lessons' values
+    QStringList working;       // the lessons' working, step by step
+    QString method;            // RightByAnotherMethod: the method's sentence
+    QStringList methodWorking; // RightByAnotherMethod: that method's working to these values
+    // One line naming the other method, or the slip, that gives these values; empty when none
+    // does.
+    QString slip;
 };
 
 SumVerdict checkSum(const Person& person, numerology::Subject subject, const QList<int>& values);

@@ -145,7 +145,8 @@ enum class Attempt {
     Again, // the file went between being found and being opened
 };
 
-Attempt readOnce(const QByteArray& asked, qint64 mostBytes, UserFileRead& read)
+Attempt readOnce(const QByteArray& asked, qint64 mostBytes, const FileReadCalls& calls,
+                 UserFileRead& read)
 {
     read = UserFileRead{};
     QByteArray target = asked;
@@ -179,7 +180,7 @@ Attempt readOnce(const QByteArray& asked, qint64 mostBytes, UserFileRead& read)
     // O_NONBLOCK: should a FIFO or a device have taken the file's place since, opening it must
     // not wait; O_NOFOLLOW: nor may a link laid there meanwhile be followed unchecked.
     Descriptor file{
-        ::open(target.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW)};
+        calls.open(target.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW)};
     if (file.fd < 0)
         return errno == ENOENT || errno == ELOOP ? Attempt::Again : failed(errno);
     if (::fstat(file.fd, &info) != 0)
@@ -356,7 +357,12 @@ int FileWriteCalls::syncFolderOnDisk(const char* path)
     return synced;
 }
 
-UserFileRead readUserFile(const QString& path, qint64 mostBytes)
+FileReadCalls FileReadCalls::system()
+{
+    return FileReadCalls{[](const char* path, int flags) { return ::open(path, flags); }};
+}
+
+UserFileRead readUserFile(const QString& path, qint64 mostBytes, const FileReadCalls& calls)
 {
     UserFileRead read;
     if (path.isEmpty()) {
@@ -367,8 +373,8 @@ UserFileRead readUserFile(const QString& path, qint64 mostBytes)
     }
     const QByteArray asked = QFile::encodeName(path);
     // Once more when the file went between being found and being opened: a writer's rename.
-    if (readOnce(asked, mostBytes, read) == Attempt::Again &&
-        readOnce(asked, mostBytes, read) == Attempt::Again) {
+    if (readOnce(asked, mostBytes, calls, read) == Attempt::Again &&
+        readOnce(asked, mostBytes, calls, read) == Attempt::Again) {
         read.status = UserFileRead::Status::Failed;
         read.error = EAGAIN;
         read.why = tr("The file %1 changed while it was read.").arg(shown(asked));
@@ -436,7 +442,8 @@ bool removeUserFile(const QString& path, QString* why)
     if (path.isEmpty())
         return true;
     const QByteArray native = QFile::encodeName(path);
-    if (::unlink(native.constData()) == 0 || errno == ENOENT)
+    // ENOTDIR: a file in the place of a folder on the way, so no file can be there.
+    if (::unlink(native.constData()) == 0 || errno == ENOENT || errno == ENOTDIR)
         return true;
     tell(why, tr("The file %1 could not be removed (%2).").arg(shown(native), systemError(errno)));
     return false;

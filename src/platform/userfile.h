@@ -29,6 +29,15 @@ struct FileWriteCalls
     static int syncFolderOnDisk(const char* path);
 };
 
+// The system call a user's file is opened through for reading. Tests put one in its place that
+// meets a writer's rename.
+struct FileReadCalls
+{
+    int (*open)(const char* path, int flags) = nullptr;
+
+    static FileReadCalls system();
+};
+
 // What readUserFile found.
 struct UserFileRead
 {
@@ -56,7 +65,8 @@ struct UserFileRead
 // FIFO or a device never holds the caller up, and without following a link laid in its place
 // meanwhile. A file that vanishes between being found and being opened (a writer renaming a
 // new copy over it) is looked for once more before that counts.
-UserFileRead readUserFile(const QString& path, qint64 mostBytes);
+UserFileRead readUserFile(const QString& path, qint64 mostBytes,
+                          const FileReadCalls& calls = FileReadCalls::system());
 
 // Replaces the regular file at path (created when absent) by content. A chain of symbolic
 // links is followed to its end, and the file there is the one replaced: every link stays a

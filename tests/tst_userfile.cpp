@@ -209,8 +209,8 @@ void TestUserFile::aRenameBetweenLookingAndOpening_data()
     QTest::addColumn<Meanwhile>("meanwhile");
     QTest::addColumn<Status>("status");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("a writer's rename") << Meanwhile::Renamed << Status::Read
-                                       << QByteArray("written meanwhile\n");
+    QTest::newRow("a writer's rename")
+        << Meanwhile::Renamed << Status::Read << QByteArray("written meanwhile\n");
     QTest::newRow("removed") << Meanwhile::Removed << Status::Absent << QByteArray();
 }
 

@@ -545,8 +545,9 @@ void TestYourNumbers::rememberedFile_data()
                                        "# a comment\nformat=1\nname=Zoë Núñez\nbirth=2000-02-29\n"
                                        "lookAt=\n")
                                 << true << QString::fromUtf8("Zoë Núñez");
-    QTest::newRow("a byte-order mark first")
-        << QByteArray("\xef\xbb\xbf" "format=1\nname=Ann\n") << true << "Ann";
+    QTest::newRow("a byte-order mark first") << QByteArray("\xef\xbb\xbf"
+                                                           "format=1\nname=Ann\n")
+                                             << true << "Ann";
     QTest::newRow("an equals sign in the name")
         << QByteArray("format=1\nname=A=B\nbirth=2000-02-29\nlookAt=2026-01-01\n") << true << "A=B";
     QTest::newRow("another format") << QByteArray("format=2\nname=Ann\n") << false << "";
@@ -717,6 +718,7 @@ void TestYourNumbers::personNotKeptIsSaidOnce()
 {
     QFETCH(QString, inTheWay);
     QDir(programDataFolder()).removeRecursively();
+    QFile::remove(programDataFolder());
     QVERIFY(QDir().mkpath(QFileInfo(inTheWay).absolutePath()));
     if (inTheWay == programDataFolder())
         QVERIFY(QFile(inTheWay).open(QIODevice::WriteOnly));

@@ -330,13 +330,10 @@ private Q_SLOTS:
             QCOMPARE(::symlink(through.constData(), next.constData()), 0);
             through = next;
         }
-        QByteArray byRealPath;
-        {
-            const SessionEnvironment environment({real, {}, {}});
-            byRealPath = SingleInstance(m_name).socketName();
-        }
-        const SessionEnvironment environment({through, {}, {}});
-        QCOMPARE(SingleInstance(m_name).socketName(), byRealPath);
+        const SessionEnvironment byRealPath({real, {}, {}});
+        const QByteArray name = SingleInstance(m_name).socketName();
+        const SessionEnvironment byLink({through, {}, {}});
+        QCOMPARE(SingleInstance(m_name).socketName(), name);
     }
 
     // Two sessions with homes of their own (two test runs side by side, say) do not meet.

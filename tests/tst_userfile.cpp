@@ -2,7 +2,6 @@
 #include "practice/progress.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,8 +67,6 @@ class TestUserFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void neverWaitsOnWhatIsNoFile_data();
-    void neverWaitsOnWhatIsNoFile();
     void linkAnotherUserCouldHaveLaid_data();
     void linkAnotherUserCouldHaveLaid();
     void ownerAndGroupAreKept_data();
@@ -77,38 +74,6 @@ private Q_SLOTS:
     void aRenameBetweenLookingAndOpening_data();
     void aRenameBetweenLookingAndOpening();
 };
-
-void TestUserFile::neverWaitsOnWhatIsNoFile_data()
-{
-    QTest::addColumn<QString>("kind");
-    for (const char* kind : {"FIFO", "link to a FIFO", "link to a device", "folder"})
-        QTest::newRow(kind) << QString::fromLatin1(kind);
-}
-
-// Nothing but a regular file is read, and nothing at the path holds the reader up.
-void TestUserFile::neverWaitsOnWhatIsNoFile()
-{
-    QFETCH(QString, kind);
-    QTemporaryDir dir;
-    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("fifo")));
-    const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("file")));
-    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
-    if (kind == QLatin1String("FIFO"))
-        QCOMPARE(::rename(fifo.constData(), path.constData()), 0);
-    else if (kind == QLatin1String("link to a FIFO"))
-        QCOMPARE(::symlink(fifo.constData(), path.constData()), 0);
-    else if (kind == QLatin1String("link to a device"))
-        QCOMPARE(::symlink("/dev/zero", path.constData()), 0);
-    else
-        QCOMPARE(::mkdir(path.constData(), 0700), 0);
-    QElapsedTimer clock;
-    clock.start();
-    const UserFileRead read = readUserFile(QFile::decodeName(path), 1024);
-    QCOMPARE(read.status, Status::NotRegular);
-    QVERIFY(read.bytes.isEmpty());
-    QVERIFY(!read.why.isEmpty());
-    QVERIFY(clock.elapsed() < 2000);
-}
 
 void TestUserFile::linkAnotherUserCouldHaveLaid_data()
 {

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCalendarWidget>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,8 +20,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-
-#include <QElapsedTimer>
 #include <QThread>
 
 #include <atomic>
@@ -742,8 +741,6 @@ void TestYourNumbers::personNotKeptIsSaidOnce()
             o.f.messages().filter(QStringLiteral("could not be kept for the next time"));
         QCOMPARE(said.size(), 1);
     }
-    QDir(inTheWay).removeRecursively();
-    QFile::remove(inTheWay);
 }
 
 QTEST_MAIN(TestYourNumbers)

@@ -25,11 +25,6 @@ constexpr int kMostLinks = 40;
 // A temporary file that needed a name while it was written is "<file>.partial-<pid>-<n>".
 const QByteArray kPartialMark = QByteArrayLiteral(".partial-");
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("UserFile", text);
-}
-
 QString shown(const QByteArray& path)
 {
     return QDir::toNativeSeparators(QFile::decodeName(path));
@@ -113,18 +108,22 @@ bool followChain(QByteArray& path, QString* why, int* error)
         return true;
     case Chain::Loop:
         *error = ELOOP;
-        tell(why, tr("The file %1 is a loop of symbolic links.").arg(shown(asked)));
+        tell(why,
+             QCoreApplication::translate("UserFile", "The file %1 is a loop of symbolic links.")
+                 .arg(shown(asked)));
         return false;
     case Chain::Untrusted:
         *error = EPERM;
-        tell(why, tr("The file %1 is a symbolic link that another user could have made, so it is "
-                     "not followed and the file is left alone.")
+        tell(why, QCoreApplication::translate(
+                      "UserFile",
+                      "The file %1 is a symbolic link that another user could have made, so it is "
+                      "not followed and the file is left alone.")
                       .arg(shown(asked)));
         return false;
     case Chain::Failed:
         *error = failure;
-        tell(why,
-             tr("The file %1 cannot be looked at (%2).").arg(shown(asked), systemError(failure)));
+        tell(why, QCoreApplication::translate("UserFile", "The file %1 cannot be looked at (%2).")
+                      .arg(shown(asked), systemError(failure)));
         return false;
     }
     return false;
@@ -159,12 +158,14 @@ Attempt readOnce(const QByteArray& asked, qint64 mostBytes, const FileReadCalls&
     const auto failed = [&read, &target](int error) {
         read.status = UserFileRead::Status::Failed;
         read.error = error;
-        read.why = tr("The file %1 cannot be read (%2).").arg(shown(target), systemError(error));
+        read.why = QCoreApplication::translate("UserFile", "The file %1 cannot be read (%2).")
+                       .arg(shown(target), systemError(error));
         return Attempt::Done;
     };
     const auto notRegular = [&read, &target] {
         read.status = UserFileRead::Status::NotRegular;
-        read.why = tr("The file %1 is not an ordinary file.").arg(shown(target));
+        read.why = QCoreApplication::translate("UserFile", "The file %1 is not an ordinary file.")
+                       .arg(shown(target));
         return Attempt::Done;
     };
     struct stat info;
@@ -203,7 +204,9 @@ Attempt readOnce(const QByteArray& asked, qint64 mostBytes, const FileReadCalls&
     if (info.st_size > mostBytes || read.bytes.size() > mostBytes) {
         read.bytes.truncate(mostBytes);
         read.status = UserFileRead::Status::TooLarge;
-        read.why = tr("The file %1 is larger than any this program writes.").arg(shown(target));
+        read.why = QCoreApplication::translate(
+                       "UserFile", "The file %1 is larger than any this program writes.")
+                       .arg(shown(target));
         return Attempt::Done;
     }
     read.status = UserFileRead::Status::Read;
@@ -368,7 +371,8 @@ UserFileRead readUserFile(const QString& path, qint64 mostBytes, const FileReadC
     if (path.isEmpty()) {
         read.status = UserFileRead::Status::Failed;
         read.error = ENOENT;
-        read.why = tr("There is no folder to keep the file in: the home folder is unknown.");
+        read.why = QCoreApplication::translate(
+            "UserFile", "There is no folder to keep the file in: the home folder is unknown.");
         return read;
     }
     const QByteArray asked = QFile::encodeName(path);
@@ -377,7 +381,8 @@ UserFileRead readUserFile(const QString& path, qint64 mostBytes, const FileReadC
         readOnce(asked, mostBytes, calls, read) == Attempt::Again) {
         read.status = UserFileRead::Status::Failed;
         read.error = EAGAIN;
-        read.why = tr("The file %1 changed while it was read.").arg(shown(asked));
+        read.why = QCoreApplication::translate("UserFile", "The file %1 changed while it was read.")
+                       .arg(shown(asked));
     }
     return read;
 }
@@ -389,15 +394,17 @@ bool replaceFileContents(const QString& path, const QByteArray& content,
     // the file at the end of the chain is the one replaced.
     QByteArray target = QFile::encodeName(path);
     if (target.isEmpty()) {
-        tell(why, tr("There is no folder to keep the file in: the home folder is unknown."));
+        tell(why, QCoreApplication::translate(
+                      "UserFile",
+                      "There is no folder to keep the file in: the home folder is unknown."));
         return false;
     }
     int error = 0;
     if (!followChain(target, why, &error))
         return false;
     const auto failed = [why, &target](int failure) {
-        tell(why,
-             tr("The file %1 could not be written (%2).").arg(shown(target), systemError(failure)));
+        tell(why, QCoreApplication::translate("UserFile", "The file %1 could not be written (%2).")
+                      .arg(shown(target), systemError(failure)));
         return false;
     };
 
@@ -405,9 +412,9 @@ bool replaceFileContents(const QString& path, const QByteArray& content,
     struct stat info;
     if (::lstat(target.constData(), &info) == 0) {
         if (!S_ISREG(info.st_mode)) {
-            tell(
-                why,
-                tr("The file %1 is not an ordinary file, so it is left alone.").arg(shown(target)));
+            tell(why, QCoreApplication::translate(
+                          "UserFile", "The file %1 is not an ordinary file, so it is left alone.")
+                          .arg(shown(target)));
             return false;
         }
         kept.mode = info.st_mode & 07777;
@@ -445,7 +452,8 @@ bool removeUserFile(const QString& path, QString* why)
     // ENOTDIR: a file in the place of a folder on the way, so no file can be there.
     if (::unlink(native.constData()) == 0 || errno == ENOENT || errno == ENOTDIR)
         return true;
-    tell(why, tr("The file %1 could not be removed (%2).").arg(shown(native), systemError(errno)));
+    tell(why, QCoreApplication::translate("UserFile", "The file %1 could not be removed (%2).")
+                  .arg(shown(native), systemError(errno)));
     return false;
 }
 
@@ -457,7 +465,9 @@ bool makeUserFolder(const QString& path, QString* why)
         return ::stat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode);
     };
     if (native.isEmpty()) {
-        tell(why, tr("There is no folder to keep the file in: the home folder is unknown."));
+        tell(why, QCoreApplication::translate(
+                      "UserFile",
+                      "There is no folder to keep the file in: the home folder is unknown."));
         return false;
     }
     if (isFolder())
@@ -467,7 +477,7 @@ bool makeUserFolder(const QString& path, QString* why)
         return false;
     if (::mkdir(native.constData(), 0700) == 0 || (errno == EEXIST && isFolder()))
         return true;
-    tell(why, tr("The folder %1 could not be made (%2).")
+    tell(why, QCoreApplication::translate("UserFile", "The folder %1 could not be made (%2).")
                   .arg(shown(native), systemError(errno == EEXIST ? ENOTDIR : errno)));
     return false;
 }

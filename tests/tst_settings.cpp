@@ -97,6 +97,8 @@ private Q_SLOTS:
     void backgroundWriteEndsBeforeTheStoreGoesAway();
     void writesStayInTheOrderStarted();
     void failedBackgroundWriteIsReported();
+    void failedBackgroundWriteOutlivesOtherUses_data();
+    void failedBackgroundWriteOutlivesOtherUses();
     void backgroundWriteTellsOfAnUnparsableStore();
 
     void strayLinesDoNotHideTheStoredDate_data();
@@ -519,6 +521,29 @@ void TestSettings::failedBackgroundWriteIsReported()
     QVERIFY(!store.waitForBackgroundWrite());
     QVERIFY(QFileInfo(store.fileName()).isDir());
     // Reported once: nothing is under way any more.
+    QVERIFY(store.waitForBackgroundWrite());
+}
+
+void TestSettings::failedBackgroundWriteOutlivesOtherUses_data()
+{
+    QTest::addColumn<QString>("meanwhile");
+    for (const char* use : {"a read", "a write"})
+        QTest::newRow(use) << QString::fromLatin1(use);
+}
+
+// Another use of the store waits for the failed write too, but the failure is still told to
+// the one who asks.
+void TestSettings::failedBackgroundWriteOutlivesOtherUses()
+{
+    QFETCH(QString, meanwhile);
+    SettingsStore store = freshStore();
+    QVERIFY(QDir().mkpath(store.fileName()));
+    store.writeSettingInBackground(QStringLiteral("Duration"), QStringLiteral("12/7/2026"));
+    if (meanwhile == QLatin1String("a read"))
+        QCOMPARE(store.readSetting(QStringLiteral("Duration")), std::nullopt);
+    else
+        QVERIFY(!store.writeSetting(QStringLiteral("Duration"), QStringLiteral("12/8/2026")));
+    QVERIFY(!store.waitForBackgroundWrite());
     QVERIFY(store.waitForBackgroundWrite());
 }
 

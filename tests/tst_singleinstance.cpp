@@ -269,6 +269,73 @@ private Q_SLOTS:
         QCOMPARE(refused, 400);
     }
 
+    // A first copy counts whether it answers or not: stopped, with its queue of knocks full,
+    // it still holds the name.
+    void stoppedCopyKeepsTheNextOut_data()
+    {
+        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<int>("knocks");
+        QTest::newRow("running, 200 knocks") << false << 200;
+        QTest::newRow("stopped") << true << 0;
+        QTest::newRow("stopped, 200 knocks waiting") << true << 200;
+    }
+
+    void stoppedCopyKeepsTheNextOut()
+    {
+        QFETCH(bool, stopped);
+        QFETCH(int, knocks);
+        QProcess* holder = startHolder();
+        QVERIFY(holder);
+        const pid_t pid = pid_t(holder->processId());
+        if (stopped)
+            QCOMPARE(::kill(pid, SIGSTOP), 0);
+        SingleInstance next(m_name);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = next.socketName();
+        std::memcpy(address.sun_path + 1, name.constData(), size_t(name.size()));
+        const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+        QList<int> open;
+        for (int knock = 0; knock < knocks; ++knock) {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            ::connect(fd, reinterpret_cast<sockaddr*>(&address), length);
+            open.append(fd);
+        }
+        const SingleInstance::Result result = next.acquire();
+        for (int fd : std::as_const(open))
+            ::close(fd);
+        ::kill(pid, SIGCONT);
+        stop(holder);
+        QCOMPARE(result, SingleInstance::Result::HeldByAnotherCopy);
+    }
+
+    // A home reached through a symbolic link is the same home, and the same name.
+    void homeThroughALinkIsTheSameHome_data()
+    {
+        QTest::addColumn<int>("links");
+        QTest::newRow("one link") << 1;
+        QTest::newRow("a link to a link") << 2;
+    }
+
+    void homeThroughALinkIsTheSameHome()
+    {
+        QFETCH(int, links);
+        QTemporaryDir base;
+        QVERIFY(base.isValid());
+        const QByteArray real = QFile::encodeName(base.filePath(QStringLiteral("home")));
+        QCOMPARE(::mkdir(real.constData(), 0700), 0);
+        QByteArray through = real;
+        for (int link = 0; link < links; ++link) {
+            const QByteArray next = real + "-link" + QByteArray::number(link);
+            QCOMPARE(::symlink(through.constData(), next.constData()), 0);
+            through = next;
+        }
+        const SessionEnvironment byRealPath({real, {}, {}});
+        const QByteArray name = SingleInstance(m_name).socketName();
+        const SessionEnvironment byLink({through, {}, {}});
+        QCOMPARE(SingleInstance(m_name).socketName(), name);
+    }
+
     // Two sessions with homes of their own (two test runs side by side, say) do not meet.
     void anotherHomeIsAnotherUser()
     {

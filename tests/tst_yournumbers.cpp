@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCalendarWidget>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,8 +20,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QThread>
 
+#include <atomic>
+#include <thread>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace corvella;
 using namespace corvella::testing;
@@ -107,6 +114,10 @@ private Q_SLOTS:
     void remembersWhatWasTyped_data();
     void remembersWhatWasTyped();
     void forgetClearsFieldsAndFile();
+    void openingNeverWaitsOnTheFile_data();
+    void openingNeverWaitsOnTheFile();
+    void personNotKeptIsSaidOnce_data();
+    void personNotKeptIsSaidOnce();
 
 private:
     QTemporaryDir m_data;
@@ -533,6 +544,9 @@ void TestYourNumbers::rememberedFile_data()
                                        "# a comment\nformat=1\nname=Zoë Núñez\nbirth=2000-02-29\n"
                                        "lookAt=\n")
                                 << true << QString::fromUtf8("Zoë Núñez");
+    QTest::newRow("a byte-order mark first") << QByteArray("\xef\xbb\xbf"
+                                                           "format=1\nname=Ann\n")
+                                             << true << "Ann";
     QTest::newRow("an equals sign in the name")
         << QByteArray("format=1\nname=A=B\nbirth=2000-02-29\nlookAt=2026-01-01\n") << true << "A=B";
     QTest::newRow("another format") << QByteArray("format=2\nname=Ann\n") << false << "";
@@ -641,6 +655,92 @@ void TestYourNumbers::forgetClearsFieldsAndFile()
     QCOMPARE(o.pane()->toPlainText(), QString());
     QCOMPARE(o.window->focusWidget(), o.field("txtName"));
     QVERIFY(o.f.messages().isEmpty());
+}
+
+void TestYourNumbers::openingNeverWaitsOnTheFile_data()
+{
+    QTest::addColumn<bool>("throughALink");
+    QTest::newRow("a FIFO") << false;
+    QTest::newRow("a link to a FIFO") << true;
+}
+
+// A FIFO where the remembered person should be never holds the window up: it opens at once,
+// with empty fields.
+void TestYourNumbers::openingNeverWaitsOnTheFile()
+{
+    QFETCH(bool, throughALink);
+    QVERIFY(QDir().mkpath(programDataFolder()));
+    const QByteArray path =
+        QFile::encodeName(programDataFolder() + QStringLiteral("/your-numbers.txt"));
+    const QByteArray fifo =
+        throughALink ? QFile::encodeName(m_data.filePath(QStringLiteral("fifo"))) : path;
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    if (throughALink)
+        QCOMPARE(::symlink(fifo.constData(), path.constData()), 0);
+    // Should the window wait on the FIFO, a writer lets it go after a while, so that the test
+    // fails rather than hangs.
+    std::atomic<bool> opened{false};
+    std::thread writer([&fifo, &opened] {
+        for (int tick = 0; tick < 200 && !opened; ++tick) {
+            QThread::msleep(25);
+            const int fd = tick < 80 ? -1 : ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                ::close(fd);
+                break;
+            }
+        }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    Opened o;
+    const qint64 took = clock.elapsed();
+    opened = true;
+    writer.join();
+    ::unlink(path.constData());
+    ::unlink(fifo.constData());
+    QVERIFY2(took < 1500, qPrintable(QString::number(took)));
+    QCOMPARE(o.field("txtName")->text(), QString());
+    QCOMPARE(o.field("txtBirth")->text(), QString());
+}
+
+void TestYourNumbers::personNotKeptIsSaidOnce_data()
+{
+    QTest::addColumn<QString>("inTheWay");
+    QTest::newRow("the data folder a file") << programDataFolder();
+    QTest::newRow("your-numbers.txt a folder")
+        << programDataFolder() + QStringLiteral("/your-numbers.txt");
+}
+
+// With nowhere to keep the person, the learner is told so once: not after every chart, and not
+// again after Forget.
+void TestYourNumbers::personNotKeptIsSaidOnce()
+{
+    QFETCH(QString, inTheWay);
+    QDir(programDataFolder()).removeRecursively();
+    QFile::remove(programDataFolder());
+    QVERIFY(QDir().mkpath(QFileInfo(inTheWay).absolutePath()));
+    if (inTheWay == programDataFolder())
+        QVERIFY(QFile(inTheWay).open(QIODevice::WriteOnly));
+    else
+        QVERIFY(QDir().mkpath(inTheWay));
+    {
+        Opened o;
+        for (const char* name : {"Ann Lee", "Ann Roe", "", "Ann Lee"}) {
+            if (!*name) {
+                QTest::keyClick(o.field("txtName"), Qt::Key_F, Qt::AltModifier);
+                continue;
+            }
+            o.type("txtName", QString::fromLatin1(name));
+            o.type("txtBirth", QStringLiteral("1980-10-24"));
+            QTest::keyClick(o.field("txtBirth"), Qt::Key_Return);
+            QTRY_VERIFY(!o.f.messages().isEmpty());
+            QTest::qWait(100);
+        }
+        // A folder in the file's place cannot be forgotten either, and Forget says so.
+        const QStringList said =
+            o.f.messages().filter(QStringLiteral("could not be kept for the next time"));
+        QCOMPARE(said.size(), 1);
+    }
 }
 
 QTEST_MAIN(TestYourNumbers)

@@ -6,14 +6,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
-#include <QThread>
 #include <QWidget>
 
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
-#include <mutex>
 
 namespace corvella {
 
@@ -61,85 +57,19 @@ void QtPrintSystem::print(QTextDocument& document, QPrinter& printer)
     document.print(&printer);
 }
 
-// What the window thread and the print thread share. It lives as long as either of them
-// holds it, so a print thread still stuck in the print server after the printer is gone
-// finds it intact.
-struct BackgroundPrinter::Shared
-{
-    explicit Shared(std::unique_ptr<PrintSystem> s) : system(std::move(s)) {}
-
-    // Hands fn to the window thread, unless the printer is gone.
-    void postToWindow(std::function<void()> fn)
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (context)
-            QMetaObject::invokeMethod(context, std::move(fn), Qt::QueuedConnection);
-    }
-
-    void run()
-    {
-        std::unique_lock<std::mutex> lock(mutex);
-        for (;;) {
-            changed.wait(lock, [this] { return stopping || !requests.empty(); });
-            if (stopping)
-                return;
-            Request request = std::move(requests.front());
-            requests.pop_front();
-            busy = true;
-            lock.unlock();
-            request(*system);
-            // Whatever the request held (copies, printers) is released here, on this thread.
-            request = nullptr;
-            lock.lock();
-            busy = false;
-            changed.notify_all();
-        }
-    }
-
-    std::unique_ptr<PrintSystem> system;
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::deque<Request> requests;
-    bool busy = false;
-    bool stopping = false;
-    // Receives the answers meant for the window thread; null once the printer is gone.
-    QObject* context = nullptr;
-};
-
 BackgroundPrinter::BackgroundPrinter(std::unique_ptr<PrintSystem> system,
                                      std::function<void()> abandon)
-    : m_shared(std::make_shared<Shared>(std::move(system))), m_context(std::make_unique<QObject>()),
-      m_abandon(std::move(abandon))
-{
-    m_shared->context = m_context.get();
-}
+    : m_system(std::move(system)), m_abandon(std::move(abandon))
+{}
 
 BackgroundPrinter::~BackgroundPrinter()
 {
-    {
-        std::lock_guard<std::mutex> lock(m_shared->mutex);
-        m_shared->context = nullptr;
-    }
-    // Answers already posted to the window go with it.
-    m_context.reset();
     const bool idle = waitForIdle(ClosingGrace);
     if (!idle && m_abandon)
         m_abandon();
-    {
-        std::lock_guard<std::mutex> lock(m_shared->mutex);
-        m_shared->stopping = true;
-        m_shared->requests.clear();
-    }
-    m_shared->changed.notify_all();
-    if (!m_thread)
-        return;
-    if (idle) {
-        m_thread->wait();
-        delete m_thread;
-    } else {
-        // Left to end when the print server lets go of it, should the process still run.
-        QObject::connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
-    }
+    // Requests not yet started are dropped; answers on their way to the window go with the
+    // worker. A print thread still stuck in the print server is left to end on its own.
+    m_worker.stop(idle ? std::chrono::milliseconds::max() : std::chrono::milliseconds(0));
 }
 
 void BackgroundPrinter::endProcessNow()
@@ -150,25 +80,7 @@ void BackgroundPrinter::endProcessNow()
 
 bool BackgroundPrinter::waitForIdle(std::chrono::milliseconds timeout)
 {
-    std::unique_lock<std::mutex> lock(m_shared->mutex);
-    return m_shared->changed.wait_for(
-        lock, timeout, [this] { return !m_shared->busy && m_shared->requests.empty(); });
-}
-
-void BackgroundPrinter::submit(Request request)
-{
-    {
-        std::lock_guard<std::mutex> lock(m_shared->mutex);
-        m_shared->requests.push_back(std::move(request));
-    }
-    m_shared->changed.notify_all();
-    if (!m_thread) {
-        // A QThread rather than a bare thread: laying out a long document starts timers, which
-        // need the event dispatcher that QThread gives its threads.
-        m_thread = QThread::create([shared = m_shared] { shared->run(); });
-        m_thread->setObjectName(QStringLiteral("Printing"));
-        m_thread->start();
-    }
+    return m_worker.waitForIdle(timeout);
 }
 
 void BackgroundPrinter::print(const QTextDocument& document, QWidget* parent)
@@ -190,25 +102,23 @@ void BackgroundPrinter::queueJob(const QTextDocument& document, QWidget* parent,
     const SteadyClock::time_point pressed = SteadyClock::now();
     const bool hadParent = parent != nullptr;
     QPointer<QWidget> guardedParent(parent);
-    std::weak_ptr<Shared> weakShared = m_shared;
-    submit([this, copy, pressed, hadParent, guardedParent, weakShared,
-            onDefaultPrinter](PrintSystem& system) {
-        std::shared_ptr<QPrinter> printer = system.defaultPrinter();
-        if (printer && onDefaultPrinter) {
-            std::unique_ptr<QTextDocument> own(copy->clone());
-            system.print(*own, *printer);
-            return;
-        }
-        // The learner may choose a printer, as long as the server answered quickly enough
-        // that the dialog will not hang on it.
-        if (SteadyClock::now() - pressed > AnswerBound)
-            return;
-        if (const auto shared = weakShared.lock()) {
-            shared->postToWindow([this, copy, pressed, hadParent, guardedParent] {
+    m_worker.post(
+        // On the print thread: true when the dialog is to be offered.
+        [system = m_system, copy, pressed, onDefaultPrinter] {
+            std::shared_ptr<QPrinter> printer = system->defaultPrinter();
+            if (printer && onDefaultPrinter) {
+                std::unique_ptr<QTextDocument> own(copy->clone());
+                system->print(*own, *printer);
+                return false;
+            }
+            // The learner may choose a printer, as long as the server answered quickly enough
+            // that the dialog will not hang on it.
+            return SteadyClock::now() - pressed <= AnswerBound;
+        },
+        [this, copy, pressed, hadParent, guardedParent](bool offer) {
+            if (offer)
                 offerDialog(copy, pressed, guardedParent.data(), hadParent);
-            });
-        }
-    });
+        });
 }
 
 void BackgroundPrinter::offerDialog(const std::shared_ptr<const QTextDocument>& copy,
@@ -224,13 +134,13 @@ void BackgroundPrinter::offerDialog(const std::shared_ptr<const QTextDocument>& 
         return;
     m_lastDialogOpened = SteadyClock::now();
     m_dialogOpen = true;
-    std::shared_ptr<QPrinter> chosen = m_shared->system->choosePrinter(parent);
+    std::shared_ptr<QPrinter> chosen = m_system->choosePrinter(parent);
     m_dialogOpen = false;
     if (!chosen)
         return;
-    submit([copy, chosen](PrintSystem& system) {
+    m_worker.post([system = m_system, copy, chosen] {
         std::unique_ptr<QTextDocument> own(copy->clone());
-        system.print(*own, *chosen);
+        system->print(*own, *chosen);
     });
 }
 

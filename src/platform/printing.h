@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/backgroundworker.h"
 #include "platform/services.h"
 
 #include <chrono>
@@ -7,9 +8,7 @@
 #include <memory>
 #include <optional>
 
-class QObject;
 class QPrinter;
-class QThread;
 
 namespace corvella {
 
@@ -41,11 +40,11 @@ public:
 
 // Prints without ever holding up the window. Each press takes a copy of the document at once;
 // everything that may wait on the print server (finding the default printer, sending the job)
-// runs on one print thread of its own, one request after another, so two presses give two
-// identical jobs in order. Only the print dialog runs on the window thread, and only after
-// the print server has answered quickly: a server that does not answer within AnswerBound
-// gets no dialog, since the dialog would ask it again and hang the window. One dialog answers
-// every press made before it opened: two quick presses never bring two dialogs, neither at
+// runs on one print thread of its own (a BackgroundWorker), one request after another, so two
+// presses give two identical jobs in order. Only the print dialog runs on the window thread, and
+// only after the print server has answered quickly: a server that does not answer within
+// AnswerBound gets no dialog, since the dialog would ask it again and hang the window. One dialog
+// answers every press made before it opened: two quick presses never bring two dialogs, neither at
 // once nor one after the other.
 //
 // Made and used on the window thread.
@@ -83,10 +82,6 @@ public:
     static void endProcessNow();
 
 private:
-    struct Shared;
-    using Request = std::function<void(PrintSystem&)>;
-
-    void submit(Request request);
     // Copies the document at once; on the print thread, prints it on the default printer when
     // asked to and there is one, else offers the dialog if the server answered in time.
     void queueJob(const QTextDocument& document, QWidget* parent, bool onDefaultPrinter);
@@ -95,10 +90,11 @@ private:
                      std::chrono::steady_clock::time_point pressed, QWidget* parent,
                      bool hadParent);
 
-    std::shared_ptr<Shared> m_shared;
-    std::unique_ptr<QObject> m_context;
+    // Shared with the print thread, which may still be stuck in the print server after the
+    // printer is gone.
+    std::shared_ptr<PrintSystem> m_system;
     std::function<void()> m_abandon;
-    QThread* m_thread = nullptr;
+    BackgroundWorker m_worker{QStringLiteral("Printing")};
     bool m_dialogOpen = false;
     std::optional<std::chrono::steady_clock::time_point> m_lastDialogOpened;
 };

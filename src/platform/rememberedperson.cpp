@@ -1,14 +1,12 @@
 #include "platform/rememberedperson.h"
 
-#include "platform/settingsstore.h"
+#include "platform/userfile.h"
 #include "platform/userfolders.h"
 
-#include <QFile>
 #include <QStringDecoder>
+#include <QStringList>
 
-#include <cerrno>
-
-#include <sys/stat.h>
+#include <mutex>
 
 namespace corvella {
 
@@ -32,19 +30,6 @@ QByteArray lineOf(const char* key, const QString& value)
     return QByteArray(key) + '=' + flat.toUtf8() + '\n';
 }
 
-bool makeFolder(const QString& path)
-{
-    const QByteArray native = QFile::encodeName(path);
-    if (::mkdir(native.constData(), 0700) == 0 || errno == EEXIST)
-        return true;
-    if (errno != ENOENT)
-        return false;
-    const int slash = int(path.lastIndexOf(QLatin1Char('/')));
-    if (slash <= 0 || !makeFolder(path.left(slash)))
-        return false;
-    return ::mkdir(native.constData(), 0700) == 0 || errno == EEXIST;
-}
-
 } // namespace
 
 std::optional<RememberedPerson> loadRememberedPerson()
@@ -52,11 +37,11 @@ std::optional<RememberedPerson> loadRememberedPerson()
     const QString path = fileName();
     if (path.isEmpty())
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const UserFileRead read = readUserFile(path, MaximumSize);
+    if (read.status != UserFileRead::Status::Read)
         return std::nullopt;
-    const QByteArray bytes = file.read(MaximumSize + 1);
-    if (bytes.size() > MaximumSize || bytes.contains('\0'))
+    const QByteArray bytes = withoutByteOrderMark(read.bytes);
+    if (bytes.contains('\0'))
         return std::nullopt;
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8.decode(bytes);
@@ -86,30 +71,81 @@ std::optional<RememberedPerson> loadRememberedPerson()
     return person;
 }
 
-bool saveRememberedPerson(const RememberedPerson& person)
+bool saveRememberedPerson(const RememberedPerson& person, QString* why)
 {
-    const QString path = fileName();
-    if (path.isEmpty() || !makeFolder(programDataFolder()))
+    // Without a home folder there is no data folder, and makeUserFolder says so.
+    if (!makeUserFolder(programDataFolder(), why))
         return false;
+    const QString path = fileName();
     QByteArray content = "# Corvella Learn Numerology: the name and dates last typed into Your "
                          "Numbers\n";
     content += FormatLine + '\n';
     content += lineOf("name", person.name);
     content += lineOf("birth", person.birth);
     content += lineOf("lookAt", person.lookAt);
-    return replaceFileContents(path, content);
+    return replaceFileContents(path, content, FileWriteCalls::system(), why);
 }
 
-bool forgetRememberedPerson()
+bool forgetRememberedPerson(QString* why)
 {
-    const QString path = fileName();
-    if (path.isEmpty())
-        return true;
-    const QByteArray native = QFile::encodeName(path);
-    struct stat status;
-    if (::lstat(native.constData(), &status) != 0)
-        return errno == ENOENT;
-    return QFile::remove(path);
+    return removeUserFile(fileName(), why);
+}
+
+// The person waiting to be written; shared with the worker's thread.
+struct PersonKeeper::Pending
+{
+    std::mutex mutex;
+    std::optional<RememberedPerson> next;
+};
+
+PersonKeeper::PersonKeeper(std::function<void(const QString&)> failed)
+    : m_failed(std::move(failed)), m_pending(std::make_shared<Pending>()),
+      m_worker(QStringLiteral("Your Numbers"))
+{}
+
+PersonKeeper::~PersonKeeper() = default;
+
+void PersonKeeper::keep(const RememberedPerson& person)
+{
+    if (m_last == person)
+        return;
+    m_last = person;
+    {
+        const std::lock_guard<std::mutex> lock(m_pending->mutex);
+        const bool queued = m_pending->next.has_value();
+        m_pending->next = person;
+        if (queued)
+            return; // the write queued already takes the latest
+    }
+    m_worker.post(
+        [pending = m_pending] {
+            std::optional<RememberedPerson> next;
+            {
+                const std::lock_guard<std::mutex> lock(pending->mutex);
+                next.swap(pending->next);
+            }
+            // Empty when written: every failure comes with its reason.
+            QString why;
+            if (next)
+                saveRememberedPerson(*next, &why);
+            return why;
+        },
+        [this](const QString& why) {
+            if (why.isEmpty()) {
+                m_told = false;
+            } else if (!m_told) {
+                m_told = true;
+                if (m_failed)
+                    m_failed(why);
+            }
+        });
+}
+
+bool PersonKeeper::forget(QString* why)
+{
+    m_worker.waitForIdle();
+    m_last.reset();
+    return forgetRememberedPerson(why);
 }
 
 } // namespace corvella

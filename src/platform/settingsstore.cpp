@@ -1,5 +1,6 @@
 #include "platform/settingsstore.h"
 
+#include "platform/backgroundworker.h"
 #include "platform/inifile.h"
 #include "platform/userfolders.h"
 
@@ -7,14 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-
-#include <cerrno>
-#include <memory>
-#include <system_error>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace corvella {
 
@@ -50,44 +43,19 @@ enum class FileState {
     Unreadable,
 };
 
-// Reads a regular file whole. Anything else at the path (a folder, a FIFO that would wait for
-// a writer, a device) is never opened for reading.
-FileState readRegularFile(const QString& path, QByteArray& bytes)
+// Reads the store whole through the one careful reader: anything but a regular file at the
+// path (a folder, a FIFO that would wait for a writer, a device) is never read.
+FileState readStore(const QString& path, QByteArray& bytes)
 {
-    // No folder to keep the file in: there is nothing that could be read.
-    if (path.isEmpty())
+    UserFileRead read = readUserFile(path, kMostBytes);
+    bytes = std::move(read.bytes);
+    switch (read.status) {
+    case UserFileRead::Status::Read:
+        return FileState::Read;
+    case UserFileRead::Status::Absent:
+        return FileState::Absent;
+    default:
         return FileState::Unreadable;
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info;
-    if (::stat(name.constData(), &info) != 0)
-        return errno == ENOENT ? FileState::Absent : FileState::Unreadable;
-    if (!S_ISREG(info.st_mode) || info.st_size > kMostBytes)
-        return FileState::Unreadable;
-    // O_NONBLOCK: should something else have taken the file's place since, opening it must
-    // not wait either.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return errno == ENOENT ? FileState::Absent : FileState::Unreadable;
-    struct Closer
-    {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return FileState::Unreadable;
-    bytes.clear();
-    char buffer[4096];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return FileState::Unreadable;
-        if (got == 0)
-            return FileState::Read;
-        bytes.append(buffer, got);
-        if (bytes.size() > kMostBytes)
-            return FileState::Unreadable;
     }
 }
 
@@ -111,8 +79,11 @@ SettingsStore::SettingsStore(const QString& applicationName) : m_applicationName
 
 SettingsStore::~SettingsStore()
 {
-    waitForBackgroundWrite();
+    settleBackgroundWrite();
 }
+
+SettingsStore::SettingsStore(SettingsStore&&) noexcept = default;
+SettingsStore& SettingsStore::operator=(SettingsStore&&) noexcept = default;
 
 QString SettingsStore::fileName() const
 {
@@ -124,9 +95,9 @@ QString SettingsStore::fileName() const
 
 std::optional<QString> SettingsStore::readSetting(const QString& key) const
 {
-    waitForBackgroundWrite();
+    settleBackgroundWrite();
     QByteArray bytes;
-    switch (readRegularFile(fileName(), bytes)) {
+    switch (readStore(fileName(), bytes)) {
     case FileState::Absent:
         return QString();
     case FileState::Unreadable:
@@ -145,7 +116,7 @@ std::optional<QString> SettingsStore::readSetting(const QString& key) const
 
 bool SettingsStore::writeSetting(const QString& key, const QString& value)
 {
-    waitForBackgroundWrite();
+    settleBackgroundWrite();
     // A key the encoding leaves nothing of would be a line "=value", which no reader takes
     // for a key: the value could never be read back, and every write would add another line.
     const QString storedKey = encodeSettingText(key);
@@ -155,7 +126,7 @@ bool SettingsStore::writeSetting(const QString& key, const QString& value)
     QByteArray bytes;
     // Writing over a file that could not be read, or is not text, would lose what it holds;
     // leave such a file alone.
-    if (readRegularFile(path, bytes) == FileState::Unreadable)
+    if (readStore(path, bytes) == FileState::Unreadable)
         return false;
     IniFile ini;
     if (!parseIni(bytes, ini))
@@ -166,27 +137,29 @@ bool SettingsStore::writeSetting(const QString& key, const QString& value)
 
 void SettingsStore::writeSettingInBackground(const QString& key, const QString& value)
 {
-    waitForBackgroundWrite();
+    settleBackgroundWrite();
+    if (!m_worker)
+        m_worker = std::make_unique<BackgroundWorker>(QStringLiteral("Settings"));
     // The worker writes through a store of its own, so that nothing here is shared with it.
-    auto worker = std::make_unique<SettingsStore>(m_applicationName);
-    worker->m_calls = m_calls;
-    try {
-        m_backgroundWrite =
-            std::async(std::launch::async, [worker = std::move(worker), key, value] {
-                return worker->writeSetting(key, value);
-            });
-    } catch (const std::system_error&) {
-        std::promise<bool> done;
-        done.set_value(writeSetting(key, value));
-        m_backgroundWrite = done.get_future();
-    }
+    m_backgroundWrite = m_worker->run([name = m_applicationName, calls = m_calls, key, value] {
+        SettingsStore worker(name);
+        worker.m_calls = calls;
+        return worker.writeSetting(key, value);
+    });
+}
+
+void SettingsStore::settleBackgroundWrite() const
+{
+    if (m_backgroundWrite.valid() && !m_backgroundWrite.get())
+        m_backgroundFailed = true;
 }
 
 bool SettingsStore::waitForBackgroundWrite() const
 {
-    if (!m_backgroundWrite.valid())
-        return true;
-    return m_backgroundWrite.get();
+    settleBackgroundWrite();
+    const bool stored = !m_backgroundFailed;
+    m_backgroundFailed = false;
+    return stored;
 }
 
 } // namespace corvella

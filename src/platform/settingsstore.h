@@ -1,13 +1,16 @@
 #pragma once
 
-#include "platform/safewrite.h"
+#include "platform/userfile.h"
 
 #include <QString>
 
 #include <future>
+#include <memory>
 #include <optional>
 
 namespace corvella {
+
+class BackgroundWorker;
 
 // Keys and values never reach the store as typed: every character is shifted up by 85 in
 // ISO 8859-1. A character that has no ISO 8859-1 code, or whose shifted code would leave
@@ -30,7 +33,8 @@ QString decodeSettingText(const QString& text);
 //
 // A write can also go to a worker thread, for a caller that must not wait for the disk. Every
 // other use of the store, and its destruction, first waits for that write to end, so the store
-// is never seen half-written by this program and a write started is never dropped.
+// is never seen half-written by this program and a write started is never dropped; a failure
+// of it is kept until waitForBackgroundWrite() tells it.
 class SettingsStore
 {
 public:
@@ -38,8 +42,8 @@ public:
     SettingsStore();
     explicit SettingsStore(const QString& applicationName);
     ~SettingsStore();
-    SettingsStore(SettingsStore&&) = default;
-    SettingsStore& operator=(SettingsStore&&) = default;
+    SettingsStore(SettingsStore&&) noexcept;
+    SettingsStore& operator=(SettingsStore&&) noexcept;
 
     QString applicationName() const { return m_applicationName; }
     // Where the store lives on disk, in the user's configuration folder (see userfolders.h);
@@ -56,17 +60,24 @@ public:
     // Starts writing the value on a worker thread and returns at once. Without a thread to
     // be had, writes it before returning; waitForBackgroundWrite() tells the outcome either way.
     void writeSettingInBackground(const QString& key, const QString& value);
-    // Waits for the background write, if one is under way; false when it could not store its
-    // value. True when there is none.
+    // Waits for the background write, if one is under way; false when a background write
+    // since the last call could not store its value, even one another use of the store has
+    // waited for meanwhile. True when there was none.
     bool waitForBackgroundWrite() const;
 
     // The system calls later writes go through.
     void setFileWriteCalls(const FileWriteCalls& calls) { m_calls = calls; }
 
 private:
+    // Waits for the background write under way and keeps its failure for the next
+    // waitForBackgroundWrite().
+    void settleBackgroundWrite() const;
+
     QString m_applicationName;
     FileWriteCalls m_calls = FileWriteCalls::system();
+    std::unique_ptr<BackgroundWorker> m_worker; // made with the first background write
     mutable std::future<bool> m_backgroundWrite;
+    mutable bool m_backgroundFailed = false;
 };
 
 } // namespace corvella

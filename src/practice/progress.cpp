@@ -2,92 +2,29 @@
 
 #include "platform/userfolders.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace corvella::practice {
 
 namespace {
 
-// As many links as the system itself follows before it gives up.
-constexpr int MaximumLinks = 40;
-
 QByteArray nativeName(const QString& path)
 {
     return QFile::encodeName(path);
 }
 
-// The file a path names at the end of its chain of symbolic links (it need not exist); empty
-// for a loop or a chain too long to follow.
-QString finalTarget(const QString& path)
-{
-    QString current = QFileInfo(path).absoluteFilePath();
-    for (int step = 0; step <= MaximumLinks; ++step) {
-        struct stat info;
-        if (::lstat(nativeName(current).constData(), &info) != 0 || !S_ISLNK(info.st_mode))
-            return current;
-        QByteArray target(PATH_MAX, '\0');
-        const ssize_t length =
-            ::readlink(nativeName(current).constData(), target.data(), target.size());
-        if (length <= 0 || length >= target.size())
-            return {};
-        target.truncate(length);
-        const QString next = QFile::decodeName(target);
-        current = QDir::cleanPath(
-            QDir::isAbsolutePath(next) ? next : QFileInfo(current).absolutePath() + u'/' + next);
-    }
-    return {};
-}
-
 QString errorText(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Opens a regular file for reading without waiting on a FIFO or a device: -1 (errno set) when
-// it cannot be opened or is not a regular file (then errno is 0).
-int openRegular(const QString& path, struct stat& info)
-{
-    const int fd = ::open(nativeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const int error = S_ISREG(info.st_mode) ? errno : 0;
-        ::close(fd);
-        errno = error;
-        return -1;
-    }
-    return fd;
-}
-
-// Reads at most limit bytes; false on a read error. A file longer than limit gives limit + 1.
-bool readUpTo(int fd, qint64 limit, QByteArray& bytes)
-{
-    bytes.clear();
-    char buffer[65536];
-    while (bytes.size() <= limit) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return false;
-        if (got == 0)
-            break;
-        bytes.append(buffer, got);
-    }
-    if (bytes.size() > limit)
-        bytes.truncate(limit + 1);
-    return true;
 }
 
 // Moves the file to a name of its own beside it: progress.txt.unreadable-20261207-153000, with
@@ -125,34 +62,17 @@ ProgressRead unusable(const QString& message)
     return read;
 }
 
-// Creates the folder and any missing folder above it, readable by the user alone.
-bool makeFolder(const QString& folder)
-{
-    struct stat info;
-    if (::stat(nativeName(folder).constData(), &info) == 0)
-        return S_ISDIR(info.st_mode);
-    const QString parent = QFileInfo(folder).absolutePath();
-    if (parent != folder && !makeFolder(parent))
-        return false;
-    return ::mkdir(nativeName(folder).constData(), 0700) == 0 || errno == EEXIST;
-}
-
 // Whether a file already at the path may be replaced: absent, empty, or a progress file of
 // this version or an older one. Anything else (a newer format, a file that cannot be read, a
-// folder, a FIFO) is left alone.
+// folder, a FIFO, a link that is not followed) is left alone.
 bool mayReplace(const QString& path)
 {
-    struct stat info;
-    if (::lstat(nativeName(path).constData(), &info) != 0)
-        return errno == ENOENT;
-    const int fd = openRegular(path, info);
-    if (fd < 0)
+    const UserFileRead read = readUserFile(path, 256);
+    if (read.status == UserFileRead::Status::Absent)
+        return true;
+    if (read.status != UserFileRead::Status::Read && read.status != UserFileRead::Status::TooLarge)
         return false;
-    QByteArray head;
-    const bool read = readUpTo(fd, 256, head);
-    ::close(fd);
-    if (!read)
-        return false;
+    const QByteArray& head = read.bytes;
     if (head.isEmpty())
         return true;
     const qsizetype lineEnd = head.indexOf('\n');
@@ -199,52 +119,36 @@ QString progressFilePath()
 
 ProgressRead loadProgress(const QString& path)
 {
-    const QString target = finalTarget(path);
-    if (target.isEmpty())
-        return unusable(QStringLiteral("Your practice record %1 is a loop of symbolic links, so "
-                                       "today's practice will not be saved.")
+    const UserFileRead file = readUserFile(path, MaximumProgressFileSize);
+    const QString target = file.path;
+    ProgressRead read;
+    switch (file.status) {
+    case UserFileRead::Status::Absent:
+        return {};
+    case UserFileRead::Status::Refused:
+        if (file.error == ELOOP)
+            return unusable(QStringLiteral("Your practice record %1 is a loop of symbolic links, "
+                                           "so today's practice will not be saved.")
+                                .arg(path));
+        return unusable(QCoreApplication::translate(
+                            "Progress", "Your practice record %1 is a symbolic link that another "
+                                        "user could have made, so it is left alone and today's "
+                                        "practice will not be saved.")
                             .arg(path));
-    struct stat info;
-    if (::lstat(nativeName(target).constData(), &info) != 0) {
-        if (errno == ENOENT)
-            return {};
-        return unusable(QStringLiteral("Your practice record %1 cannot be reached (%2), so "
-                                       "today's practice will not be saved.")
-                            .arg(target, errorText(errno)));
-    }
-    if (!S_ISREG(info.st_mode))
+    case UserFileRead::Status::NotRegular:
         return unusable(QStringLiteral("Your practice record %1 is not an ordinary file, so it is "
                                        "left alone and today's practice will not be saved.")
                             .arg(target));
-
-    ProgressRead read;
-    if (info.st_size > MaximumProgressFileSize) {
+    case UserFileRead::Status::Failed:
+        return unusable(QStringLiteral("Your practice record %1 cannot be read (%2), so it is "
+                                       "left alone and today's practice will not be saved.")
+                            .arg(target.isEmpty() ? path : target, errorText(file.error)));
+    case UserFileRead::Status::TooLarge:
         read.status = ProgressRead::Status::SetAside;
-    } else {
-        const int fd = openRegular(target, info);
-        if (fd < 0) {
-            if (errno == 0)
-                return unusable(QStringLiteral("Your practice record %1 is not an ordinary file, "
-                                               "so it is left alone and today's practice will "
-                                               "not be saved.")
-                                    .arg(target));
-            return unusable(QStringLiteral("Your practice record %1 cannot be read (%2), so it is "
-                                           "left alone and today's practice will not be saved.")
-                                .arg(target, errorText(errno)));
-        }
-        QByteArray bytes;
-        const bool complete = readUpTo(fd, MaximumProgressFileSize, bytes);
-        const int error = errno;
-        ::close(fd);
-        if (!complete)
-            return unusable(QStringLiteral("Your practice record %1 cannot be read (%2), so it is "
-                                           "left alone and today's practice will not be saved.")
-                                .arg(target, errorText(error)));
-        // The file grew past the limit while it was read.
-        if (bytes.size() > MaximumProgressFileSize)
-            read.status = ProgressRead::Status::SetAside;
-        else
-            read = parseProgress(bytes);
+        break;
+    case UserFileRead::Status::Read:
+        read = parseProgress(file.bytes);
+        break;
     }
     if (read.status != ProgressRead::Status::SetAside)
         return read;
@@ -260,7 +164,7 @@ ProgressRead loadProgress(const QString& path)
                                       "kept as %1 and practice carries on from what could be "
                                       "read.")
                            .arg(read.setAsidePath);
-    else if (info.st_size > MaximumProgressFileSize)
+    else if (file.status == UserFileRead::Status::TooLarge)
         read.message = QStringLiteral("Your practice record was larger than 10 MB, far more than "
                                       "practice ever writes, so it was kept as %1 and practice "
                                       "starts afresh.")
@@ -275,10 +179,7 @@ ProgressRead loadProgress(const QString& path)
 bool saveProgress(const QString& path, const Progress& progress, const FileWriteCalls& calls)
 {
     // The end of a chain of links is the file replaced, so that every link stays as it was.
-    const QString target = finalTarget(path);
-    if (target.isEmpty() || !makeFolder(QFileInfo(target).absolutePath()) || !mayReplace(target))
-        return false;
-    return replaceFileContents(target, writeProgress(progress), calls);
+    return mayReplace(path) && replaceFileContents(path, writeProgress(progress), calls);
 }
 
 QString progressNotSavedMessage(const QString& path)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/settingsstore.h"
+#include "platform/userfile.h"
 #include "practice/cards.h"
 #include "practice/scheduler.h"
 
@@ -80,12 +80,13 @@ struct ProgressRead
 // text that is not a progress file (the caller moves the file; setAsidePath stays empty).
 ProgressRead parseProgress(const QByteArray& bytes);
 
-// Reads the file at path (a symbolic link, or a chain of them, followed). A garbled file is
-// moved aside under a new name and practice starts afresh; a file of a newer format is left
-// as it is; a path that is not a regular file, or cannot be read, is Unusable.
+// Reads the file at path through readUserFile (a symbolic link, or a chain of them, followed
+// where no other user could have laid it). A garbled file is moved aside under a new name and
+// practice starts afresh; a file of a newer format is left as it is; a path that is not a
+// regular file, that cannot be read, or that is a link not followed, is Unusable.
 ProgressRead loadProgress(const QString& path);
 
-// Creates the folder (0700) when needed and writes through replaceFileContents. Refuses to
+// Writes through replaceFileContents, which makes the folder (0700) when needed. Refuses to
 // write over a file of a newer format or over anything but a regular file.
 bool saveProgress(const QString& path, const Progress& progress,
                   const FileWriteCalls& calls = FileWriteCalls::system());

@@ -10,9 +10,16 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 
+#include <linux/netlink.h>
+#include <linux/rtnetlink.h>
+#include <linux/sock_diag.h>
+#include <linux/unix_diag.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -55,8 +62,87 @@ int newSocket()
 enum class Holder {
     ThisUser,
     OtherUser,
-    NotListening, // bound a moment ago, gone a moment ago, or its queue is full
+    NotListening, // bound a moment ago, or gone a moment ago
 };
+
+constexpr size_t alignedToNetlink(size_t size)
+{
+    return (size + NLMSG_ALIGNTO - 1) & ~size_t(NLMSG_ALIGNTO - 1);
+}
+
+// Asks the kernel's socket table, without knocking, which user's socket listens on the
+// abstract name: a holder whose queue of knocks is full (stopped, say) answers no knock.
+// Nothing when the table cannot be asked or no socket listens there.
+std::optional<uid_t> ownerOfListener(const Address& address)
+{
+    const int fd = ::socket(AF_NETLINK, SOCK_DGRAM | SOCK_CLOEXEC, NETLINK_SOCK_DIAG);
+    if (fd < 0)
+        return std::nullopt;
+    struct
+    {
+        nlmsghdr header;
+        unix_diag_req request;
+    } ask{};
+    ask.header.nlmsg_len = sizeof ask;
+    ask.header.nlmsg_type = SOCK_DIAG_BY_FAMILY;
+    ask.header.nlmsg_flags = NLM_F_REQUEST | NLM_F_DUMP;
+    ask.request.sdiag_family = AF_UNIX;
+    ask.request.udiag_states = 1U << 10; // listening sockets only (TCP_LISTEN)
+    ask.request.udiag_show = UDIAG_SHOW_NAME | UDIAG_SHOW_UID;
+    sockaddr_nl kernel{};
+    kernel.nl_family = AF_NETLINK;
+    std::optional<uid_t> owner;
+    if (::sendto(fd, &ask, sizeof ask, 0, reinterpret_cast<const sockaddr*>(&kernel),
+                 sizeof kernel) != ssize_t(sizeof ask)) {
+        ::close(fd);
+        return owner;
+    }
+    const size_t nameLength = address.length - offsetof(sockaddr_un, sun_path);
+    alignas(nlmsghdr) char buffer[32768];
+    for (bool done = false; !done;) {
+        const ssize_t got = ::recv(fd, buffer, sizeof buffer, 0);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        for (size_t at = 0; at + sizeof(nlmsghdr) <= size_t(got);) {
+            const auto* header = reinterpret_cast<const nlmsghdr*>(buffer + at);
+            if (header->nlmsg_len < sizeof(nlmsghdr) || at + header->nlmsg_len > size_t(got) ||
+                header->nlmsg_type == NLMSG_DONE || header->nlmsg_type == NLMSG_ERROR) {
+                done = true;
+                break;
+            }
+            const size_t first =
+                alignedToNetlink(sizeof(nlmsghdr)) + alignedToNetlink(sizeof(unix_diag_msg));
+            bool ours = false;
+            std::optional<uid_t> uid;
+            for (size_t field = at + first; field + sizeof(rtattr) <= at + header->nlmsg_len;) {
+                const auto* attribute = reinterpret_cast<const rtattr*>(buffer + field);
+                if (attribute->rta_len < sizeof(rtattr))
+                    break;
+                const char* data = buffer + field + RTA_LENGTH(0);
+                const size_t size = attribute->rta_len - RTA_LENGTH(0);
+                if (attribute->rta_type == UNIX_DIAG_NAME)
+                    ours = size == nameLength &&
+                           std::memcmp(data, address.address.sun_path, size) == 0;
+                else if (attribute->rta_type == UNIX_DIAG_UID && size >= sizeof(uint32_t)) {
+                    uint32_t value = 0;
+                    std::memcpy(&value, data, sizeof value);
+                    uid = uid_t(value);
+                }
+                field += RTA_ALIGN(attribute->rta_len);
+            }
+            if (ours && uid) {
+                owner = uid;
+                done = true;
+                break;
+            }
+            at += alignedToNetlink(header->nlmsg_len);
+        }
+    }
+    ::close(fd);
+    return owner;
+}
 
 // Knocks at the name's holder and asks the kernel whose process it is.
 Holder whoHolds(const Address& address)
@@ -70,9 +156,25 @@ Holder whoHolds(const Address& address)
         socklen_t size = sizeof peer;
         if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0)
             holder = peer.uid == ::geteuid() ? Holder::ThisUser : Holder::OtherUser;
+    } else if (errno == EAGAIN) {
+        // Listening, but its queue is full: the holder takes no knock off it (stopped with
+        // SIGSTOP, or hung). It holds the name all the same; only whose it is decides. A name
+        // whose owner cannot be learnt is taken for a copy of this user's: that keeps out at
+        // most a second window, where letting it in would open one.
+        const std::optional<uid_t> owner = ownerOfListener(address);
+        holder = !owner || *owner == ::geteuid() ? Holder::ThisUser : Holder::OtherUser;
     }
     ::close(fd);
     return holder;
+}
+
+// The home folder by its real path, so that a home reached through a symbolic link and by
+// its own path is one home, and one name.
+QByteArray realHome()
+{
+    const QByteArray home = QFile::encodeName(userHomeFolder());
+    char real[PATH_MAX];
+    return !home.isEmpty() && ::realpath(home.constData(), real) ? QByteArray(real) : home;
 }
 
 } // namespace
@@ -80,9 +182,7 @@ Holder whoHolds(const Address& address)
 SingleInstance::SingleInstance(const QString& name)
 {
     const QByteArray home =
-        QCryptographicHash::hash(QFile::encodeName(userHomeFolder()), QCryptographicHash::Sha256)
-            .toHex()
-            .left(32);
+        QCryptographicHash::hash(realHome(), QCryptographicHash::Sha256).toHex().left(32);
     m_name =
         name.toUtf8().left(48) + '.' + QByteArray::number(qulonglong(::geteuid())) + '.' + home;
 }

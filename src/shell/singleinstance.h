@@ -16,7 +16,9 @@ namespace corvella {
 //
 // Abstract names belong to no user: any user could bind ours first. A copy that finds the name
 // taken therefore asks the kernel who holds it, and only a holder running as this same user
-// counts as a copy of the program; a name taken by anyone else keeps nobody out.
+// counts as a copy of the program; a name taken by anyone else keeps nobody out. A holder
+// counts whether it answers or not: one stopped with its queue of knocks full is asked about
+// through the kernel's socket table instead.
 class SingleInstance
 {
 public:
@@ -34,8 +36,9 @@ public:
     Result acquire();
 
     // The abstract name, without its leading NUL byte: the program's name, the user's id and a
-    // digest of the user's home folder, so that a test or a second session with a home of its
-    // own counts as another user of the program.
+    // digest of the real path of the user's home folder, so that a test or a second session
+    // with a home of its own counts as another user of the program, and a home reached through
+    // a symbolic link does not.
     QByteArray socketName() const { return m_name; }
 
 private:

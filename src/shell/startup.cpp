@@ -177,8 +177,9 @@ int runApplication(int argc, char* argv[])
         services.messages->information(QStringLiteral("Application is already running"));
         return 0;
     }
-    // A lock that could not be checked at all (no folder of the user's own for it) does not
-    // keep the user out: the program starts as if it had been taken.
+    // A name that could not be taken for another reason (no socket to be had, or another
+    // user's process holding it) does not keep the user out: the program starts as if it had
+    // been taken.
 
     qt.random.reseed(static_cast<quint64>(services.clock->timeOfDayMs()));
 

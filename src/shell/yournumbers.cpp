@@ -192,7 +192,12 @@ void writeChart(const numerology::Chart& chart, const QString& heading,
 
 YourNumbers::YourNumbers(const Services& services, QWidget* parent)
     : QDialog(parent), m_services(services),
-      m_clipboardGuard(std::make_unique<ClipboardGuard>(*services.clipboard))
+      m_clipboardGuard(std::make_unique<ClipboardGuard>(*services.clipboard)),
+      m_keeper([this](const QString& why) {
+          m_services.messages->error(
+              tr("The name and dates could not be kept for the next time this window opens. %1")
+                  .arg(why));
+      })
 {
     setObjectName(QStringLiteral("frmYourNumbers"));
     setWindowTitle(QStringLiteral("Your Numbers"));
@@ -323,25 +328,19 @@ void YourNumbers::showRemembered()
 
 void YourNumbers::cmdForget_Click()
 {
-    waitForRemembering();
-    m_lastRemembered.reset();
     m_name->clear();
     m_birth->clear();
     m_lookAt->setText(isoText(m_services.clock->today()));
     m_chart->setWholeText(QString());
-    if (!forgetRememberedPerson())
+    if (!m_keeper.forget(nullptr))
         m_services.messages->error(
-            QStringLiteral("The name and dates could not be forgotten: the file %1 could not "
-                           "be removed.")
+            tr("The name and dates could not be forgotten: the file %1 could not be removed.")
                 .arg(QDir::toNativeSeparators(programDataFolder() +
                                               QStringLiteral("/your-numbers.txt"))));
     m_name->setFocus();
 }
 
-YourNumbers::~YourNumbers()
-{
-    waitForRemembering();
-}
+YourNumbers::~YourNumbers() = default;
 
 QLineEdit* YourNumbers::dateField(const QString& objectName, const QString& accessibleName)
 {
@@ -469,48 +468,8 @@ void YourNumbers::cmdCalculate_Click()
                  numerology::spelledDate(lookAt));
     writeChart(chart, heading, name, m_content, *m_chart);
     // A look at the day itself opens on the new day next time.
-    remember({m_name->text(), m_birth->text().trimmed(),
-              lookAt == m_services.clock->today() ? QString() : m_lookAt->text().trimmed()});
-}
-
-// The file is synced to the disk, which can take a while on a busy one: it is written on a
-// thread of its own, so the chart is on screen without waiting for it. One write runs at a time;
-// what comes meanwhile waits, and only the latest of it is written. The same again is not
-// written at all.
-void YourNumbers::remember(const RememberedPerson& person)
-{
-    std::unique_lock<std::mutex> lock(m_rememberMutex);
-    if (m_lastRemembered && *m_lastRemembered == person)
-        return;
-    m_lastRemembered = person;
-    m_toRemember = person;
-    if (m_rememberRunning)
-        return;
-    m_rememberRunning = true;
-    const auto writeAll = [this] {
-        std::unique_lock<std::mutex> held(m_rememberMutex);
-        while (m_toRemember) {
-            const RememberedPerson next = *m_toRemember;
-            m_toRemember.reset();
-            held.unlock();
-            saveRememberedPerson(next);
-            held.lock();
-        }
-        m_rememberRunning = false;
-    };
-    lock.unlock();
-    waitForRemembering(); // an earlier thread that has finished its work
-    try {
-        m_remembering = std::async(std::launch::async, writeAll);
-    } catch (const std::system_error&) { // no thread to be had
-        writeAll();
-    }
-}
-
-void YourNumbers::waitForRemembering()
-{
-    if (m_remembering.valid())
-        m_remembering.wait();
+    m_keeper.keep({m_name->text(), m_birth->text().trimmed(),
+                   lookAt == m_services.clock->today() ? QString() : m_lookAt->text().trimmed()});
 }
 
 void YourNumbers::cmdPrint_Click()

@@ -7,10 +7,7 @@
 
 #include <QDialog>
 
-#include <future>
 #include <memory>
-#include <mutex>
-#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -59,8 +56,6 @@ private:
     void buildLook();
     void refuse(const QString& message, QWidget* field);
     void showRemembered();
-    void remember(const RememberedPerson& person);
-    void waitForRemembering();
 
     Services m_services;
     ContentTables m_content;
@@ -76,12 +71,8 @@ private:
     // Composes the printed copy; never shown.
     RichTextPane* m_printCopy = nullptr;
     std::unique_ptr<ClipboardGuard> m_clipboardGuard;
-    // The name and dates, written on a thread of their own (see remember()).
-    std::future<void> m_remembering;
-    std::mutex m_rememberMutex;
-    std::optional<RememberedPerson> m_toRemember;
-    std::optional<RememberedPerson> m_lastRemembered;
-    bool m_rememberRunning = false;
+    // The name and dates of the last chart, written off the window's thread.
+    PersonKeeper m_keeper;
 };
 
 } // namespace corvella

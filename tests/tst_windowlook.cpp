@@ -1,10 +1,19 @@
+#include "platform/richtextpane.h"
+#include "shell/practicewindow.h"
+#include "shell/progresschart.h"
 #include "shell/windowlook.h"
+#include "shell/yournumbers.h"
 #include "support/mainwindowfixture.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QHash>
 #include <QImage>
+#include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTabBar>
 #include <QTest>
 
 #include <algorithm>
@@ -84,6 +93,60 @@ IndicatorContrast measureIndicator(const QImage& shot, const QRect& indicator,
                      contrastRatio(outlineFrom(indicator.right(), -1), background))};
 }
 
+// The colour that fills most of an image, and the one of its pixels that stands out most from it:
+// a text's background and its colour.
+std::pair<QColor, QColor> backgroundAndInk(const QImage& image)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    QRgb background = 0;
+    int most = 0;
+    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            background = it.key();
+        }
+    }
+    QColor ink(background);
+    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it) {
+        if (contrastRatio(QColor(it.key()), QColor(background)) >
+            contrastRatio(ink, QColor(background)))
+            ink = QColor(it.key());
+    }
+    return {QColor(background), ink};
+}
+
+// How far a control's look changes when it takes the focus from the keyboard: the strongest
+// contrast between a pixel unfocused and the same pixel focused (1 when nothing changes).
+double focusContrast(QWidget* control)
+{
+    // As after a Tab: some styles show the focus only to a learner who uses the keyboard.
+    control->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    control->window()->setFocus(Qt::OtherFocusReason);
+    control->clearFocus();
+    const QImage before = control->grab().toImage();
+    control->setFocus(Qt::TabFocusReason);
+    const QImage after = control->grab().toImage();
+    double best = 1;
+    for (int y = 0; y < std::min(before.height(), after.height()); ++y) {
+        for (int x = 0; x < std::min(before.width(), after.width()); ++x)
+            best = std::max(best, contrastRatio(before.pixelColor(x, y), after.pixelColor(x, y)));
+    }
+    return best;
+}
+
+// The colour behind a control that fills no background of its own.
+QColor backgroundBehind(const QWidget* widget)
+{
+    const QWidget* filled = widget->parentWidget();
+    while (filled && !filled->autoFillBackground() && !filled->isWindow())
+        filled = filled->parentWidget();
+    return filled->palette().color(QPalette::Window);
+}
+
 } // namespace
 
 class TestWindowLook : public QObject
@@ -92,6 +155,103 @@ class TestWindowLook : public QObject
 
 private Q_SLOTS:
     void cleanup() { QApplication::setPalette(QApplication::style()->standardPalette()); }
+
+    // Your Numbers and Practice under the standard palette: every text at least 4.5:1 against
+    // what it stands on, and every control that takes the focus shows it at 3:1 or more.
+    void secondaryWindowsAreLegible_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("Your Numbers") << QStringLiteral("mnuYourNumbers");
+        QTest::newRow("Practice") << QStringLiteral("mnuPractise");
+    }
+    void secondaryWindowsAreLegible()
+    {
+        QFETCH(QString, menu);
+        MainWindowFixture f;
+        f.window->show();
+        f.window->findChild<QAction*>(menu)->trigger();
+        QDialog* window = f.window->findChild<YourNumbers*>();
+        if (!window)
+            window = f.window->findChild<PracticeWindow*>();
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+
+        QStringList tooFaint;
+        double lowestText = 21;
+        const auto text = [&](const QString& what, const QColor& ink, const QColor& behind) {
+            const double ratio = contrastRatio(ink, behind);
+            lowestText = std::min(lowestText, ratio);
+            if (ratio < 4.5)
+                tooFaint << QStringLiteral("%1 %2:1").arg(what).arg(ratio, 0, 'f', 2);
+        };
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            text(label->objectName(), label->palette().color(QPalette::WindowText),
+                 backgroundBehind(label));
+        for (const QCheckBox* box : window->findChildren<QCheckBox*>())
+            text(box->objectName(), box->palette().color(QPalette::WindowText),
+                 backgroundBehind(box));
+        // A control that is off is exempt: it is not there to be read.
+        for (const QPushButton* button : window->findChildren<QPushButton*>())
+            if (button->isEnabled())
+                text(button->objectName(), button->palette().color(QPalette::ButtonText),
+                     button->palette().color(QPalette::Button));
+        for (const QLineEdit* field : window->findChildren<QLineEdit*>()) {
+            text(field->objectName(), field->palette().color(QPalette::Text),
+                 field->palette().color(QPalette::Base));
+            text(field->objectName() + QStringLiteral(" hint"),
+                 field->palette().color(QPalette::PlaceholderText),
+                 field->palette().color(QPalette::Base));
+        }
+        for (const RichTextPane* pane : window->findChildren<RichTextPane*>())
+            text(pane->objectName(), pane->palette().color(QPalette::Text),
+                 pane->palette().color(QPalette::Base));
+        // A tab's label, as the style draws it on the tab.
+        for (QTabBar* tabs : window->findChildren<QTabBar*>()) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                const auto [behind, ink] =
+                    backgroundAndInk(tabs->grab(tabs->tabRect(i).adjusted(4, 4, -4, -4)).toImage());
+                text(QStringLiteral("tab ") + tabs->tabText(i), ink, behind);
+            }
+        }
+
+        double lowestFocus = 21;
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (!control->isVisible() || !control->isEnabled() ||
+                !(control->focusPolicy() & Qt::TabFocus) || control->focusProxy())
+                continue;
+            const double ratio = focusContrast(control);
+            lowestFocus = std::min(lowestFocus, ratio);
+            if (ratio < 3)
+                tooFaint << QStringLiteral("focus on %1 %2:1")
+                                .arg(control->objectName().isEmpty()
+                                         ? QString::fromLatin1(control->metaObject()->className())
+                                         : control->objectName())
+                                .arg(ratio, 0, 'f', 2);
+        }
+        qInfo("lowest contrast: text %.2f:1, focus %.2f:1", lowestText, lowestFocus);
+        QVERIFY2(tooFaint.isEmpty(), qPrintable(tooFaint.join(QLatin1String("; "))));
+    }
+
+    // The parts of a progress bar lie side by side: each differs from the next by a contrast of
+    // 3:1, or by a pattern that stands out from its fill at 3:1.
+    void progressBoxesToldApart()
+    {
+        for (int box = 0; box < practice::BoxCount; ++box) {
+            const double ratio =
+                contrastRatio(ProgressChart::boxColour(box), ProgressChart::boxColour(box + 1));
+            const QBrush a = ProgressChart::boxPattern(box);
+            const QBrush b = ProgressChart::boxPattern(box + 1);
+            const bool patterned = a.style() != b.style();
+            qInfo("box %d beside box %d: %.2f:1%s", box, box + 1, ratio,
+                  patterned ? ", patterned" : "");
+            QVERIFY(ratio >= 3 || patterned);
+            for (int side : {box, box + 1}) {
+                const QBrush pattern = ProgressChart::boxPattern(side);
+                if (pattern.style() != Qt::NoBrush)
+                    QVERIFY(contrastRatio(pattern.color(), ProgressChart::boxColour(side)) >= 3);
+            }
+        }
+    }
 
     // The option buttons and check boxes stand on the purple of the screens. Their indicators
     // must show against it whatever palette the desktop hands the program: the light standard

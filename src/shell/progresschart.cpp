@@ -114,8 +114,8 @@ QColor ProgressChart::boxColour(int box)
 
 QBrush ProgressChart::boxPattern(int box)
 {
-    // The odd boxes, so that the two ends of a bar (new cards and box 5) stay plain. Lines of
-    // black on the lighter fills, of white on the darker ones.
+    // Boxes 1, 3 and 5, so that each part of a bar has a plain neighbour and a hatched one;
+    // the new cards stay plain. Lines of black on the lighter fills, of white on the darker ones.
     if (std::clamp(box, 0, practice::BoxCount) % 2 == 0)
         return Qt::NoBrush;
     const QColor fill = boxColour(box);

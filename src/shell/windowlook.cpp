@@ -278,8 +278,8 @@ void applyWindowLook(Ui::frmMain& ui)
         frame->setStyle(style);
     }
 
-    const QFont regular = windowFontOf(8.25);
-    const QFont bold = windowFontOf(8.25, true);
+    const QFont regular = windowFontOf(FixedWindowPointSize);
+    const QFont bold = windowFontOf(FixedWindowPointSize, true);
     const QFont large = windowFontOf(9.75, true);
     const QList<const QWidget*> largeControls = {ui.optMain0,   ui.optMain1, ui.optOption0,
                                                  ui.optOption1, ui.cmdPrint, ui.cmdGoToMain};
@@ -299,13 +299,13 @@ void applyWindowLook(Ui::frmMain& ui)
         instruction->setFont(captionFont);
         setColours(instruction, {{QPalette::WindowText, kInstructionBlue}});
     }
-    ui.lblLearnSubject->setFont(windowFontOf(8.25, true, true));
+    ui.lblLearnSubject->setFont(windowFontOf(FixedWindowPointSize, true, true));
     ui.lblQuestionNo->setFont(bold);
     ui.lblSubjectName->setFont(windowFontOf(9.75, true, true));
     for (QLabel* heading : {ui.lblLearnSubject, ui.lblQuestionNo, ui.lblSubjectName})
         setColours(heading, {{QPalette::WindowText, kOrange}});
 
-    const QFont link = windowFontOf(8.25, true, true);
+    const QFont link = windowFontOf(FixedWindowPointSize, true, true);
     for (QLabel* label : {static_cast<QLabel*>(ui.Label14), static_cast<QLabel*>(ui.lblFullBrand),
                           static_cast<QLabel*>(ui.lblCobrand)}) {
         label->setFont(link);
@@ -407,6 +407,21 @@ private:
     QTimer m_rest;
 };
 
+// Pins the roles a light control is drawn in to the application's colours, which the window's
+// palette would otherwise replace. A palette equal to the application's would not do: it counts
+// as set for no role, and the control would still follow its window.
+void keepStandardColours(QWidget* widget)
+{
+    const QPalette standard = QApplication::palette(widget);
+    QPalette palette = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Button,
+                                         QPalette::ButtonText, QPalette::Base, QPalette::Text})
+            palette.setBrush(group, role, standard.brush(group, role));
+    }
+    widget->setPalette(palette);
+}
+
 QList<QRect> screenRooms()
 {
     QList<QRect> rooms;
@@ -433,9 +448,9 @@ void setSecondaryColours(QDialog* window)
             tabs->widget(i)->setAutoFillBackground(true);
     }
     for (QTabBar* tabs : window->findChildren<QTabBar*>())
-        tabs->setPalette(QApplication::palette(tabs));
+        keepStandardColours(tabs);
     for (QPushButton* button : window->findChildren<QPushButton*>())
-        button->setPalette(QApplication::palette(button));
+        keepStandardColours(button);
     // A check box on the purple: its text in the window's light blue, its focus border in the
     // same colour through the main window's style (the standard focus frame all but vanishes
     // on the purple); buttons and tabs take that style's focus ring.

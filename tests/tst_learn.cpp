@@ -13,16 +13,17 @@
 using namespace corvella;
 using namespace corvella::testing;
 
-namespace {
-
-// What the learn pane holds for a significance record: both headings, the paragraph and the
-// calculation.
-QString recordText(const ContentTables& content, int subject)
+// The text of a significance record, kept here since only this suite asks for it whole.
+namespace corvella::learn {
+QString significanceRecordText(const ContentTables& content, int subject)
 {
     const QString crLf = QStringLiteral("\r\n");
     return QStringLiteral("Significance") + crLf + content.SubjectSignificance[subject] + crLf +
            crLf + QStringLiteral("Calculation") + crLf + content.SubjectCalculation[subject];
 }
+} // namespace corvella::learn
+
+namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
@@ -152,19 +153,19 @@ private Q_SLOTS:
         for (int s = 1; s < 15; ++s) {
             f.click("cmdNextLearn");
             QCOMPARE(f.label("lblLearnSubject")->text(), c.SubjectName[s]);
-            QCOMPARE(learnPane(f)->wholeText(), recordText(c, s));
+            QCOMPARE(learnPane(f)->wholeText(), learn::significanceRecordText(c, s));
         }
         QCOMPARE(f.messages().size(), 1);
         f.click("cmdNextLearn");
         QCOMPARE(f.messages().last(), QStringLiteral("You are at the last record"));
         QCOMPARE(f.window->session().CurrentRecord, qint16(14));
         QCOMPARE(f.label("lblLearnSubject")->text(), QStringLiteral("Personal Year Number"));
-        QCOMPARE(learnPane(f)->wholeText(), recordText(c, 14));
+        QCOMPARE(learnPane(f)->wholeText(), learn::significanceRecordText(c, 14));
         // No text accumulates after any sequence of Next and Back.
         for (int i = 0; i < 20; ++i)
             f.click(i % 3 == 0 ? "cmdNextLearn" : "cmdBackLearn");
         const int s = f.window->session().CurrentRecord;
-        QCOMPARE(learnPane(f)->wholeText(), recordText(c, s));
+        QCOMPARE(learnPane(f)->wholeText(), learn::significanceRecordText(c, s));
         QCOMPARE(learnPane(f)->wholeText().count(QStringLiteral("Significance")), 1);
     }
 

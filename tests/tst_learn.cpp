@@ -13,6 +13,16 @@
 using namespace corvella;
 using namespace corvella::testing;
 
+// The text of a significance record, kept here since only this suite asks for it whole.
+namespace corvella::learn {
+QString significanceRecordText(const ContentTables& content, int subject)
+{
+    const QString crLf = QStringLiteral("\r\n");
+    return QStringLiteral("Significance") + crLf + content.SubjectSignificance[subject] + crLf +
+           crLf + QStringLiteral("Calculation") + crLf + content.SubjectCalculation[subject];
+}
+} // namespace corvella::learn
+
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");

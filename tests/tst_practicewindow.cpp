@@ -133,10 +133,10 @@ void TestPracticeWindow::fileMenuOpensOneWindowBesideTheMain()
     QCOMPARE(w->windowTitle(), QStringLiteral("Practice"));
     QVERIFY(!w->isModal());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    const QPoint offset = w->frameGeometry().center() - p.f.window->frameGeometry().center();
-    QVERIFY2(qAbs(offset.x()) <= 3 && qAbs(offset.y()) <= 3,
-             qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
+    // Beside the main window where the screen has room.
     QVERIFY(screen.contains(w->frameGeometry()));
+    QVERIFY(!w->frameGeometry().intersects(p.f.window->frameGeometry()) ||
+            w->frameGeometry().width() > screen.width() - p.f.window->frameGeometry().width());
     // Opening it touched no file: nothing was answered yet.
     QVERIFY(!QFile::exists(p.file));
 

@@ -1,10 +1,18 @@
 #include "support/mainwindowfixture.h"
 
 #include "platform/richtextpane.h"
+#include "platform/windowplaces.h"
+#include "shell/practicewindow.h"
+#include "shell/windowlook.h"
+#include "shell/yournumbers.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTemporaryFile>
 #include <QTest>
@@ -35,7 +43,138 @@ private:
         return text;
     }
 
+    static QDialog* openSecondary(const MainWindowFixture& f, const QString& menu)
+    {
+        f.window->findChild<QAction*>(menu)->trigger();
+        QDialog* window = f.window->findChild<YourNumbers*>();
+        return window ? window : f.window->findChild<PracticeWindow*>();
+    }
+
 private Q_SLOTS:
+    void init() { QFile::remove(windowPlacesFile()); }
+
+    void besideTopLeft_data()
+    {
+        QTest::addColumn<QRect>("mainFrame");
+        QTest::addColumn<QRect>("room");
+        QTest::addColumn<QPoint>("expected");
+        const QRect room(0, 0, 1920, 1050);
+        QTest::newRow("room on the right") << QRect(100, 200, 660, 470) << room << QPoint(760, 200);
+        QTest::newRow("room on the left only")
+            << QRect(1200, 200, 660, 470) << room << QPoint(540, 200);
+        QTest::newRow("no room: over the main window at the roomier side")
+            << QRect(20, 100, 660, 470) << QRect(0, 0, 1024, 768) << QPoint(364, 100);
+    }
+    // For a frame of 660 x 540.
+    void besideTopLeft()
+    {
+        QFETCH(QRect, mainFrame);
+        QFETCH(QRect, room);
+        QFETCH(QPoint, expected);
+        QCOMPARE(corvella::besideTopLeft(QSize(660, 540), mainFrame, room), expected);
+    }
+
+    void keptOnScreen_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("expected");
+        // Two screens' rooms: 0..1279 and 1280..2079 wide (see main below).
+        QTest::newRow("on the first screen") << QRect(10, 10, 600, 500) << QRect(10, 10, 600, 500);
+        QTest::newRow("mostly off the right, title bar reachable")
+            << QRect(2000, 100, 600, 500) << QRect(2000, 100, 600, 500);
+        QTest::newRow("far off every screen")
+            << QRect(9000, 9000, 600, 500) << QRect(680, 524, 600, 500);
+        QTest::newRow("larger than the screen it is on")
+            << QRect(1300, -50, 900, 700) << QRect(1280, 0, 800, 600);
+    }
+    void keptOnScreen()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, expected);
+        const QList<QRect> rooms = {QRect(0, 0, 1280, 1024), QRect(1280, 0, 800, 600)};
+        QCOMPARE(corvella::keptOnScreen(frame, rooms, rooms[0]), expected);
+    }
+
+    void windowPlacesRead_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("places");
+        const QByteArray header = "CorvellaFreeLearnNumerology windows 1\n";
+        const QByteArray line = "window name=practice x=-20 y=40 width=640 height=520\n";
+        QTest::newRow("one window") << header + line + "end\n" << 1;
+        QTest::newRow("cut short") << header + line << 0;
+        QTest::newRow("a number that is not")
+            << header + "window name=practice x=0 y=0 width=6e2 height=520\nend\n"
+            << 0;
+    }
+    void windowPlacesRead()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, places);
+        const WindowPlaces read = readWindowPlaces(text);
+        QCOMPARE(read.size(), places);
+        if (places > 0) {
+            QCOMPARE(read.value(QStringLiteral("practice")), QRect(-20, 40, 640, 520));
+            QCOMPARE(windowPlacesText(read), text);
+        }
+    }
+
+    // Opening touches no file; a move is kept once the window rests, and the next window opens
+    // there at that size.
+    void secondaryWindowsComeBackWhereLeft_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("Your Numbers") << QStringLiteral("mnuYourNumbers");
+        QTest::newRow("Practice") << QStringLiteral("mnuPractise");
+    }
+    void secondaryWindowsComeBackWhereLeft()
+    {
+        QFETCH(QString, menu);
+        const QString file = windowPlacesFile();
+        MainWindowFixture f;
+        f.window->show();
+        QDialog* window = openSecondary(f, menu);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTest::qWait(1000);
+        QVERIFY(!QFileInfo::exists(file));
+        window->move(window->pos() + QPoint(-30, 20));
+        window->resize(window->size() + QSize(40, 30));
+        QTRY_VERIFY(QFileInfo::exists(file));
+        const QRect left(window->pos(), window->size());
+        window->close();
+        MainWindowFixture g;
+        g.window->show();
+        QDialog* again = openSecondary(g, menu);
+        QCOMPARE(QRect(again->pos(), again->size()), left);
+    }
+
+    // At a 20 pt font on the 640 x 480 screen: the window lies on the screen, and no control is
+    // given less than it asks for.
+    void secondaryWindowsAtTwentyPoints_data() { secondaryWindowsComeBackWhereLeft_data(); }
+    void secondaryWindowsAtTwentyPoints()
+    {
+        QFETCH(QString, menu);
+        const QFont usual = QApplication::font();
+        QFont large = usual;
+        large.setPointSizeF(20);
+        QApplication::setFont(large);
+        MainWindowFixture f;
+        f.window->move(QGuiApplication::screens().at(2)->geometry().topLeft());
+        f.window->show();
+        QDialog* window = openSecondary(f, menu);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QApplication::setFont(usual);
+        QCOMPARE(window->font().pointSizeF(), 20.0);
+        QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
+        QStringList clipped; // a field's icon is placed and drawn by the field
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            const QSize wanted = w->minimumSizeHint();
+            if (w->isVisible() && !w->layout() && !qobject_cast<QLineEdit*>(w->parentWidget()) &&
+                wanted.isValid() && (w->width() < wanted.width() || w->height() < wanted.height()))
+                clipped << QString::fromLatin1(w->metaObject()->className());
+        }
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1String(", "))));
+    }
 
     void centredTopLeft_data()
     {
@@ -77,7 +216,7 @@ private Q_SLOTS:
         QFETCH(int, screenIndex);
         QFETCH(QRect, screenGeometry);
         const QList<QScreen*> screens = QGuiApplication::screens();
-        QCOMPARE(screens.size(), 2);
+        QCOMPARE(screens.size(), 3);
         QScreen* screen = screens.at(screenIndex);
         QCOMPARE(screen->geometry(), screenGeometry);
 
@@ -221,8 +360,8 @@ private Q_SLOTS:
     }
 };
 
-// Two screens side by side, 1280 x 1024 (primary, named first) and 800 x 600, for a platform
-// that draws window frames.
+// Three screens side by side, 1280 x 1024 (primary, named first), 800 x 600 and 640 x 480, for
+// a platform that draws window frames.
 int main(int argc, char* argv[])
 {
     QTemporaryFile config(QDir::tempPath() + QStringLiteral("/tst_windowfit-XXXXXX.json"));
@@ -230,7 +369,8 @@ int main(int argc, char* argv[])
         return 2;
     config.write(R"({"windowFrameMargins": true, "screens": [
         {"name": "a-large", "x": 0, "y": 0, "width": 1280, "height": 1024},
-        {"name": "b-small", "x": 1280, "y": 0, "width": 800, "height": 600}]})");
+        {"name": "b-small", "x": 1280, "y": 0, "width": 800, "height": 600},
+        {"name": "c-smallest", "x": 2080, "y": 0, "width": 640, "height": 480}]})");
     config.flush();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
     QApplication app(argc, argv);

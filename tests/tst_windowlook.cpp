@@ -1,10 +1,20 @@
+#include "platform/rememberedperson.h"
+#include "platform/richtextpane.h"
+#include "shell/practicewindow.h"
+#include "shell/progresschart.h"
 #include "shell/windowlook.h"
+#include "shell/yournumbers.h"
 #include "support/mainwindowfixture.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QHash>
 #include <QImage>
+#include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTabBar>
 #include <QTest>
 
 #include <algorithm>
@@ -84,6 +94,37 @@ IndicatorContrast measureIndicator(const QImage& shot, const QRect& indicator,
                      contrastRatio(outlineFrom(indicator.right(), -1), background))};
 }
 
+// The colour that fills most of an image: what a text on it stands on.
+QColor mostCommonColour(const QImage& image)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    const auto most = std::max_element(counts.constBegin(), counts.constEnd());
+    return QColor(most.key());
+}
+
+// How far a control's look changes when it takes the focus from the keyboard: the strongest
+// contrast between a pixel unfocused and the same pixel focused (1 when nothing changes).
+double focusContrast(QWidget* control)
+{
+    // As after a Tab: some styles show the focus only to a learner who uses the keyboard.
+    control->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    control->window()->setFocus(Qt::OtherFocusReason);
+    control->clearFocus();
+    const QImage before = control->grab().toImage();
+    control->setFocus(Qt::TabFocusReason);
+    const QImage after = control->grab().toImage();
+    double best = 1;
+    for (int y = 0; y < std::min(before.height(), after.height()); ++y) {
+        for (int x = 0; x < std::min(before.width(), after.width()); ++x)
+            best = std::max(best, contrastRatio(before.pixelColor(x, y), after.pixelColor(x, y)));
+    }
+    return best;
+}
+
 } // namespace
 
 class TestWindowLook : public QObject
@@ -92,6 +133,101 @@ class TestWindowLook : public QObject
 
 private Q_SLOTS:
     void cleanup() { QApplication::setPalette(QApplication::style()->standardPalette()); }
+
+    // Your Numbers and Practice under the standard palette: every text at least 4.5:1 against
+    // what it stands on, and every control that takes the focus shows it at 3:1 or more.
+    void secondaryWindowsAreLegible_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("Your Numbers") << QStringLiteral("mnuYourNumbers");
+        QTest::newRow("Practice") << QStringLiteral("mnuPractise");
+    }
+    void secondaryWindowsAreLegible()
+    {
+        QFETCH(QString, menu);
+        // Someone charted, so that Practice shows its check box for sums about that person.
+        QVERIFY(saveRememberedPerson(
+            {QStringLiteral("Holly Norris"), QStringLiteral("1980-10-24"), QString()}));
+        MainWindowFixture f;
+        f.window->show();
+        f.window->findChild<QAction*>(menu)->trigger();
+        QDialog* window = f.window->findChild<YourNumbers*>();
+        if (!window)
+            window = f.window->findChild<PracticeWindow*>();
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+
+        QStringList tooFaint;
+        double lowestText = 21;
+        const auto text = [&](const QString& what, QColor ink, const QColor& behind) {
+            // A half-transparent text (a field's hint) is seen blended with what is behind it.
+            const double a = ink.alphaF();
+            ink = QColor::fromRgbF(float(ink.redF() * a + behind.redF() * (1 - a)),
+                                   float(ink.greenF() * a + behind.greenF() * (1 - a)),
+                                   float(ink.blueF() * a + behind.blueF() * (1 - a)));
+            const double ratio = contrastRatio(ink, behind);
+            lowestText = std::min(lowestText, ratio);
+            if (ratio < 4.5)
+                tooFaint << QStringLiteral("%1 %2:1").arg(what).arg(ratio, 0, 'f', 2);
+        };
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(w) || qobject_cast<QCheckBox*>(w))
+                text(w->objectName(), w->palette().color(QPalette::WindowText),
+                     window->palette().color(QPalette::Window));
+            if (qobject_cast<QLineEdit*>(w) || qobject_cast<RichTextPane*>(w))
+                text(w->objectName(), w->palette().color(QPalette::Text),
+                     w->palette().color(QPalette::Base));
+            if (qobject_cast<QLineEdit*>(w))
+                text(w->objectName() + QStringLiteral(" hint"),
+                     w->palette().color(QPalette::PlaceholderText),
+                     w->palette().color(QPalette::Base));
+            // A control that is off is exempt: it is not there to be read.
+            if (qobject_cast<QPushButton*>(w) && w->isEnabled())
+                text(w->objectName(), w->palette().color(QPalette::ButtonText),
+                     w->palette().color(QPalette::Button));
+        }
+        // A tab's label, in its colour on the colour the style fills the tab with.
+        for (QTabBar* tabs : window->findChildren<QTabBar*>()) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                const QColor behind =
+                    mostCommonColour(tabs->grab(tabs->tabRect(i).adjusted(4, 4, -4, -4)).toImage());
+                text(QStringLiteral("tab ") + tabs->tabText(i),
+                     tabs->palette().color(QPalette::WindowText), behind);
+            }
+        }
+
+        double lowestFocus = 21;
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (!control->isVisible() || !control->isEnabled() ||
+                !(control->focusPolicy() & Qt::TabFocus) || control->focusProxy())
+                continue;
+            const double ratio = focusContrast(control);
+            lowestFocus = std::min(lowestFocus, ratio);
+            if (ratio < 3)
+                tooFaint << QStringLiteral("focus on %1 %2:1")
+                                .arg(control->objectName())
+                                .arg(ratio, 0, 'f', 2);
+        }
+        qInfo("lowest contrast: text %.2f:1, focus %.2f:1", lowestText, lowestFocus);
+        QVERIFY2(tooFaint.isEmpty(), qPrintable(tooFaint.join(QLatin1String("; "))));
+    }
+
+    // The parts of a progress bar lie side by side: each differs from the next by a contrast of
+    // 3:1, or by a pattern that stands out from its fill at 3:1.
+    void progressBoxesToldApart()
+    {
+        for (int box = 0; box <= practice::BoxCount; ++box) {
+            const QBrush pattern = ProgressChart::boxPattern(box);
+            if (pattern.style() != Qt::NoBrush)
+                QVERIFY(contrastRatio(pattern.color(), ProgressChart::boxColour(box)) >= 3);
+            if (box == 0)
+                continue;
+            const double ratio =
+                contrastRatio(ProgressChart::boxColour(box - 1), ProgressChart::boxColour(box));
+            const bool patterned = ProgressChart::boxPattern(box - 1).style() != pattern.style();
+            QVERIFY(ratio >= 3 || patterned);
+        }
+    }
 
     // The option buttons and check boxes stand on the purple of the screens. Their indicators
     // must show against it whatever palette the desktop hands the program: the light standard

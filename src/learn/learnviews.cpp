@@ -97,12 +97,6 @@ void setChartsInFixedPitch(RichTextPane& pane)
 
 } // namespace
 
-QString significanceRecordText(const ContentTables& content, int subject)
-{
-    return QStringLiteral("Significance") + CrLf + content.SubjectSignificance[subject] + CrLf +
-           CrLf + QStringLiteral("Calculation") + CrLf + content.SubjectCalculation[subject];
-}
-
 QString showSignificanceRecord(ContentTables& content, const StudySession& session,
                                RichTextPane& pane)
 {

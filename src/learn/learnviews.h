@@ -9,10 +9,6 @@ class RichTextPane;
 
 namespace learn {
 
-// The text of a significance record: "Significance", the paragraph, a blank line,
-// "Calculation" and the calculation lines.
-QString significanceRecordText(const ContentTables& content, int subject);
-
 // Writes the significance record of CurrentRecord into the pane, piece by piece at the caret,
 // after loading the catalogue. Returns the subject's name for the learn screen's caption.
 QString showSignificanceRecord(ContentTables& content, const StudySession& session,

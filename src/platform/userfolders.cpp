@@ -58,4 +58,15 @@ QString programDataFolder()
     return data.isEmpty() ? QString() : data + QStringLiteral("/CorvellaFreeLearnNumerology");
 }
 
+QString userStateFolder()
+{
+    return underHome("XDG_STATE_HOME", ".local/state");
+}
+
+QString programStateFolder()
+{
+    const QString state = userStateFolder();
+    return state.isEmpty() ? QString() : state + QStringLiteral("/CorvellaFreeLearnNumerology");
+}
+
 } // namespace corvella

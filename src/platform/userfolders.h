@@ -17,5 +17,10 @@ QString userDataFolder();
 // The folder this program keeps its files in: the program's own folder under the data folder.
 // Not created here.
 QString programDataFolder();
+// $XDG_STATE_HOME, or ~/.local/state.
+QString userStateFolder();
+// Where the program keeps what it remembers of its windows, which is no data of the user's:
+// its own folder under the state folder. Not created here.
+QString programStateFolder();
 
 } // namespace corvella

@@ -37,14 +37,6 @@ struct StudySession
     std::array<bool, 16> SubjectTicked{};
     TestState test;
 
-    bool isLearning() const
-    {
-        return phase == Phase::LearningBySignificance || phase == Phase::LearningByInterpretation;
-    }
-    bool isTesting() const
-    {
-        return phase == Phase::TestingBySignificance || phase == Phase::TestingByInterpretation;
-    }
     bool activityBySignificance() const
     {
         return phase == Phase::LearningBySignificance || phase == Phase::TestingBySignificance;

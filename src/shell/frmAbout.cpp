@@ -3,6 +3,7 @@
 #include "version.h"
 
 #include "platform/weblauncher.h"
+#include "shell/windowlook.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
@@ -14,7 +15,7 @@ namespace {
 
 // The window font is Verdana 8.25 pt and the heading 14.25 pt; a .ui file holds whole
 // point sizes only, so the quarter points are set here.
-constexpr qreal kWindowPointSize = 8.25;
+constexpr qreal kWindowPointSize = FixedWindowPointSize;
 constexpr qreal kHeadingPointSize = 14.25;
 
 } // namespace

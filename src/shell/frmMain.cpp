@@ -139,7 +139,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     // The window font is set before the controls exist, so that they are created with it
     // rather than all told of a new font afterwards.
     QFont windowFont(windowFontFamily());
-    windowFont.setPointSizeF(8.25);
+    windowFont.setPointSizeF(FixedWindowPointSize);
     setFont(windowFont);
     ui->setupUi(this);
     setWindowTitle(versionedTitle());

@@ -13,7 +13,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTextBlock>
@@ -115,9 +114,6 @@ PracticeWindow::PracticeWindow(const Services& services, const QString& progress
       m_draw(*services.random, *services.clock), m_progressFile(progressFile),
       m_clipboardGuard(std::make_unique<ClipboardGuard>(*services.clipboard))
 {
-    QFont windowFont(windowFontFamily());
-    windowFont.setPointSizeF(8.25);
-    setFont(windowFont);
     ui->setupUi(this);
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -171,8 +167,6 @@ PracticeWindow::PracticeWindow(const Services& services, const QString& progress
     drawMissed();
     drawPicture();
     practise(practice::cardsToOffer(m_progress, m_lessonOrder, m_services.clock->today()));
-
-    placeBeside(parent);
 }
 
 PracticeWindow::~PracticeWindow()
@@ -188,62 +182,14 @@ void PracticeWindow::done(int result)
 
 void PracticeWindow::buildLook()
 {
-    setAutoFillBackground(true);
-    QPalette look = palette();
-    look.setColor(QPalette::Window, QColor(colours::Purple));
-    look.setColor(QPalette::WindowText, QColor(colours::CaptionBlue));
-    look.setColor(QPalette::Base, QColor(colours::Pink));
-    look.setColor(QPalette::Text, QColor(colours::Black));
-    setPalette(look);
-    // The tab pages in the window's purple, as the main window's screens are.
-    for (QWidget* page : {ui->pageCards, ui->pageMissed, ui->pageProgress}) {
-        page->setAutoFillBackground(true);
-        page->setPalette(look);
-    }
-
-    const QString family = font().family();
-    QFont labelFont(family);
-    labelFont.setPointSizeF(9);
-    labelFont.setBold(true);
-    for (QLabel* label : {ui->lblQuestion, ui->lblVerdict, ui->lblScore, ui->lblDone})
-        label->setFont(labelFont);
-    for (QLabel* label : {ui->lblCardCount, ui->lblKeys, ui->lblSumAnswer})
-        setTextColour(label, colours::InstructionBlue);
-    setTextColour(ui->lblNotice, colours::Orange);
-    setTextColour(ui->lblSumProblem, colours::Orange);
-    QFont buttonFont(family);
-    buttonFont.setPointSizeF(8.25);
-    buttonFont.setBold(true);
-    for (QPushButton* button : {ui->cmdCheck, ui->cmdNextCard, ui->cmdPractiseMissed, ui->cmdClose})
-        button->setFont(buttonFont);
-    QFont paneFont(family);
-    paneFont.setPointSizeF(8.25);
-    setPaneLook(ui->RTBOptions, paneFont, colours::Pink, colours::Black);
-    setPaneLook(ui->RTBFeedback, paneFont, colours::Pink, colours::Black);
-    setPaneLook(ui->RTBMissed, paneFont, colours::Pink, colours::Black);
+    placeSecondaryWindow(this, parentWidget(),
+                         {QStringLiteral("practice"),
+                          QSize(640, 520),
+                          {ui->lblQuestion, ui->lblVerdict, ui->lblScore, ui->lblDone},
+                          {ui->lblCardCount, ui->lblKeys, ui->lblSumAnswer},
+                          {ui->lblNotice, ui->lblSumProblem},
+                          {ui->RTBOptions, ui->RTBFeedback, ui->RTBMissed}});
     ui->lblNotice->hide();
-}
-
-// Centred on the window it was opened from, no larger than the screen's room for windows, and
-// kept on that screen.
-void PracticeWindow::placeBeside(QWidget* parent)
-{
-    const QWidget* anchor = parent ? parent->window() : nullptr;
-    const QScreen* screen = anchor ? anchor->screen() : this->screen();
-    QSize wanted(640, 520);
-    QRect room;
-    if (screen) {
-        room = screen->availableGeometry();
-        wanted = wanted.boundedTo(room.size());
-    }
-    resize(wanted.expandedTo(minimumSizeHint()).boundedTo(room.isValid() ? room.size() : wanted));
-    QRect placed(QPoint(), size());
-    placed.moveCenter(anchor ? anchor->frameGeometry().center() : room.center());
-    if (room.isValid()) {
-        placed.moveLeft(qBound(room.left(), placed.left(), room.right() + 1 - placed.width()));
-        placed.moveTop(qBound(room.top(), placed.top(), room.bottom() + 1 - placed.height()));
-    }
-    move(placed.topLeft());
 }
 
 void PracticeWindow::tell(const QString& notice)

@@ -88,7 +88,6 @@ public:
 
 private:
     void buildLook();
-    void placeBeside(QWidget* parent);
     void showCard();
     void showVerdict(bool right, const QString& verdict, const QStringList& lines,
                      const QString& lastLine);

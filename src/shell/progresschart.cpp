@@ -112,6 +112,25 @@ QColor ProgressChart::boxColour(int box)
     return QColor(fills[std::clamp(box, 0, practice::BoxCount)]);
 }
 
+QBrush ProgressChart::boxPattern(int box)
+{
+    // Boxes 1, 3 and 5, so that each part of a bar has a plain neighbour and a hatched one;
+    // the new cards stay plain. Lines of black on the lighter fills, of white on the darker ones.
+    if (std::clamp(box, 0, practice::BoxCount) % 2 == 0)
+        return Qt::NoBrush;
+    const QColor fill = boxColour(box);
+    return {fill.lightnessF() > 0.5 ? QColor(Qt::black) : QColor(Qt::white), Qt::BDiagPattern};
+}
+
+int ProgressChart::nameColumnWidth() const
+{
+    const QFontMetrics fm(font());
+    int width = 0;
+    for (const ProgressPicture::Bar& bar : m_picture.bars)
+        width = std::max(width, fm.horizontalAdvance(bar.name));
+    return width;
+}
+
 int ProgressChart::barsHeight() const
 {
     const QFontMetrics fm(font());
@@ -129,13 +148,19 @@ int ProgressChart::lineChartHeight() const
 QSize ProgressChart::sizeHint() const
 {
     const QFontMetrics fm(font());
-    return {fm.averageCharWidth() * 70, barsHeight() + lineChartHeight() + fm.height() * 2};
+    return {std::max(fm.averageCharWidth() * 70, minimumSizeHint().width()),
+            barsHeight() + lineChartHeight() + fm.height() * 2};
 }
 
 QSize ProgressChart::minimumSizeHint() const
 {
+    // Every name whole beside a bar of at least twenty characters and its count; the chart
+    // scrolls sideways in a narrow window rather than cut a name short.
     const QFontMetrics fm(font());
-    return {fm.averageCharWidth() * 50, barsHeight() + lineChartHeight() + fm.height() * 2};
+    const int bars = fm.height() + nameColumnWidth() + fm.averageCharWidth() * 22 +
+                     fm.horizontalAdvance(QStringLiteral("000/000"));
+    return {std::max(fm.averageCharWidth() * 50, bars),
+            barsHeight() + lineChartHeight() + fm.height() * 2};
 }
 
 void ProgressChart::paintEvent(QPaintEvent*)
@@ -180,8 +205,11 @@ void ProgressChart::paintBars(QPainter& painter, const QRect& area) const
     const int swatch = fm.height() * 2 / 3;
     for (int box = 0; box <= practice::BoxCount; ++box) {
         painter.setPen(text);
+        const QRect swatchRect(x, y + (fm.height() - swatch) / 2, swatch, swatch);
         painter.setBrush(boxColour(box));
-        painter.drawRect(x, y + (fm.height() - swatch) / 2, swatch, swatch);
+        painter.drawRect(swatchRect);
+        painter.setBrush(boxPattern(box));
+        painter.drawRect(swatchRect);
         x += swatch + fm.averageCharWidth();
         const QString name = boxName(box);
         painter.drawText(QRect(x, y, fm.horizontalAdvance(name) + 1, fm.height()),
@@ -190,10 +218,7 @@ void ProgressChart::paintBars(QPainter& painter, const QRect& area) const
     }
     y += fm.height() * 3 / 2;
 
-    int nameWidth = 0;
-    for (const ProgressPicture::Bar& bar : m_picture.bars)
-        nameWidth = std::max(nameWidth, fm.horizontalAdvance(bar.name));
-    nameWidth = std::min(nameWidth, area.width() * 2 / 5);
+    const int nameWidth = nameColumnWidth();
     const int countWidth = fm.horizontalAdvance(QStringLiteral("000/000"));
     const int gap = fm.averageCharWidth();
     const int barLeft = area.left() + nameWidth + gap;
@@ -202,8 +227,7 @@ void ProgressChart::paintBars(QPainter& painter, const QRect& area) const
     for (const ProgressPicture::Bar& bar : m_picture.bars) {
         painter.setPen(text);
         painter.drawText(QRect(area.left(), y, nameWidth, fm.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         fm.elidedText(bar.name, Qt::ElideRight, nameWidth));
+                         Qt::AlignLeft | Qt::AlignVCenter, bar.name);
         const int total = bar.total();
         int seen = 0;
         if (total > 0) {
@@ -215,9 +239,11 @@ void ProgressChart::paintBars(QPainter& painter, const QRect& area) const
                 const int from = barLeft + barWidth * done / total;
                 done += n;
                 const int to = barLeft + barWidth * done / total;
-                if (to > from)
-                    painter.fillRect(QRect(from, y + 1, to - from, fm.height() - 2),
-                                     boxColour(box));
+                const QRect part(from, y + 1, to - from, fm.height() - 2);
+                if (to > from) {
+                    painter.fillRect(part, boxColour(box));
+                    painter.fillRect(part, boxPattern(box));
+                }
             }
             seen = total - bar.byBox[0];
         }

@@ -3,6 +3,7 @@
 #include "content/modLearnNumerology.h"
 #include "practice/progress.h"
 
+#include <QBrush>
 #include <QDate>
 #include <QList>
 #include <QStringList>
@@ -57,6 +58,9 @@ public:
 
     // The fill of a box's part of a bar (0 = never seen).
     static QColor boxColour(int box);
+    // Drawn over that fill, so that neighbouring parts differ by more than their colour: every
+    // other box is hatched, in black or white, whichever stands out from the fill.
+    static QBrush boxPattern(int box);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -64,6 +68,8 @@ protected:
 private:
     int barsHeight() const;
     int lineChartHeight() const;
+    // The column the numbers' names take: the longest name whole.
+    int nameColumnWidth() const;
     void paintHeading(QPainter& painter, const QRect& area, const QString& heading) const;
     void paintBars(QPainter& painter, const QRect& area) const;
     void paintScores(QPainter& painter, const QRect& area) const;

@@ -1,13 +1,24 @@
 #include "shell/windowlook.h"
 #include "ui_frmMain.h"
 
+#include "platform/windowplaces.h"
+
 #include <QApplication>
+#include <QDialog>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -170,6 +181,28 @@ void WindowLookStyle::drawComplexControl(ComplexControl control, const QStyleOpt
                       Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, frame->text);
 }
 
+void WindowLookStyle::drawControl(ControlElement element, const QStyleOption* option,
+                                  QPainter* painter, const QWidget* widget) const
+{
+    QProxyStyle::drawControl(element, option, painter, widget);
+    // On a button or a tab (of the secondary windows, the only ones given this style) with the
+    // keyboard's focus, a solid ring in the text colour: the standard one, a pale blue, stands
+    // out from the light grey by less than 3:1.
+    const bool keyboardFocus =
+        (option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange);
+    const bool isButton = element == CE_PushButton && qobject_cast<const QPushButton*>(widget);
+    if (!keyboardFocus || !(isButton || element == CE_TabBarTab))
+        return;
+    const int inset = isButton ? 3 : 2;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(
+        QPen(option->palette.color(isButton ? QPalette::ButtonText : QPalette::WindowText), 2));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRectF(option->rect).adjusted(inset, inset, -inset, -inset));
+    painter->restore();
+}
+
 void WindowLookStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                     QPainter* painter, const QWidget* widget) const
 {
@@ -245,8 +278,8 @@ void applyWindowLook(Ui::frmMain& ui)
         frame->setStyle(style);
     }
 
-    const QFont regular = windowFontOf(8.25);
-    const QFont bold = windowFontOf(8.25, true);
+    const QFont regular = windowFontOf(FixedWindowPointSize);
+    const QFont bold = windowFontOf(FixedWindowPointSize, true);
     const QFont large = windowFontOf(9.75, true);
     const QList<const QWidget*> largeControls = {ui.optMain0,   ui.optMain1, ui.optOption0,
                                                  ui.optOption1, ui.cmdPrint, ui.cmdGoToMain};
@@ -266,13 +299,13 @@ void applyWindowLook(Ui::frmMain& ui)
         instruction->setFont(captionFont);
         setColours(instruction, {{QPalette::WindowText, kInstructionBlue}});
     }
-    ui.lblLearnSubject->setFont(windowFontOf(8.25, true, true));
+    ui.lblLearnSubject->setFont(windowFontOf(FixedWindowPointSize, true, true));
     ui.lblQuestionNo->setFont(bold);
     ui.lblSubjectName->setFont(windowFontOf(9.75, true, true));
     for (QLabel* heading : {ui.lblLearnSubject, ui.lblQuestionNo, ui.lblSubjectName})
         setColours(heading, {{QPalette::WindowText, kOrange}});
 
-    const QFont link = windowFontOf(8.25, true, true);
+    const QFont link = windowFontOf(FixedWindowPointSize, true, true);
     for (QLabel* label : {static_cast<QLabel*>(ui.Label14), static_cast<QLabel*>(ui.lblFullBrand),
                           static_cast<QLabel*>(ui.lblCobrand)}) {
         label->setFont(link);
@@ -290,6 +323,244 @@ void applyWindowLook(Ui::frmMain& ui)
     // The hidden print buffer takes the regular font, not its frame's; the printed copy sets the
     // size it needs.
     ui.RTB1->setFont(regular);
+}
+
+namespace {
+
+// How long a window rests after a move before its place is written: a drag writes once.
+constexpr int RestBeforeKeepingMs = 700;
+// A remembered place counts as reachable when this much of its title bar lies on a screen.
+constexpr int ReachableTitleBar = 32;
+constexpr int ReachableWidth = 64;
+// Headings stand this much larger than the window's font.
+constexpr qreal HeadingScale = 1.1;
+
+// Keeps a secondary window's place in the file of window places when the learner has moved or
+// resized it (once it rests) and when it closes. Lives as long as the window.
+class PlaceKeeper : public QObject
+{
+public:
+    PlaceKeeper(QDialog* window, const QString& name)
+        : QObject(window), m_window(window), m_name(name), m_place(currentPlace())
+    {
+        m_rest.setSingleShot(true);
+        m_rest.setInterval(RestBeforeKeepingMs);
+        connect(&m_rest, &QTimer::timeout, this, &PlaceKeeper::keep);
+        window->installEventFilter(this);
+    }
+    ~PlaceKeeper() override
+    {
+        if (m_moved)
+            keep();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != m_window)
+            return false;
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+            // Only a shown window is moved by the learner; placing it before is ours.
+            if (m_window->isVisible() && currentPlace() != m_place) {
+                m_place = currentPlace();
+                m_moved = true;
+                m_rest.start();
+            }
+            break;
+        case QEvent::Hide:
+            // A window minimised is hidden by the system, not closed.
+            if (!event->spontaneous()) {
+                m_place = currentPlace();
+                m_moved = true;
+                keep();
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QRect currentPlace() const
+    {
+        const QRect normal = m_window->normalGeometry();
+        return m_window->isMaximized() || m_window->isFullScreen()
+                   ? normal
+                   : QRect(m_window->pos(), m_window->size());
+    }
+    void keep()
+    {
+        m_rest.stop();
+        m_moved = false;
+        // A place that cannot be kept costs nothing but the place: the window opens beside the
+        // main window next time.
+        keepWindowPlace(m_name, m_place);
+    }
+
+    QDialog* m_window;
+    QString m_name;
+    QRect m_place;
+    bool m_moved = false;
+    QTimer m_rest;
+};
+
+// Pins the roles a light control is drawn in to the application's colours, which the window's
+// palette would otherwise replace. A palette equal to the application's would not do: it counts
+// as set for no role, and the control would still follow its window.
+void keepStandardColours(QWidget* widget)
+{
+    const QPalette standard = QApplication::palette(widget);
+    QPalette palette = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Button,
+                                         QPalette::ButtonText, QPalette::Base, QPalette::Text})
+            palette.setBrush(group, role, standard.brush(group, role));
+    }
+    widget->setPalette(palette);
+}
+
+QList<QRect> screenRooms()
+{
+    QList<QRect> rooms;
+    for (const QScreen* screen : QGuiApplication::screens())
+        rooms << screen->availableGeometry();
+    return rooms;
+}
+
+// The palette of the secondary windows: the main window's purple with its light blue text,
+// pink fields and panes with black text. Buttons, tabs and scroll bars keep the standard light
+// colours, and their text the standard dark one, so that it stands out from them.
+void setSecondaryColours(QDialog* window)
+{
+    window->setAutoFillBackground(true);
+    QPalette look = window->palette();
+    look.setColor(QPalette::Window, QColor(colours::Purple));
+    look.setColor(QPalette::WindowText, QColor(colours::CaptionBlue));
+    look.setColor(QPalette::Base, QColor(colours::Pink));
+    look.setColor(QPalette::Text, QColor(colours::Black));
+    look.setColor(QPalette::PlaceholderText, QColor(colours::HintGrey));
+    window->setPalette(look);
+    for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
+        for (int i = 0; i < tabs->count(); ++i)
+            tabs->widget(i)->setAutoFillBackground(true);
+    }
+    for (QTabBar* tabs : window->findChildren<QTabBar*>())
+        keepStandardColours(tabs);
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        keepStandardColours(button);
+    // A check box on the purple: its text in the window's light blue, its focus border in the
+    // same colour through the main window's style (the standard focus frame all but vanishes
+    // on the purple); buttons and tabs take that style's focus ring.
+    auto* style = new WindowLookStyle;
+    style->setParent(window);
+    for (QCheckBox* box : window->findChildren<QCheckBox*>())
+        box->setStyle(style);
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        button->setStyle(style);
+    for (QTabBar* tabs : window->findChildren<QTabBar*>())
+        tabs->setStyle(style);
+}
+
+} // namespace
+
+QPoint besideTopLeft(const QSize& frame, const QRect& mainFrame, const QRect& room)
+{
+    const int top =
+        std::max(room.top(), std::min(mainFrame.top(), room.bottom() + 1 - frame.height()));
+    const int rightOfMain = mainFrame.right() + 1;
+    if (rightOfMain + frame.width() <= room.right() + 1)
+        return {rightOfMain, top};
+    const int leftOfMain = mainFrame.left() - frame.width();
+    if (leftOfMain >= room.left())
+        return {leftOfMain, top};
+    // No room on either side: against the side with the more room, covering the main window
+    // no further than it must.
+    const int roomOnRight = room.right() - mainFrame.right();
+    const int roomOnLeft = mainFrame.left() - room.left();
+    const int left = roomOnRight >= roomOnLeft ? room.right() + 1 - frame.width() : room.left();
+    return {std::max(room.left(), left), top};
+}
+
+QRect keptOnScreen(const QRect& frame, const QList<QRect>& rooms, const QRect& home)
+{
+    const QRect titleBar(frame.left(), frame.top(), frame.width(),
+                         std::min(frame.height(), ReachableTitleBar));
+    QRect best;
+    qint64 bestArea = 0;
+    for (const QRect& room : rooms) {
+        const QRect reachable = room.intersected(titleBar);
+        if (reachable.width() >= std::min(frame.width(), ReachableWidth) &&
+            reachable.height() >= titleBar.height())
+            return frame;
+        const QRect overlap = room.intersected(frame);
+        const qint64 area = qint64(overlap.width()) * overlap.height();
+        if (area > bestArea) {
+            bestArea = area;
+            best = room;
+        }
+    }
+    const QRect room = bestArea > 0 ? best : home;
+    QRect kept(frame.topLeft(), frame.size().boundedTo(room.size()));
+    kept.moveLeft(std::clamp(kept.left(), room.left(), room.right() + 1 - kept.width()));
+    kept.moveTop(std::clamp(kept.top(), room.top(), room.bottom() + 1 - kept.height()));
+    return kept;
+}
+
+void placeSecondaryWindow(QDialog* window, QWidget* mainWindow, const SecondaryWindowLook& look)
+{
+    // The learner's font, at the learner's size: nothing fixed is set on the window.
+    window->setFont(QApplication::font(window));
+    QFont heading = window->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * HeadingScale);
+    for (QWidget* widget : look.headings)
+        widget->setFont(heading);
+    QFont bold = window->font();
+    bold.setBold(true);
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        button->setFont(bold);
+
+    setSecondaryColours(window);
+    for (QWidget* widget : look.captions) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, QColor(colours::InstructionBlue));
+        widget->setPalette(palette);
+    }
+    for (QWidget* widget : look.notices) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, QColor(colours::Orange));
+        widget->setPalette(palette);
+    }
+    for (RichTextPane* pane : look.panes)
+        setPaneLook(pane, window->font(), colours::Pink, colours::Black);
+
+    // The frame a window manager draws is guessed from the main window's, before this window
+    // has one of its own.
+    const QWidget* anchor = mainWindow ? mainWindow->window() : nullptr;
+    const QScreen* screen = anchor ? anchor->screen() : window->screen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QSize frameExtra =
+        anchor ? anchor->frameGeometry().size() - anchor->geometry().size() : QSize();
+
+    const WindowPlaces places = loadWindowPlaces();
+    if (places.contains(look.name)) {
+        const QRect remembered = places.value(look.name);
+        const QRect frame = keptOnScreen(
+            QRect(remembered.topLeft(), remembered.size() + frameExtra), screenRooms(), room);
+        window->resize((frame.size() - frameExtra).expandedTo(window->minimumSizeHint()));
+        window->move(frame.topLeft());
+    } else {
+        const QSize inside = look.preferredSize.expandedTo(window->sizeHint())
+                                 .boundedTo(room.size() - frameExtra)
+                                 .expandedTo(window->minimumSizeHint());
+        window->resize(inside);
+        const QRect mainFrame = anchor ? anchor->frameGeometry() : QRect(room.center(), QSize());
+        window->move(besideTopLeft(inside + frameExtra, mainFrame, room));
+    }
+    new PlaceKeeper(window, look.name);
 }
 
 } // namespace corvella

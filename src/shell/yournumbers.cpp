@@ -1,5 +1,6 @@
 #include "shell/yournumbers.h"
 
+#include "learn/chartreport.h"
 #include "platform/rememberedperson.h"
 #include "platform/richtextpane.h"
 #include "platform/userfolders.h"
@@ -14,10 +15,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableView>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
@@ -28,8 +27,6 @@
 namespace corvella {
 
 namespace {
-
-const char* const Ordinals[] = {"First", "Second", "Third", "Fourth"};
 
 QString isoText(const QDate& date)
 {
@@ -61,31 +58,7 @@ QIcon calendarIcon()
     return QIcon(page);
 }
 
-void setColour(QWidget* widget, QPalette::ColorRole role, QRgb colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, QColor(colour));
-    widget->setPalette(palette);
-}
-
 } // namespace
-
-QString shortMeaningOfCycle(int value)
-{
-    static const char* const lines[] = {
-        "a time to begin something new and to lead it yourself",
-        "a time for patience and partnership, to listen and let things ripen",
-        "a time to express yourself, create, and enjoy the people around you",
-        "a time for steady work, to lay foundations and finish what you start",
-        "a time of change and freedom, to expect surprises and adapt to them",
-        "a time for home and care, to look after family and mend ties",
-        "a time to step back, study, and trust your inner voice",
-        "a time for ambition and results, to take charge of money and work",
-        "a time to finish, let go of what is done, and make room for the new",
-    };
-    const int digit = numerology::reduce(value, false);
-    return QString::fromLatin1(lines[digit - 1]);
-}
 
 void composeFormattedCopy(RichTextPane& copy, const QTextDocument& chart)
 {
@@ -104,92 +77,6 @@ void composeFormattedCopy(RichTextPane& copy, const QTextDocument& chart)
     copy.clearSelection();
 }
 
-QString meaningOf(const ContentTables& content, int subject, int value)
-{
-    for (int i = content.FirstInterpretation[subject]; i <= content.LastInterpretation[subject];
-         ++i) {
-        if (content.InterpretationValue[i] == value)
-            return content.InterpretationText[i];
-    }
-    return {};
-}
-
-void writeChart(const numerology::Chart& chart, const QString& heading,
-                const numerology::NameReading& name, const ContentTables& content,
-                RichTextPane& pane)
-{
-    const QString lineBreak = QStringLiteral("\r\n");
-    pane.setWholeText(QString());
-    pane.beginEditBlock();
-    pane.insertAtCaret(heading + lineBreak);
-    if (!name.readAs.isEmpty())
-        pane.insertAtCaret(QStringLiteral("Letters read as plain ones: %1.")
-                               .arg(name.readAs.join(QLatin1String(", "))) +
-                           lineBreak);
-    for (const QString& joined : name.hyphenated)
-        pane.insertAtCaret(QStringLiteral("%1 counts as one part of the name: a hyphen joins, it "
-                                          "does not split.")
-                               .arg(joined) +
-                           lineBreak);
-    for (const numerology::Number& number : chart.numbers) {
-        QStringList values;
-        for (int v : number.values)
-            values << QString::number(v);
-        pane.insertAtCaret(lineBreak);
-        pane.setEmphasis(true);
-        pane.insertAtCaret(content.SubjectName[number.subject] + QLatin1String(": ") +
-                           values.join(QLatin1String(", ")));
-        pane.setEmphasis(false);
-        pane.insertAtCaret(lineBreak);
-        for (const QString& line : number.working + number.timing + number.otherMethods)
-            pane.insertAtCaret(line + lineBreak);
-        if (number.values.size() == 1) {
-            pane.insertAtCaret(QLatin1String("Meaning: ") +
-                               meaningOf(content, number.subject, number.values[0]) + lineBreak);
-        } else {
-            for (int k = 0; k < number.values.size(); ++k)
-                pane.insertAtCaret(QStringLiteral("%1 (%2): %3")
-                                       .arg(QLatin1String(Ordinals[k]))
-                                       .arg(number.values[k])
-                                       .arg(meaningOf(content, number.subject, number.values[k])) +
-                                   lineBreak);
-        }
-        if (number.ahead.isEmpty())
-            continue;
-        pane.insertAtCaret(QStringLiteral("The year ahead:") + lineBreak);
-        bool monthsBegun = false;
-        for (const numerology::CycleAhead& cycle : number.ahead) {
-            if (cycle.subject == numerology::PersonalYear) {
-                pane.insertAtCaret(QStringLiteral("%1, Personal Year %2 (%3): %4")
-                                       .arg(cycle.year)
-                                       .arg(cycle.value)
-                                       .arg(cycle.working, shortMeaningOfCycle(cycle.value)) +
-                                   lineBreak);
-                continue;
-            }
-            if (!monthsBegun)
-                pane.insertAtCaret(
-                    QStringLiteral("The Personal Months of %1 (the birth day, the birth month, "
-                                   "the month and the year added, as above):")
-                        .arg(cycle.year) +
-                    lineBreak);
-            monthsBegun = true;
-            pane.insertAtCaret(QStringLiteral("%1, %2%3: %4")
-                                   .arg(QLocale::c().monthName(cycle.month))
-                                   .arg(cycle.value)
-                                   .arg(cycle.current ? QStringLiteral(" (now)") : QString(),
-                                        shortMeaningOfCycle(cycle.value)) +
-                               lineBreak);
-        }
-    }
-    pane.endEditBlock();
-    // The reader starts at the top, and so does the keyboard.
-    QTextCursor start = pane.textCursor();
-    start.movePosition(QTextCursor::Start);
-    pane.setTextCursor(start);
-    pane.scrollToTop();
-}
-
 YourNumbers::YourNumbers(const Services& services, QWidget* parent)
     : QDialog(parent), m_services(services),
       m_clipboardGuard(std::make_unique<ClipboardGuard>(*services.clipboard)),
@@ -204,9 +91,6 @@ YourNumbers::YourNumbers(const Services& services, QWidget* parent)
     setAccessibleName(windowTitle());
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
-    QFont windowFont(windowFontFamily());
-    windowFont.setPointSizeF(8.25);
-    setFont(windowFont);
     loadContent(m_content);
 
     const auto label = [this](const QString& caption, QWidget* buddy) {
@@ -292,26 +176,14 @@ YourNumbers::YourNumbers(const Services& services, QWidget* parent)
     connect(m_forget, &QPushButton::clicked, this, &YourNumbers::cmdForget_Click);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
 
-    buildLook();
-    // The chart scrolls, so the window can be as small as the screen needs: on a 640 x 480
-    // screen it is shorter than its usual 560 pixels, with room kept for a title bar.
-    const QScreen* screen = parent ? parent->window()->screen() : this->screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    const int titleBar = 32;
-    setMinimumSize(qMin(360, room.width()), qMin(300, room.height() - titleBar));
-    resize(qMin(640, room.width()), qMin(560, room.height() - titleBar));
+    // The chart scrolls, so the window can be as small as its fields and buttons: on a
+    // 640 x 480 screen it is shorter than its usual 560 pixels.
+    const QList<QWidget*> labels(m_labels.cbegin(), m_labels.cend());
+    placeSecondaryWindow(
+        this, parent,
+        {QStringLiteral("your-numbers"), QSize(640, 560), labels, labels, {}, {m_chart}});
+    m_printCopy->setFont(font());
     m_name->setFocus();
-    // Centred on the window it was opened from, but kept on its screen.
-    if (parent) {
-        QRect placed(QPoint(), size());
-        placed.moveCenter(parent->window()->frameGeometry().center());
-        if (screen) {
-            placed.moveLeft(qBound(room.left(), placed.left(), room.right() + 1 - placed.width()));
-            placed.moveTop(
-                qBound(room.top() + titleBar, placed.top(), room.bottom() + 1 - placed.height()));
-        }
-        move(placed.topLeft());
-    }
     showRemembered();
 }
 
@@ -389,30 +261,6 @@ void YourNumbers::offerCalendar(QLineEdit* field)
     calendar->setFocus();
 }
 
-void YourNumbers::buildLook()
-{
-    setAutoFillBackground(true);
-    setColour(this, QPalette::Window, colours::Purple);
-    const QString family = font().family();
-    QFont labelFont(family);
-    labelFont.setPointSizeF(9);
-    labelFont.setBold(true);
-    for (QLabel* l : m_labels) {
-        l->setFont(labelFont);
-        setColour(l, QPalette::WindowText, colours::InstructionBlue);
-    }
-    QFont buttonFont(family);
-    buttonFont.setPointSizeF(8.25);
-    buttonFont.setBold(true);
-    for (QPushButton* button : {m_calculate, m_print, m_forget, m_close})
-        button->setFont(buttonFont);
-
-    QFont paneFont(family);
-    paneFont.setPointSizeF(8.25);
-    setPaneLook(m_chart, paneFont, colours::Pink, colours::Black);
-    m_printCopy->setFont(paneFont);
-}
-
 // The last chart stays on screen: it changes only when a new one is calculated.
 void YourNumbers::refuse(const QString& message, QWidget* field)
 {
@@ -462,11 +310,7 @@ void YourNumbers::cmdCalculate_Click()
         refuse(chart.problem, m_name);
         return;
     }
-    const QString heading =
-        QStringLiteral("%1, born %2, looking at %3")
-            .arg(name.parts.join(QLatin1Char(' ')), numerology::spelledDate(birth),
-                 numerology::spelledDate(lookAt));
-    writeChart(chart, heading, name, m_content, *m_chart);
+    drawChartReport(makeChartReport(chart, name, birth, lookAt, m_content), *m_chart);
     // A look at the day itself opens on the new day next time.
     m_keeper.keep({m_name->text(), m_birth->text().trimmed(),
                    lookAt == m_services.clock->today() ? QString() : m_lookAt->text().trimmed()});

@@ -19,22 +19,9 @@ namespace corvella {
 class ClipboardGuard;
 class RichTextPane;
 
-// Writes a chart into a pane: for each number its name and values in bold, the working, when
-// each value runs, the other methods' values, then what each value means, and under the Personal
-// Year the year ahead. Letters read as plain ones and hyphenated parts are named first.
-void writeChart(const numerology::Chart& chart, const QString& heading,
-                const numerology::NameReading& name, const ContentTables& content,
-                RichTextPane& pane);
-
 // The printed copy of a chart: the attribution line, the chart as it is on screen with its
 // headings in bold, the attribution line again; in a 10 pt font.
 void composeFormattedCopy(RichTextPane& copy, const QTextDocument& chart);
-
-// A line on what a Personal Year or Personal Month of this value asks of you.
-QString shortMeaningOfCycle(int value);
-
-// What the interpretation texts say of this value of this subject; empty when none does.
-QString meaningOf(const ContentTables& content, int subject, int value);
 
 // The learner's own numbers: a name and two dates in, the fifteen numbers with their working
 // and meanings out. A window of its own beside the main window, not modal.
@@ -53,7 +40,6 @@ public:
 private:
     QLineEdit* dateField(const QString& objectName, const QString& accessibleName);
     void offerCalendar(QLineEdit* field);
-    void buildLook();
     void refuse(const QString& message, QWidget* field);
     void showRemembered();
 

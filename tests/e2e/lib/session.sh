@@ -16,6 +16,7 @@ skip() {
 make_private_home() {
     WORK="$(mktemp -d)"
     export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_RUNTIME_DIR="$WORK/run"
+    export XDG_STATE_HOME="$WORK/home/.local/state"
     mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
     CLEANUP_PIDS=()

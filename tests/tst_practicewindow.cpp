@@ -178,7 +178,7 @@ void TestPracticeWindow::escapeClosesAndKeepsTheAnswers()
     QCOMPARE(read.progress.cards.size(), 1);
     const practice::CardState state = read.progress.cards.value(practice::cardKey(first));
     QCOMPARE(state.right + state.wrong, 1);
-    QCOMPARE(read.progress.newCardsShown, 1);
+    QCOMPARE(read.progress.days.value(p.f.fakes.clock.date).newShown, 1);
 }
 
 // Each of the five keys answers; the key of the correct box is right, any other wrong. Enter
@@ -224,8 +224,8 @@ void TestPracticeWindow::meaningCardsByKeys()
         QVERIFY(shown.contains(correct));
         QCOMPARE(shown.contains(options.texts[size_t(box)]), true);
         const practice::CardState state = w->progress().cards.value(practice::cardKey(card));
-        QCOMPARE(state.box, 1);               // a new card goes to box 1 either way...
-        QCOMPARE(state.right, right ? 1 : 0); // ...but the counts tell them apart
+        QCOMPARE(practice::levelOf(state), right ? 2 : 1); // stability 3.17 or 0.40 days...
+        QCOMPARE(state.right, right ? 1 : 0);              // ...but the counts tell them apart
         QCOMPARE(state.wrong, right ? 0 : 1);
         // More keys do nothing until Enter moves on.
         QTest::keyClick(w, Qt::Key_2);
@@ -270,7 +270,8 @@ void TestPracticeWindow::sumCards()
     // The Life Path's sum card, due today, comes first.
     const CardId card{CardKind::Sum, 0, 0};
     practice::Progress due;
-    due.cards[practice::cardKey(card)] = {1, p.f.fakes.clock.date, 1, 0, false};
+    due.cards[practice::cardKey(card)] =
+        practice::stateFromBox(1, p.f.fakes.clock.date, 1, 0, false);
     QVERIFY(practice::saveProgress(p.file, due));
     p.f.window->show();
     PracticeWindow* w = p.open();
@@ -310,7 +311,7 @@ void TestPracticeWindow::sumCards()
     const practice::CardState state = w->progress().cards.value(practice::cardKey(card));
     QCOMPARE(state.right, right ? 2 : 1);
     QCOMPARE(state.wrong, right ? 0 : 1);
-    QCOMPARE(state.box, right ? 2 : 1);
+    QCOMPARE(state.relearning, !right);
 }
 
 // The learner may take the sums about the person last charted in Your Numbers instead.
@@ -319,7 +320,8 @@ void TestPracticeWindow::sumsAboutTheRememberedPerson()
     Practising p;
     const CardId card{CardKind::Sum, 9, 0}; // the Pinnacles: four values
     practice::Progress due;
-    due.cards[practice::cardKey(card)] = {2, p.f.fakes.clock.date, 1, 0, false};
+    due.cards[practice::cardKey(card)] =
+        practice::stateFromBox(2, p.f.fakes.clock.date, 1, 0, false);
     QVERIFY(practice::saveProgress(p.file, due));
     QVERIFY(forgetRememberedPerson());
     PracticeWindow* w = p.open();
@@ -408,7 +410,8 @@ void TestPracticeWindow::lastTestMarkedAndMissedFirst()
     QTRY_VERIFY(!p.f.window->findChild<PracticeWindow*>());
     const practice::ProgressRead read = practice::loadProgress(p.file);
     QCOMPARE(read.progress.tests.size(), 2);
-    QCOMPARE(read.progress.cards.value(practice::cardKey(inTestOrder[0])).right, 1);
+    // Right once in practice, and once more in the second test, all of it answered right.
+    QCOMPARE(read.progress.cards.value(practice::cardKey(inTestOrder[0])).right, 2);
 }
 
 // A garbled file is set aside and the learner told, once: whether the window finds it, or a
@@ -465,8 +468,10 @@ void TestPracticeWindow::pictureOfProgressInWords()
     loadContent(content);
     const QList<CardId> cards = practice::allCards(content);
     practice::Progress progress;
-    progress.cards[practice::cardKey(cards[0])].box = 3;
-    progress.cards[practice::cardKey(cards[1])].box = 5;
+    progress.cards[practice::cardKey(cards[0])] =
+        practice::stateFromBox(3, QDate(2026, 1, 2), 1, 0, false);
+    progress.cards[practice::cardKey(cards[1])] =
+        practice::stateFromBox(5, QDate(2026, 1, 2), 1, 0, false);
     progress.tests << practice::FinishedTest{QDate(2026, 1, 2), true, 4, 10}
                    << practice::FinishedTest{QDate(2026, 2, 3), false, 9, 10};
     const ProgressPicture picture = makeProgressPicture(progress, cards, content);

@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -162,7 +163,124 @@ bool mayReplace(const QString& path)
     return header.status == ProgressRead::Status::Read;
 }
 
+// Whether a's state comes from a later review than b's; on the same day, the one with more
+// answers.
+bool newerReview(const CardState& a, const CardState& b)
+{
+    if (a.lastReview != b.lastReview)
+        return !b.lastReview.isValid() || (a.lastReview.isValid() && a.lastReview > b.lastReview);
+    return qint64(a.right) + a.wrong > qint64(b.right) + b.wrong;
+}
+
+// The tests of `from` that `in` does not hold, counting repeats: two equal tests in `from` and
+// one in `in` leave one.
+QList<FinishedTest> testsNotIn(const QList<FinishedTest>& from, const QList<FinishedTest>& in)
+{
+    QList<FinishedTest> left = in;
+    QList<FinishedTest> extra;
+    for (const FinishedTest& test : from) {
+        const qsizetype at = left.indexOf(test);
+        if (at >= 0)
+            left.removeAt(at);
+        else
+            extra.append(test);
+    }
+    return extra;
+}
+
+// Holds an exclusive lock on a folder for as long as it lives; the lock goes with the
+// descriptor, so nothing is left behind, not even by a copy that is killed.
+class FolderLock
+{
+public:
+    explicit FolderLock(const QString& folder)
+        : m_fd(::open(nativeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (m_fd < 0)
+            return;
+        while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    ~FolderLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int m_fd;
+};
+
+// What a file the save is about to replace holds: Read (possibly cutShort) to be merged, or
+// NoFile when there is none or nothing complete in it.
+ProgressRead readBack(const QString& path, QByteArray& bytes)
+{
+    struct stat info;
+    const int fd = openRegular(path, info);
+    if (fd < 0)
+        return {};
+    const bool complete = readUpTo(fd, MaximumProgressFileSize, bytes);
+    ::close(fd);
+    if (!complete || bytes.size() > MaximumProgressFileSize)
+        return {};
+    return parseProgress(bytes);
+}
+
+// Writes the bytes of a format-1 file to a copy beside it, unless a copy is there already: the
+// first copy is the one kept. False when the copy could not be written.
+bool keepFormatOneCopy(const QString& path, const QByteArray& bytes)
+{
+    const QByteArray name = nativeName(path + QStringLiteral(".format-1"));
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno == EEXIST;
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    const bool ok = written == bytes.size() && ::fsync(fd) == 0;
+    ::close(fd);
+    if (!ok)
+        ::unlink(name.constData());
+    return ok;
+}
+
 } // namespace
+
+Progress mergeProgress(const Progress& writer, const Progress& onDisk)
+{
+    Progress merged = writer;
+    for (auto it = onDisk.cards.cbegin(); it != onDisk.cards.cend(); ++it) {
+        const auto mine = merged.cards.find(it.key());
+        if (mine == merged.cards.end())
+            merged.cards.insert(it.key(), *it);
+        else if (newerReview(*it, *mine))
+            *mine = *it;
+    }
+    const QList<FinishedTest> theirs = testsNotIn(onDisk.tests, writer.tests);
+    const QList<FinishedTest> ours = testsNotIn(writer.tests, onDisk.tests);
+    merged.tests.append(theirs);
+    std::stable_sort(merged.tests.begin(), merged.tests.end(),
+                     [](const FinishedTest& a, const FinishedTest& b) { return a.date < b.date; });
+    // The last test is the one of whichever finished a test the other has not seen, the later
+    // one when both did.
+    if (!theirs.isEmpty() && (ours.isEmpty() || theirs.last().date > ours.last().date))
+        merged.lastTest = onDisk.lastTest;
+    for (auto it = onDisk.days.cbegin(); it != onDisk.days.cend(); ++it) {
+        DayCounts& day = merged.days[it.key()];
+        day.newShown = std::max(day.newShown, it->newShown);
+        day.moreNew = std::max(day.moreNew, it->moreNew);
+        day.reviews = std::max(day.reviews, it->reviews);
+    }
+    return merged;
+}
 
 void recordFinishedTest(Progress& progress, const FinishedTest& test,
                         const QList<TestQuestion>& questions)
@@ -170,12 +288,8 @@ void recordFinishedTest(Progress& progress, const FinishedTest& test,
     progress.tests.append(test);
     progress.lastTest = questions;
     for (const TestQuestion& q : questions) {
-        if (q.chosen == q.correct)
-            continue;
-        CardState& state = progress.cards[cardKey(q.card)];
-        state.box = 1;
-        state.due = test.date;
-        state.missedInTest = true;
+        recordTestAnswer(progress.cards[cardKey(q.card)], q.chosen == q.correct, test.date,
+                         progress.settings);
     }
 }
 
@@ -272,20 +386,31 @@ ProgressRead loadProgress(const QString& path)
     return read;
 }
 
-bool saveProgress(const QString& path, const Progress& progress, const FileWriteCalls& calls)
+bool saveProgress(const QString& path, const Progress& progress, Progress* merged,
+                  const FileWriteCalls& calls)
 {
     // The end of a chain of links is the file replaced, so that every link stays as it was.
     const QString target = finalTarget(path);
-    if (target.isEmpty() || !makeFolder(QFileInfo(target).absolutePath()) || !mayReplace(target))
+    if (target.isEmpty() || !makeFolder(QFileInfo(target).absolutePath()))
         return false;
-    return replaceFileContents(target, writeProgress(progress), calls);
-}
-
-QString progressNotSavedMessage(const QString& path)
-{
-    return QStringLiteral("Your practice could not be saved in %1, so it is kept only until the "
-                          "program closes.")
-        .arg(path);
+    // Read, merge and write in one turn: another copy of the program saving at the same time
+    // waits here, and then merges what this one wrote.
+    const FolderLock lock(QFileInfo(target).absolutePath());
+    if (!mayReplace(target))
+        return false;
+    Progress result = progress;
+    QByteArray bytes;
+    const ProgressRead onDisk = readBack(target, bytes);
+    if (onDisk.status == ProgressRead::Status::Read || onDisk.cutShort) {
+        result = mergeProgress(progress, onDisk.progress);
+        if (onDisk.format == 1 && !keepFormatOneCopy(target, bytes))
+            return false;
+    }
+    if (!replaceFileContents(target, writeProgress(result), calls))
+        return false;
+    if (merged)
+        *merged = std::move(result);
+    return true;
 }
 
 } // namespace corvella::practice

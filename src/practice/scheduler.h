@@ -123,7 +123,7 @@ QList<CardId> cardsToOffer(const Progress& progress, const QList<CardId>& lesson
 int newCardsLeftToday(const Progress& progress, const QDate& today);
 // Due reviews still to be offered on that date: reviewsPerDay less today's reviews, >= 0.
 int reviewsLeftToday(const Progress& progress, const QDate& today);
-// "More new cards": another newCardsPerDay new cards allowed today.
+// "More new cards": from now, another newCardsPerDay new cards allowed today.
 void allowMoreNewCards(Progress& progress, const QDate& today);
 
 // The due date that counts: due, but never later than today + the card's interval (the days

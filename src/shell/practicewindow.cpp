@@ -55,11 +55,11 @@ QString valuesText(const QList<int>& values)
 QString whereFrom(const practice::Progress& progress, const CardId& card)
 {
     const auto found = progress.cards.constFind(practice::cardKey(card));
-    if (found == progress.cards.constEnd() || found->box == 0)
+    if (found == progress.cards.constEnd() || found->isNew())
         return QStringLiteral("new card");
     if (found->missedInTest)
         return QStringLiteral("missed in your last test");
-    return QStringLiteral("due again, from box %1").arg(found->box);
+    return QStringLiteral("due again, from box %1").arg(practice::levelOf(*found));
 }
 
 void setTextColour(QWidget* widget, QRgb colour)

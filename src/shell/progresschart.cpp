@@ -39,8 +39,7 @@ ProgressPicture makeProgressPicture(const practice::Progress& progress,
         if (card.subject < 0 || card.subject >= SubjectCount)
             continue;
         const auto found = progress.cards.constFind(practice::cardKey(card));
-        const int box =
-            found == progress.cards.constEnd() ? 0 : std::clamp(found->box, 0, practice::BoxCount);
+        const int box = found == progress.cards.constEnd() ? 0 : practice::levelOf(*found);
         ++picture.bars[card.subject].byBox[static_cast<size_t>(box)];
     }
     picture.scores.reserve(progress.tests.size());
@@ -57,7 +56,7 @@ QString describeProgressPicture(const ProgressPicture& picture)
     lines << QStringLiteral("Cards by box, number by number:");
     for (const ProgressPicture::Bar& bar : picture.bars) {
         QStringList parts;
-        for (int box = 0; box <= practice::BoxCount; ++box) {
+        for (int box = 0; box <= practice::LevelCount; ++box) {
             const int n = bar.byBox[static_cast<size_t>(box)];
             if (n > 0)
                 parts << QStringLiteral("%1 %2").arg(boxName(box)).arg(n);
@@ -109,7 +108,7 @@ QColor ProgressChart::boxColour(int box)
     // cards that are learnt: lighter is newer.
     static const QRgb fills[] = {qRgb(205, 205, 205), qRgb(255, 192, 255), qRgb(232, 140, 232),
                                  qRgb(192, 88, 200),  qRgb(140, 40, 160),  qRgb(88, 0, 110)};
-    return QColor(fills[std::clamp(box, 0, practice::BoxCount)]);
+    return QColor(fills[std::clamp(box, 0, practice::LevelCount)]);
 }
 
 int ProgressChart::barsHeight() const
@@ -178,7 +177,7 @@ void ProgressChart::paintBars(QPainter& painter, const QRect& area) const
     // The legend: a swatch and a name for each box.
     int x = area.left();
     const int swatch = fm.height() * 2 / 3;
-    for (int box = 0; box <= practice::BoxCount; ++box) {
+    for (int box = 0; box <= practice::LevelCount; ++box) {
         painter.setPen(text);
         painter.setBrush(boxColour(box));
         painter.drawRect(x, y + (fm.height() - swatch) / 2, swatch, swatch);
@@ -210,7 +209,7 @@ void ProgressChart::paintBars(QPainter& painter, const QRect& area) const
             // Each bar spans its own cards, so that every number shows how much of it is learnt:
             // the best-known cards from the left, the new ones last.
             int done = 0;
-            for (int box = practice::BoxCount; box >= 0; --box) {
+            for (int box = practice::LevelCount; box >= 0; --box) {
                 const int n = bar.byBox[static_cast<size_t>(box)];
                 const int from = barLeft + barWidth * done / total;
                 done += n;

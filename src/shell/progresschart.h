@@ -20,7 +20,7 @@ struct ProgressPicture
     struct Bar
     {
         QString name;
-        std::array<int, practice::BoxCount + 1> byBox{};
+        std::array<int, practice::LevelCount + 1> byBox{};
         int total() const;
     };
     QList<Bar> bars;

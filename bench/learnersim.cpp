@@ -96,10 +96,21 @@ private:
 struct Run
 {
     double seenBy21 = 0;
+    double allSeenOn = 0; // the day on which the last card was first answered (31: not by day 30)
     double recallOn30 = 0;
     double answers[Days] = {};
     double reviews[Days] = {}; // answers to cards seen on an earlier day
 };
+
+void noteSeen(const Learner& learner, int cards, int d, Run& run)
+{
+    if (d + 1 == SeenByDay)
+        run.seenBy21 = learner.seen();
+    if (run.allSeenOn == 0 && learner.seen() == cards)
+        run.allSeenOn = d + 1;
+    if (d + 1 == Days && run.allSeenOn == 0)
+        run.allSeenOn = Days + 1;
+}
 
 // The rule the program had before: five boxes, 1, 2, 4, 8, 16 days; right one box up, wrong
 // back to box 1 and due tomorrow; due cards (earliest first) then ten new cards a day; a card
@@ -143,8 +154,7 @@ Run leitner(const QList<CardId>& order, unsigned seed, int newPerDay)
     for (int d = 0; d < Days; ++d) {
         const QDate day = FirstDay.addDays(d);
         leitnerDay(box, due, learner, day, newPerDay, run, d);
-        if (d + 1 == SeenByDay)
-            run.seenBy21 = learner.seen();
+        noteSeen(learner, int(order.size()), d, run);
     }
     run.recallOn30 = learner.expectedRecall(FirstDay.addDays(Days - 1));
     return run;
@@ -188,8 +198,7 @@ Run scheduled(const QList<CardId>& order, unsigned seed, bool moreOnce)
                 queue.insert(std::min<qsizetype>(RelearnGap, queue.size()), card);
         }
         run.answers[d] += answered;
-        if (d + 1 == SeenByDay)
-            run.seenBy21 = learner.seen();
+        noteSeen(learner, int(order.size()), d, run);
     }
     run.recallOn30 = learner.expectedRecall(FirstDay.addDays(Days - 1));
     return run;
@@ -201,6 +210,7 @@ template <typename F> Run mean(F&& oneLearner)
     for (int s = 1; s <= Learners; ++s) {
         const Run r = oneLearner(unsigned(s));
         total.seenBy21 += r.seenBy21 / Learners;
+        total.allSeenOn += r.allSeenOn / Learners;
         total.recallOn30 += r.recallOn30 / Learners;
         for (int d = 0; d < Days; ++d) {
             total.answers[d] += r.answers[d] / Learners;
@@ -216,11 +226,12 @@ void print(const char* name, const Run& run, int cards)
     double allReviews = 0;
     for (double r : run.reviews)
         allReviews += r;
-    std::printf("%s\n  cards seen by day %d: %.1f of %d\n  expected recall over all %d cards on "
+    std::printf("%s\n  cards seen by day %d: %.1f of %d (all of them by day %.1f)\n  expected "
+                "recall over all %d cards on "
                 "day %d: %.1f%%\n  reviews a day (cards seen on an earlier day): %.1f on average, "
                 "answers a day at most %.1f\n  answers (reviews) day by day:",
-                name, SeenByDay, run.seenBy21, cards, cards, Days, 100 * run.recallOn30,
-                allReviews / Days, mostAnswers);
+                name, SeenByDay, run.seenBy21, cards, run.allSeenOn, cards, Days,
+                100 * run.recallOn30, allReviews / Days, mostAnswers);
     for (int d = 0; d < Days; ++d)
         std::printf("%s%.0f (%.0f)", d % 10 == 0 ? "\n   " : " ", run.answers[d], run.reviews[d]);
     std::printf("\n\n");

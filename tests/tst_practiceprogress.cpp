@@ -247,14 +247,9 @@ private Q_SLOTS:
             QTest::addRow("stability %s, difficulty %s", bad[0], bad[1])
                 << head2 + QByteArray(card2).replace("%1", bad[0]).replace("%2", bad[1]) + "end\n"
                 << Status::SetAside;
-        QTest::newRow("a box in format 2")
-            << head2 + "card key=sum/0 box=1 due= right=0 wrong=0 missed=0\nend\n"
-            << Status::SetAside;
         QTest::newRow("retention above 1")
             << head2 + "settings retention=1.5 new=10 reviews=100\nend\n"
             << Status::SetAside;
-        QTest::newRow("a day without a date") << head2 + "day date= new=1 more=0 reviews=0\nend\n"
-                                              << Status::SetAside;
         QTest::newRow("blank space after the end") << good + "\n \n" << Status::Read;
         QTest::newRow("a byte-order mark first") << "\xEF\xBB\xBF" + good << Status::Read;
         QTest::newRow("a byte-order mark alone") << QByteArray("\xEF\xBB\xBF") << Status::NoFile;

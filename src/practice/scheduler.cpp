@@ -115,6 +115,23 @@ qint64 intervalOf(const CardState& state)
     return std::clamp<qint64>(std::llround(state.stability), 1, MaximumIntervalDays);
 }
 
+// Brings a due date later than today + the card's interval back to that, and a last review
+// later than today back with it.
+bool bringBack(CardState& state, const QDate& today)
+{
+    if (state.isNew() || !state.due.isValid())
+        return false;
+    const qint64 interval = intervalOf(state);
+    const QDate due = std::min(state.due, today.addDays(interval));
+    const bool lastAhead = state.lastReview.isValid() && state.lastReview > today;
+    if (due == state.due && !lastAhead)
+        return false;
+    state.due = due;
+    if (state.lastReview.isValid())
+        state.lastReview = std::min(today, due.addDays(-interval));
+    return true;
+}
+
 DayCounts& countsOf(Progress& progress, const QDate& today)
 {
     return progress.days[today];
@@ -265,6 +282,8 @@ void recordTestAnswer(CardState& state, bool right, const QDate& today,
 void recordCardAnswer(Progress& progress, const CardId& card, bool right, const QDate& today)
 {
     CardState& state = progress.cards[cardKey(card)];
+    // A date from a clock once far ahead would make a due card look crammed.
+    bringBack(state, today);
     const AnswerKind kind = answerKindOf(state, today);
     if (kind == AnswerKind::New)
         ++countsOf(progress, today).newShown;
@@ -303,19 +322,8 @@ QDate effectiveDue(const CardState& state, const QDate& today)
 bool bringBackFarAheadDates(Progress& progress, const QDate& today)
 {
     bool changed = false;
-    for (CardState& state : progress.cards) {
-        if (state.isNew() || !state.due.isValid())
-            continue;
-        const qint64 interval = intervalOf(state);
-        const QDate due = effectiveDue(state, today);
-        const bool lastAhead = state.lastReview.isValid() && state.lastReview > today;
-        if (due == state.due && !lastAhead)
-            continue;
-        state.due = due;
-        if (lastAhead || state.lastReview.isValid())
-            state.lastReview = std::min(today, due.addDays(-interval));
-        changed = true;
-    }
+    for (CardState& state : progress.cards)
+        changed = bringBack(state, today) || changed;
     return changed;
 }
 

@@ -420,6 +420,9 @@ void PracticeWindow::showVerdict()
                       << tr("Check the value(s) in place(s) %1.", nullptr, int(places.size()))
                              .arg(places.join(QLatin1String(", ")));
         }
+        // A value that another common method gives is marked right by the core once its verdict
+        // says so (a mark, the method's sentence and its working): they belong here, beside the
+        // lessons' working.
         lastLine = sum.slip;
     } else {
         const AnswerOptions& options = m_sitting.currentOptions();

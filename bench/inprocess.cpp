@@ -152,8 +152,9 @@ practice::Progress longHistory(const QDate& today)
     const QList<practice::CardId> cards = practice::allCards(content);
     for (int i = 0; i < cards.size(); ++i) {
         const int box = 1 + i % 5;
-        progress.cards.insert(practice::cardKey(cards[i]),
-                              {box, today.addDays(i % 7 - 3), i % 11, i % 3, false});
+        progress.cards.insert(
+            practice::cardKey(cards[i]),
+            practice::stateFromBox(box, today.addDays(i % 7 - 3), i % 11, i % 3, false));
     }
     // 9,999 here and the last one below.
     for (int i = 0; i < 9999; ++i)
@@ -166,7 +167,6 @@ practice::Progress longHistory(const QDate& today)
                           practice::cardOfSignificanceQuestion(s)});
     }
     practice::recordFinishedTest(progress, {today, true, 5, 10}, questions);
-    progress.newCardsDay = today;
     return progress;
 }
 

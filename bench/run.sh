@@ -24,6 +24,7 @@ program="$build/src/CorvellaFreeLearnNumerology"
 floor="$build/bench/bench_floor_window"
 watcher="$build/bench/bench_first_paint"
 inprocess="$build/bench/bench_inprocess"
+learner="$build/bench/bench_learner"
 [ -x "$watcher" ] || {
     echo "bench_first_paint was not built (is libxcb-damage0-dev installed?)" >&2
     exit 1
@@ -240,6 +241,9 @@ verdict() { # verdict VALUE LIMIT
     echo "  Your Numbers target: $(verdict "$(bench yourNumbersChart "")" 16) (<= 16 ms, one frame)"
     echo "  Practice targets: opening $(verdict "$(bench openPractice corvella)" 50) (<= 50 ms)," \
         "answering $(verdict "$(bench answerCard corvella)" 16) (<= 16 ms)"
+    echo
+    # Figures of a simulated learner, not timings: the old boxes and the scheduler.
+    "$learner" | tee "$results/learner.txt" | grep -v '^   '
     echo
     echo "Raw figures: $results"
 } | tee "$results/summary.txt"

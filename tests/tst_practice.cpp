@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QtTest>
 
+#include <cmath>
+
 using namespace corvella;
 using namespace corvella::practice;
 using corvella::testing::FakeClock;
@@ -52,10 +54,15 @@ QStringList keysOf(const QList<CardId>& cards)
     return keys;
 }
 
-// A card seen before, in the given box and due on the given day.
+// A card seen before, as an old box of that number would have left it, due on the given day.
 void seen(Progress& p, const CardId& card, int box, const QDate& due)
 {
-    p.cards.insert(cardKey(card), CardState{box, due, 1, 0, false});
+    p.cards.insert(cardKey(card), stateFromBox(box, due, 1, 0, false));
+}
+
+CardState missedCard()
+{
+    return stateFromBox(1, Today, 0, 1, true);
 }
 
 } // namespace
@@ -196,38 +203,68 @@ private Q_SLOTS:
 
     // ---- the scheduler ----
 
-    void answersMoveTheBox_data()
+    // Figures worked by hand from the published FSRS-5 formulas and default weights. Answers:
+    // R right, W wrong, each after the days its number says (none: the same day as the one
+    // before); the first is on Today.
+    void answersFollowTheModel_data()
     {
-        QTest::addColumn<QString>("answers"); // R right, W wrong, in order, all on the same day
-        QTest::addColumn<int>("box");
-        QTest::addColumn<int>("dueInDays");
-        QTest::addColumn<int>("right");
-        QTest::addColumn<int>("wrong");
-        QTest::newRow("new, right") << "R" << 1 << 1 << 1 << 0;
-        QTest::newRow("new, wrong") << "W" << 1 << 1 << 0 << 1;
-        QTest::newRow("two right") << "RR" << 2 << 2 << 2 << 0;
-        QTest::newRow("three right") << "RRR" << 3 << 4 << 3 << 0;
-        QTest::newRow("four right") << "RRRR" << 4 << 8 << 4 << 0;
-        QTest::newRow("five right") << "RRRRR" << 5 << 16 << 5 << 0;
-        QTest::newRow("box 5 stays") << "RRRRRRR" << 5 << 16 << 7 << 0;
-        QTest::newRow("wrong from box 5") << "RRRRRW" << 1 << 1 << 5 << 1;
-        QTest::newRow("wrong, then right") << "RRRWR" << 2 << 2 << 4 << 1;
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<double>("retention");
+        QTest::addColumn<double>("stability");
+        QTest::addColumn<double>("difficulty");
+        QTest::addColumn<int>("dueInDays"); // after the last answer
+        QTest::addColumn<bool>("relearning");
+        // S0(3) = w2; D0(3) = w4 - e^(2 w5) + 1; interval at 90% = S.
+        QTest::newRow("new, right") << "R" << 0.9 << 3.173 << 5.2824 << 3 << false;
+        // I = S / (19/81) * (0.8^-2 - 1) = 7.61.
+        QTest::newRow("new, right, 80% aimed at") << "R" << 0.8 << 3.173 << 5.2824 << 8 << false;
+        QTest::newRow("new, wrong: relearns today") << "W" << 0.9 << 0.4026 << 7.1949 << 0 << true;
+        // Short-term: S e^(w17 (G - 3 + w18)); D pulled 0.46% towards D0(4) = 3.2273.
+        QTest::newRow("wrong, then right the same day")
+            << "W R" << 0.9 << 0.5667 << 7.1766 << 1 << false;
+        QTest::newRow("wrong twice the same day") << "W W" << 0.9 << 0.2017 << 8.0828 << 0 << true;
+        // After 3 days R = (1 + 19/81 * 3/3.173)^-0.5 = 0.9047.
+        QTest::newRow("right, right on the day due")
+            << "R 3R" << 0.9 << 10.7389 << 5.2730 << 11 << false;
+        QTest::newRow("right, wrong on the day due: a lapse")
+            << "R 3W" << 0.9 << 1.0556 << 6.7969 << 0 << true;
+        // After 10 days R = 0.7583: a later success grows more.
+        QTest::newRow("right, right a week late")
+            << "R 10R" << 0.9 << 23.8959 << 5.2730 << 24 << false;
+        // Practise these: right again the same day moves nothing; a day later, only what one
+        // day of waiting shows (R = 0.9650): due 7 days on, not the 14 a wait would have earned.
+        QTest::newRow("crammed three times the same day")
+            << "R R R R" << 0.9 << 3.173 << 5.2824 << 3 << false;
+        QTest::newRow("crammed a day later") << "R 1R" << 0.9 << 5.8691 << 5.2730 << 6 << false;
+        QTest::newRow("crammed and missed: a lapse")
+            << "R 1W" << 0.9 << 0.9206 << 6.7969 << 0 << true;
     }
-    void answersMoveTheBox()
+    void answersFollowTheModel()
     {
         QFETCH(QString, answers);
-        QFETCH(int, box);
+        QFETCH(double, retention);
+        QFETCH(double, stability);
+        QFETCH(double, difficulty);
         QFETCH(int, dueInDays);
-        QFETCH(int, right);
-        QFETCH(int, wrong);
+        QFETCH(bool, relearning);
+        SchedulerSettings settings;
+        settings.desiredRetention = retention;
         CardState state;
         state.missedInTest = true;
-        for (const QChar a : answers)
-            recordAnswer(state, a == u'R', Today);
-        QCOMPARE(state.box, box);
-        QCOMPARE(state.due, Today.addDays(dueInDays));
+        QDate day = Today;
+        int right = 0;
+        for (const QString& step : answers.split(u' ')) {
+            day = day.addDays(step.chopped(1).toInt());
+            right += step.endsWith(u'R');
+            recordAnswer(state, step.endsWith(u'R'), day, settings);
+        }
+        // To the four decimals worked by hand.
+        QCOMPARE(std::round(state.stability * 1e4) / 1e4, stability);
+        QCOMPARE(std::round(state.difficulty * 1e4) / 1e4, difficulty);
+        QCOMPARE(state.due, day.addDays(dueInDays));
+        QCOMPARE(state.relearning, relearning);
         QCOMPARE(state.right, right);
-        QCOMPARE(state.wrong, wrong);
+        QCOMPARE(state.wrong, int(answers.count(u'W')));
         QVERIFY(!state.missedInTest);
     }
 
@@ -237,9 +274,10 @@ private Q_SLOTS:
         QTest::addColumn<Progress>("progress");
         QTest::addColumn<QStringList>("firstOffered");
         QTest::addColumn<int>("count");
+        const int newCardsPerDay = SchedulerSettings().newCardsPerDay;
         QTest::newRow("nothing seen: ten new cards in lesson order")
             << Progress{} << names({"significance/0", "meaning/0/1", "meaning/0/2"})
-            << NewCardsPerDay;
+            << newCardsPerDay;
         {
             Progress p;
             seen(p, meaning(3, 5), 2, Today.addDays(-1));
@@ -250,27 +288,43 @@ private Q_SLOTS:
                 << p
                 << names({"meaning/0/4", "meaning/3/5", "meaning/1/5", "significance/0",
                           "meaning/0/2"})
-                << 3 + NewCardsPerDay;
+                << 3 + newCardsPerDay;
+            p.settings.reviewsPerDay = 5;
+            p.days[Today].reviews = 3;
+            QTest::newRow("reviews capped by the day's limit, most overdue kept")
+                << p << names({"meaning/0/4", "meaning/3/5", "significance/0"})
+                << 2 + newCardsPerDay;
+            // A date of 2036 from a clock once far ahead counts as the card's interval (4 days
+            // for box 3) from today.
+            seen(p, meaning(0, 4), 3, QDate(2036, 1, 1));
+            QTest::newRow("a far-ahead date is not due yet")
+                << p << names({"meaning/3/5", "meaning/1/5", "significance/0"})
+                << 2 + newCardsPerDay;
         }
         {
             Progress p;
             seen(p, meaning(2, 2), 4, Today.addDays(-2));
-            p.cards[QStringLiteral("meaning/5/3")] = CardState{1, Today, 0, 1, true};
-            p.cards[QStringLiteral("significance/4")] = CardState{1, Today, 0, 1, true};
-            QTest::newRow("missed in a test before everything, in lesson order")
-                << p << names({"significance/4", "meaning/5/3", "meaning/2/2"})
-                << 3 + NewCardsPerDay;
+            p.cards[QStringLiteral("meaning/5/3")] = missedCard();
+            p.cards[QStringLiteral("significance/4")] = missedCard();
+            p.cards[QStringLiteral("meaning/7/1")] = stateFromBox(1, Today, 0, 1, false);
+            p.cards[QStringLiteral("meaning/7/1")].relearning = true;
+            QTest::newRow("missed in a test first, then relearning, then due")
+                << p << names({"significance/4", "meaning/5/3", "meaning/7/1", "meaning/2/2"})
+                << 4 + newCardsPerDay;
         }
         {
             Progress p;
-            p.newCardsDay = Today;
-            p.newCardsShown = 7;
+            p.days[Today].newShown = 7;
             QTest::newRow("three new cards left today") << p << names({"significance/0"}) << 3;
-            p.newCardsShown = 12;
+            p.days[Today].newShown = 12;
             QTest::newRow("none left today") << p << names({}) << 0;
-            p.newCardsDay = Today.addDays(-1);
+            allowMoreNewCards(p, Today);
+            QTest::newRow("More new cards: another ten") << p << names({"significance/0"}) << 10;
+            p.settings.newCardsPerDay = 25;
+            p.days.clear();
+            p.days[Today.addDays(-1)].newShown = 25;
             QTest::newRow("yesterday's count does not hold today")
-                << p << names({"significance/0"}) << NewCardsPerDay;
+                << p << names({"significance/0"}) << 25;
         }
         {
             Progress p;
@@ -279,7 +333,7 @@ private Q_SLOTS:
             for (const CardId& card : allCards(tables))
                 seen(p, card, 5, Today.addDays(16));
             seen(p, significance(14), 5, Today);
-            p.cards.insert(QStringLiteral("meaning/0/10"), CardState{1, Today, 0, 0, true});
+            p.cards.insert(QStringLiteral("meaning/0/10"), missedCard());
             QTest::newRow("all seen, one due; a card the catalogue lacks is left out")
                 << p << names({"significance/14"}) << 1;
         }
@@ -296,23 +350,29 @@ private Q_SLOTS:
         QCOMPARE(QSet<QString>(offered.begin(), offered.end()).size(), offered.size());
     }
 
-    // New cards answered count against the day's ten; cards seen before do not.
-    void newCardsAreCountedPerDay()
+    // New cards count per calendar date: a clock put back and forth gives no date more than its
+    // allowance, and cards seen before count as reviews, not new cards.
+    void newCardsAreCountedPerDate()
     {
         Progress p;
-        for (int i = 0; i < 4; ++i)
-            recordCardAnswer(p, meaning(0, i + 1), i % 2 == 0, Today);
-        recordCardAnswer(p, meaning(0, 1), true, Today); // seen already
-        QCOMPARE(newCardsLeftToday(p, Today), NewCardsPerDay - 4);
-        QCOMPARE(p.cards.value(QStringLiteral("meaning/0/1")).box, 2);
-        QCOMPARE(newCardsLeftToday(p, Today.addDays(1)), NewCardsPerDay);
-        recordCardAnswer(p, meaning(0, 9), true, Today.addDays(1));
-        QCOMPARE(p.newCardsDay, Today.addDays(1));
-        QCOMPARE(newCardsLeftToday(p, Today.addDays(1)), NewCardsPerDay - 1);
+        const int perDay = p.settings.newCardsPerDay;
+        const QList<CardId> order = allCards(m_content);
+        const auto answerAllOffered = [&](const QDate& day) {
+            const QList<CardId> offered = practice::cardsToOffer(p, order, day);
+            for (const CardId& card : offered)
+                recordCardAnswer(p, card, true, day);
+            return int(offered.size());
+        };
+        QCOMPARE(answerAllOffered(Today), perDay);
+        QCOMPARE(answerAllOffered(Today.addDays(-1)), perDay); // the clock put back a day
+        QCOMPARE(answerAllOffered(Today), 0);                  // and forward again
+        QCOMPARE(p.days.value(Today).newShown, perDay);
+        recordCardAnswer(p, order.first(), false, Today.addDays(3));
+        QCOMPARE(p.days.value(Today.addDays(3)), (DayCounts{0, 0, 1}));
     }
 
-    // A finished test: its wrong answers come back first, also cards never seen and cards that
-    // were not due; an answer that was right moves nothing.
+    // A finished test: its wrong answers are lapses and come back first, also cards never seen
+    // and cards that were not due; a right answer is a review like a right card.
     void missedTestQuestionsComeFirst()
     {
         Progress p;
@@ -330,7 +390,10 @@ private Q_SLOTS:
         recordFinishedTest(p, FinishedTest{Today, true, 1, 3}, questions);
         QCOMPARE(p.tests.size(), 1);
         QCOMPARE(p.lastTest, questions);
-        QCOMPARE(p.cards.value(QStringLiteral("significance/2")).box, 3);
+        // significance/2 (stability 4, last seen yesterday) was due in 3 days: right now counts
+        // what one day shows, S 4 -> 6.64, so 7 days on, not the 4 -> 13.76 a wait would give.
+        QCOMPARE(p.cards.value(QStringLiteral("significance/2")).due, Today.addDays(7));
+        QCOMPARE(levelOf(p.cards.value(QStringLiteral("significance/7"))), 1);
         const QStringList offered = keysOf(practice::cardsToOffer(p, allCards(m_content), Today));
         QCOMPARE(offered.mid(0, 3),
                  (names({"significance/6", "significance/7", "significance/1"})));
@@ -339,7 +402,38 @@ private Q_SLOTS:
         QCOMPARE(keysOf(practice::cardsToOffer(p, allCards(m_content), Today)).first(),
                  QStringLiteral("significance/7"));
         // A test's missed cards do not use up the day's new cards.
-        QCOMPARE(newCardsLeftToday(p, Today), NewCardsPerDay);
+        QCOMPARE(newCardsLeftToday(p, Today), p.settings.newCardsPerDay);
+        // A right answer of a test is a first review of a card never seen.
+        recordFinishedTest(p, FinishedTest{Today, true, 1, 1},
+                           {{QStringLiteral("Life Path"), QStringLiteral("l"), QStringLiteral("l"),
+                             cardOfSignificanceQuestion(0)}});
+        QCOMPARE(p.cards.value(QStringLiteral("significance/0")).due, Today.addDays(3));
+    }
+
+    // What the window tells: due, overdue, the days ahead; and dates from a clock once set far
+    // ahead brought back to the card's interval from today.
+    void dueCountsAndFarAheadDates()
+    {
+        Progress p;
+        seen(p, meaning(0, 1), 1, Today.addDays(-2)); // overdue
+        seen(p, meaning(0, 2), 2, Today);             // due
+        seen(p, meaning(0, 3), 2, Today.addDays(1));  // tomorrow
+        seen(p, meaning(0, 4), 4, Today.addDays(7));  // this week
+        seen(p, meaning(0, 5), 5, Today.addDays(8));  // later
+        seen(p, meaning(0, 6), 3, QDate(2036, 3, 1)); // 4-day interval, from a clock in 2036
+        p.cards[QStringLiteral("meaning/0/7")] = missedCard();
+        p.cards[QStringLiteral("meaning/0/8")] = CardState{};
+        const DueSummary summary = dueSummary(p, Today);
+        QCOMPARE(summary.due, 3);
+        QCOMPARE(summary.overdue, 1);
+        QCOMPARE(summary.tomorrow, 1);
+        QCOMPARE(summary.thisWeek, 3);
+        QVERIFY(bringBackFarAheadDates(p, Today));
+        const CardState brought = p.cards.value(QStringLiteral("meaning/0/6"));
+        QCOMPARE(brought.due, Today.addDays(4));
+        QCOMPARE(brought.lastReview, Today);
+        QVERIFY(!bringBackFarAheadDates(p, Today));
+        QCOMPARE(levelOf(p.cards.value(QStringLiteral("meaning/0/5"))), 5);
     }
 
     void cardsOfTestQuestions()

@@ -216,15 +216,15 @@ private Q_SLOTS:
     // 3:1, or by a pattern that stands out from its fill at 3:1.
     void progressBoxesToldApart()
     {
-        for (int box = 0; box <= practice::BoxCount; ++box) {
-            const QBrush pattern = ProgressChart::boxPattern(box);
+        for (int box = 0; box <= practice::LevelCount; ++box) {
+            const QBrush pattern = ProgressChart::levelPattern(box);
             if (pattern.style() != Qt::NoBrush)
-                QVERIFY(contrastRatio(pattern.color(), ProgressChart::boxColour(box)) >= 3);
+                QVERIFY(contrastRatio(pattern.color(), ProgressChart::levelColour(box)) >= 3);
             if (box == 0)
                 continue;
             const double ratio =
-                contrastRatio(ProgressChart::boxColour(box - 1), ProgressChart::boxColour(box));
-            const bool patterned = ProgressChart::boxPattern(box - 1).style() != pattern.style();
+                contrastRatio(ProgressChart::levelColour(box - 1), ProgressChart::levelColour(box));
+            const bool patterned = ProgressChart::levelPattern(box - 1).style() != pattern.style();
             QVERIFY(ratio >= 3 || patterned);
         }
     }

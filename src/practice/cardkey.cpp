@@ -37,6 +37,8 @@ QString cardKey(const CardId& card)
         return QStringLiteral("significance/%1").arg(card.subject);
     case CardKind::Meaning:
         return QStringLiteral("meaning/%1/%2").arg(card.subject).arg(card.value);
+    case CardKind::WhichNumber:
+        return QStringLiteral("which/%1/%2").arg(card.subject).arg(card.value);
     case CardKind::Sum:
         break;
     }
@@ -56,9 +58,11 @@ std::optional<CardId> cardFromKey(const QString& key)
         return CardId{CardKind::Significance, *subject, 0};
     if (parts.size() == 2 && kind == QLatin1String("sum"))
         return CardId{CardKind::Sum, *subject, 0};
-    if (parts.size() == 3 && kind == QLatin1String("meaning")) {
+    if (parts.size() == 3 && (kind == QLatin1String("meaning") || kind == QLatin1String("which"))) {
         if (const std::optional<int> value = plainNumber(parts.at(2)))
-            return CardId{CardKind::Meaning, *subject, *value};
+            return CardId{kind == QLatin1String("meaning") ? CardKind::Meaning
+                                                           : CardKind::WhichNumber,
+                          *subject, *value};
     }
     return std::nullopt;
 }

@@ -1,15 +1,24 @@
 #include "practice/cards.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+
 namespace corvella::practice {
 
 namespace {
 
-// Entry 170 closes the catalogue; the test never offers it as a wrong answer, and the practice
-// cards follow it.
+// A WhichNumber card needs four wrong answers of other numbers.
+constexpr int WhichNumberWrongAnswers = AnswerBoxCount - 1;
 
 bool isSubject(int subject)
 {
     return subject >= 0 && subject < SubjectCount;
+}
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("corvella::practice::Cards", text);
 }
 
 } // namespace
@@ -26,9 +35,55 @@ QList<CardId> allCards(const ContentTables& tables)
     return cards;
 }
 
+QList<CardId> whichNumberCards(const ContentTables& tables, int subject)
+{
+    QList<CardId> cards;
+    if (!isSubject(subject))
+        return cards;
+    for (int e = tables.FirstInterpretation[subject]; e <= tables.LastInterpretation[subject];
+         ++e) {
+        if (whichNumberCandidates(tables, e).size() >= WhichNumberWrongAnswers)
+            cards.append(CardId{CardKind::WhichNumber, subject, tables.InterpretationValue[e]});
+    }
+    return cards;
+}
+
+QList<CardId> practiceOrder(const ContentTables& tables)
+{
+    QList<CardId> order;
+    for (const CardId& card : allCards(tables)) {
+        order.append(card);
+        if (card.kind == CardKind::Sum)
+            order.append(whichNumberCards(tables, card.subject));
+    }
+    return order;
+}
+
+QStringList whichNumberCandidates(const ContentTables& tables, int entry)
+{
+    QStringList candidates;
+    const int subject = subjectOfEntry(tables, entry);
+    if (subject < 0)
+        return candidates;
+    const int value = tables.InterpretationValue[entry];
+    const QString& own = tables.InterpretationText[entry];
+    for (int s = 0; s < SubjectCount; ++s) {
+        if (s == subject)
+            continue;
+        const int last = std::min<int>(tables.LastInterpretation[s], InterpretationEntryCount - 2);
+        for (int e = tables.FirstInterpretation[s]; e <= last; ++e) {
+            const QString& text = tables.InterpretationText[e];
+            if (tables.InterpretationValue[e] == value && text != own && !candidates.contains(text))
+                candidates.append(text);
+        }
+    }
+    return candidates;
+}
+
 int entryOfCard(const CardId& card, const ContentTables& tables)
 {
-    if (card.kind != CardKind::Meaning || !isSubject(card.subject))
+    if ((card.kind != CardKind::Meaning && card.kind != CardKind::WhichNumber) ||
+        !isSubject(card.subject))
         return -1;
     for (int e = tables.FirstInterpretation[card.subject];
          e <= tables.LastInterpretation[card.subject]; ++e) {
@@ -45,16 +100,21 @@ QString cardQuestion(const CardId& card, const ContentTables& tables)
     const QString& name = tables.SubjectName[card.subject];
     switch (card.kind) {
     case CardKind::Significance:
-        return QStringLiteral("What does the %1 stand for?").arg(name);
+        return translated("What does the %1 stand for?").arg(name);
     case CardKind::Meaning: {
         const int entry = entryOfCard(card, tables);
         return entry < 0 ? QString()
-                         : QStringLiteral("What does %1 mean?").arg(entryHeading(tables, entry));
+                         : translated("What does %1 mean?").arg(entryHeading(tables, entry));
+    }
+    case CardKind::WhichNumber: {
+        const int entry = entryOfCard(card, tables);
+        return entry < 0 ? QString()
+                         : translated("Which is the %1?").arg(entryHeading(tables, entry));
     }
     case CardKind::Sum:
         break;
     }
-    return QStringLiteral("Work out the %1.").arg(name);
+    return translated("Work out the %1.").arg(name);
 }
 
 QString cardAnswer(const CardId& card, const ContentTables& tables)
@@ -84,6 +144,13 @@ AnswerOptions drawCardOptions(const CardId& card, const ContentTables& tables, R
             return {};
         return drawAnswerOptions(draw, tables.InterpretationText[entry],
                                  interpretationCandidates(tables, entry));
+    }
+    case CardKind::WhichNumber: {
+        const int entry = entryOfCard(card, tables);
+        if (entry < 0)
+            return {};
+        return drawAnswerOptions(draw, tables.InterpretationText[entry],
+                                 whichNumberCandidates(tables, entry));
     }
     case CardKind::Sum:
         break;

@@ -5,12 +5,14 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace corvella::practice {
@@ -62,12 +64,11 @@ ProgressRead unusable(const QString& message)
     return read;
 }
 
-// Whether a file already at the path may be replaced: absent, empty, or a progress file of
-// this version or an older one. Anything else (a newer format, a file that cannot be read, a
-// folder, a FIFO, a link that is not followed) is left alone.
-bool mayReplace(const QString& path)
+// Whether the file found at a path may be replaced: absent, empty, or a progress file of this
+// version or an older one. Anything else (a newer format, a file that cannot be read, a folder,
+// a FIFO, a link that is not followed) is left alone.
+bool mayReplace(const UserFileRead& read)
 {
-    const UserFileRead read = readUserFile(path, 256);
     if (read.status == UserFileRead::Status::Absent)
         return true;
     if (read.status != UserFileRead::Status::Read && read.status != UserFileRead::Status::TooLarge)
@@ -82,7 +83,95 @@ bool mayReplace(const QString& path)
     return header.status == ProgressRead::Status::Read;
 }
 
+// Whether a's state comes from a later review than b's; on the same day, the one with more
+// answers.
+bool newerReview(const CardState& a, const CardState& b)
+{
+    if (a.lastReview != b.lastReview)
+        return !b.lastReview.isValid() || (a.lastReview.isValid() && a.lastReview > b.lastReview);
+    return qint64(a.right) + a.wrong > qint64(b.right) + b.wrong;
+}
+
+// The tests of `from` that `in` does not hold, counting repeats: two equal tests in `from` and
+// one in `in` leave one.
+QList<FinishedTest> testsNotIn(const QList<FinishedTest>& from, const QList<FinishedTest>& in)
+{
+    QList<FinishedTest> left = in;
+    QList<FinishedTest> extra;
+    for (const FinishedTest& test : from) {
+        const qsizetype at = left.indexOf(test);
+        if (at >= 0)
+            left.removeAt(at);
+        else
+            extra.append(test);
+    }
+    return extra;
+}
+
+// Holds an exclusive lock on a folder for as long as it lives; the lock goes with the
+// descriptor, so nothing is left behind, not even by a copy that is killed.
+class FolderLock
+{
+public:
+    explicit FolderLock(const QString& folder)
+        : m_fd(::open(nativeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (m_fd < 0)
+            return;
+        while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    ~FolderLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int m_fd;
+};
+
+// Keeps the bytes of a format-1 file in a copy beside it, unless something is there already:
+// the first copy is the one kept. False when the copy could not be written.
+bool keepFormatOneCopy(const QString& path, const QByteArray& bytes)
+{
+    const QString copy = path + QStringLiteral(".format-1");
+    if (readUserFile(copy, 0).status != UserFileRead::Status::Absent)
+        return true;
+    return replaceFileContents(copy, bytes);
+}
+
 } // namespace
+
+Progress mergeProgress(const Progress& writer, const Progress& onDisk)
+{
+    Progress merged = writer;
+    for (auto it = onDisk.cards.cbegin(); it != onDisk.cards.cend(); ++it) {
+        const auto mine = merged.cards.find(it.key());
+        if (mine == merged.cards.end())
+            merged.cards.insert(it.key(), *it);
+        else if (newerReview(*it, *mine))
+            *mine = *it;
+    }
+    const QList<FinishedTest> theirs = testsNotIn(onDisk.tests, writer.tests);
+    const QList<FinishedTest> ours = testsNotIn(writer.tests, onDisk.tests);
+    merged.tests.append(theirs);
+    std::stable_sort(merged.tests.begin(), merged.tests.end(),
+                     [](const FinishedTest& a, const FinishedTest& b) { return a.date < b.date; });
+    // The last test is the one of whichever finished a test the other has not seen, the later
+    // one when both did.
+    if (!theirs.isEmpty() && (ours.isEmpty() || theirs.last().date > ours.last().date))
+        merged.lastTest = onDisk.lastTest;
+    for (auto it = onDisk.days.cbegin(); it != onDisk.days.cend(); ++it) {
+        DayCounts& day = merged.days[it.key()];
+        day.newShown = std::max(day.newShown, it->newShown);
+        day.moreNew = std::max(day.moreNew, it->moreNew);
+        day.reviews = std::max(day.reviews, it->reviews);
+    }
+    return merged;
+}
 
 void recordFinishedTest(Progress& progress, const FinishedTest& test,
                         const QList<TestQuestion>& questions)
@@ -90,12 +179,8 @@ void recordFinishedTest(Progress& progress, const FinishedTest& test,
     progress.tests.append(test);
     progress.lastTest = questions;
     for (const TestQuestion& q : questions) {
-        if (q.chosen == q.correct)
-            continue;
-        CardState& state = progress.cards[cardKey(q.card)];
-        state.box = 1;
-        state.due = test.date;
-        state.missedInTest = true;
+        recordTestAnswer(progress.cards[cardKey(q.card)], q.chosen == q.correct, test.date,
+                         progress.settings);
     }
 }
 
@@ -176,17 +261,33 @@ ProgressRead loadProgress(const QString& path)
     return read;
 }
 
-bool saveProgress(const QString& path, const Progress& progress, const FileWriteCalls& calls)
+bool saveProgress(const QString& path, const Progress& progress, Progress* merged,
+                  const FileWriteCalls& calls)
 {
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!makeUserFolder(folder))
+        return false;
+    // Read, merge and write in one turn: another copy of the program saving at the same time
+    // waits here, and then merges what this one wrote.
+    const FolderLock lock(folder);
+    const UserFileRead file = readUserFile(path, MaximumProgressFileSize);
+    if (!mayReplace(file))
+        return false;
+    Progress result = progress;
+    if (file.status == UserFileRead::Status::Read) {
+        const ProgressRead onDisk = parseProgress(file.bytes);
+        if (onDisk.status == ProgressRead::Status::Read || onDisk.cutShort) {
+            result = mergeProgress(progress, onDisk.progress);
+            if (onDisk.format == 1 && !keepFormatOneCopy(file.path, file.bytes))
+                return false;
+        }
+    }
     // The end of a chain of links is the file replaced, so that every link stays as it was.
-    return mayReplace(path) && replaceFileContents(path, writeProgress(progress), calls);
-}
-
-QString progressNotSavedMessage(const QString& path)
-{
-    return QStringLiteral("Your practice could not be saved in %1, so it is kept only until the "
-                          "program closes.")
-        .arg(path);
+    if (!replaceFileContents(path, writeProgress(result), calls))
+        return false;
+    if (merged)
+        *merged = std::move(result);
+    return true;
 }
 
 } // namespace corvella::practice

@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 // What the learner has practised, and the file it is kept in.
@@ -36,16 +37,16 @@ struct Progress
     QHash<QString, CardState> cards; // by cardKey; a card absent is new
     QList<FinishedTest> tests;       // oldest first
     QList<TestQuestion> lastTest;    // the last finished test, question by question
-    QDate newCardsDay;               // the day newCardsShown counts
-    int newCardsShown = 0;
+    QMap<QDate, DayCounts> days;     // new cards and reviews answered, per calendar date
+    SchedulerSettings settings;
 };
 
 bool operator==(const TestQuestion& a, const TestQuestion& b);
 bool operator==(const FinishedTest& a, const FinishedTest& b);
 bool operator==(const Progress& a, const Progress& b);
 
-// A finished main-window test: appends the FinishedTest, replaces lastTest, and marks every
-// wrongly answered question's card missedInTest with box 1, due on the test's day.
+// A finished main-window test: appends the FinishedTest, replaces lastTest, and gives every
+// question's card recordTestAnswer on the test's day (a wrong one is a lapse and missedInTest).
 void recordFinishedTest(Progress& progress, const FinishedTest& test,
                         const QList<TestQuestion>& questions);
 
@@ -54,7 +55,10 @@ void recordFinishedTest(Progress& progress, const FinishedTest& test,
 CardId cardOfSignificanceQuestion(int subject);
 CardId cardOfInterpretationEntry(const ContentTables& tables, int entry);
 
-constexpr int ProgressFormatVersion = 1;
+// Format 2 keeps each card's stability, difficulty and last review, the settings and the counts
+// per date. A format-1 file (Leitner boxes) is read and converted; the first save over it keeps
+// the old file beside the new one as progress.txt.format-1, once.
+constexpr int ProgressFormatVersion = 2;
 // A progress file larger than this is not read (and set aside).
 constexpr qint64 MaximumProgressFileSize = 10 * 1024 * 1024;
 
@@ -74,6 +78,7 @@ struct ProgressRead
     // SetAside only: the file ended part-way through a record. The progress holds every
     // complete record before the cut, and practice carries on from it.
     bool cutShort = false;
+    int format = 0; // the format version the text was written in (Read and cutShort)
 };
 
 // Reads the text of a progress file. Pure, never throws: Read, NewerFormat, or SetAside for a
@@ -86,12 +91,18 @@ ProgressRead parseProgress(const QByteArray& bytes);
 // regular file, that cannot be read, or that is a link not followed, is Unusable.
 ProgressRead loadProgress(const QString& path);
 
-// Writes through replaceFileContents, which makes the folder (0700) when needed. Refuses to
-// write over a file of a newer format or over anything but a regular file.
-bool saveProgress(const QString& path, const Progress& progress,
-                  const FileWriteCalls& calls = FileWriteCalls::system());
+// Both progresses kept: per card the state of the newest review (the writer's on a tie), every
+// finished test once (a test in both counts once), lastTest of whichever holds the newer test,
+// the writer's settings, and per date the larger of each count.
+Progress mergeProgress(const Progress& writer, const Progress& onDisk);
 
-// What to tell the learner when saveProgress fails: one sentence naming the file.
-QString progressNotSavedMessage(const QString& path);
+// Writes through replaceFileContents, which makes the folder (0700) when needed. Under an
+// exclusive lock on the folder (so two copies of the program take turns), the file's current
+// content is read back and merged with progress, so nothing another copy saved is lost; the
+// merged progress is given back in merged. Refuses to write over a file of a newer format or
+// over anything but a regular file. Writing over a format-1 file first keeps it as
+// path + ".format-1" (never replaced once there).
+bool saveProgress(const QString& path, const Progress& progress, Progress* merged = nullptr,
+                  const FileWriteCalls& calls = FileWriteCalls::system());
 
 } // namespace corvella::practice

@@ -2,25 +2,32 @@
 
 #include <QStringDecoder>
 
+#include <cmath>
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <optional>
 
-// The progress file's text, written and read. Version 1, one record per line, fields parted by
+// The progress file's text, written and read. Version 2, one record per line, fields parted by
 // single spaces; every text is percent-encoded UTF-8, so no field holds a blank or a line
 // break:
 //
-//   CorvellaFreeLearnNumerology progress 1
+//   CorvellaFreeLearnNumerology progress 2
 //   # comment lines and blank lines are passed over
-//   new-cards day=2026-12-07 shown=3
-//   card key=meaning/9/22 box=2 due=2026-12-09 right=3 wrong=1 missed=0
+//   settings retention=0.90 new=10 reviews=100
+//   day date=2026-12-07 new=3 more=0 reviews=12
+//   card key=meaning/9/22 stability=3.1730 difficulty=5.2825 last=2026-12-07 due=2026-12-10
+//        right=3 wrong=1 missed=0 relearning=0            (one line)
 //   test date=2026-12-07 kind=significance score=12 of=15
 //   question card=significance/3 asked=... chosen=... correct=...
 //   end
 //
-// "end" closes every file this program writes, so a file cut short at a line break is told
-// from a whole one.
+// A stability of 0 is a card never answered. Version 1 had "new-cards day=... shown=..." and
+// "card key=... box=0..5 due=... right=... wrong=... missed=..."; it is read and converted (a box
+// becomes its interval as stability). "end" closes every file this program writes, so a file cut
+// short at a line break is told from a whole one. A UTF-8 byte-order mark before the first line
+// is passed over.
 
 namespace corvella::practice {
 
@@ -84,6 +91,36 @@ std::optional<QDate> date(QByteArrayView text)
     return d.isValid() ? std::optional<QDate>(d) : std::nullopt;
 }
 
+// A plain decimal "123" or "123.4567", at most 12 characters, within 0..maximum.
+std::optional<double> decimal(QByteArrayView text, double maximum)
+{
+    if (text.isEmpty() || text.size() > 12 || text.front() == '.' || text.back() == '.')
+        return std::nullopt;
+    int points = 0;
+    for (const char c : text) {
+        if (c == '.')
+            ++points;
+        else if (c < '0' || c > '9')
+            return std::nullopt;
+    }
+    if (points > 1)
+        return std::nullopt;
+    bool ok = false;
+    const double value = QByteArray(text.data(), text.size()).toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value > maximum)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<bool> flag(QByteArrayView text)
+{
+    if (text == QByteArrayView("0"))
+        return false;
+    if (text == QByteArrayView("1"))
+        return true;
+    return std::nullopt;
+}
+
 bool isHex(char c)
 {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
@@ -111,7 +148,7 @@ std::optional<QString> text(QByteArrayView field)
     return result;
 }
 
-constexpr int MaximumFields = 6;
+constexpr int MaximumFields = 9;
 using Fields = std::array<QByteArrayView, MaximumFields>;
 
 // The values of a record's fields, "name=value" each, parted by single blanks, in the order
@@ -146,8 +183,9 @@ std::optional<CardId> card(QByteArrayView key)
     return cardFromKey(QString::fromLatin1(key));
 }
 
-// Reads one record into the progress; false when the line is not a record of this version.
-bool readRecord(QByteArrayView line, Progress& progress)
+// Reads one record of a file of that version into the progress; false when the line is not
+// one.
+bool readRecord(QByteArrayView line, int version, Progress& progress)
 {
     const qsizetype blank = line.indexOf(' ');
     if (blank < 0)
@@ -155,7 +193,7 @@ bool readRecord(QByteArrayView line, Progress& progress)
     const QByteArrayView kind = line.first(blank);
     const QByteArrayView rest = line.sliced(blank + 1);
     Fields f;
-    if (kind == QByteArrayView("card")) {
+    if (kind == QByteArrayView("card") && version == 1) {
         if (!fields(rest, {"key", "box", "due", "right", "wrong", "missed"}, f))
             return false;
         const auto id = card(f[0]);
@@ -163,12 +201,40 @@ bool readRecord(QByteArrayView line, Progress& progress)
         const auto due = date(f[2]);
         const auto right = count(f[3]);
         const auto wrong = count(f[4]);
-        const QByteArrayView missed = f[5];
-        if (!id || !box || *box > BoxCount || !due || !right || !wrong ||
-            (missed != QByteArrayView("0") && missed != QByteArrayView("1")))
+        const auto missed = flag(f[5]);
+        if (!id || !box || *box > LevelCount || !due || !right || !wrong || !missed)
             return false;
-        progress.cards.insert(cardKey(*id),
-                              CardState{*box, *due, *right, *wrong, missed == QByteArrayView("1")});
+        progress.cards.insert(cardKey(*id), stateFromBox(*box, *due, *right, *wrong, *missed));
+        return true;
+    }
+    if (kind == QByteArrayView("card")) {
+        if (!fields(rest,
+                    {"key", "stability", "difficulty", "last", "due", "right", "wrong", "missed",
+                     "relearning"},
+                    f))
+            return false;
+        const auto id = card(f[0]);
+        const auto stability = decimal(f[1], MaximumIntervalDays);
+        const auto difficulty = decimal(f[2], 10);
+        const auto last = date(f[3]);
+        const auto due = date(f[4]);
+        const auto right = count(f[5]);
+        const auto wrong = count(f[6]);
+        const auto missed = flag(f[7]);
+        const auto relearning = flag(f[8]);
+        if (!id || !stability || !difficulty || !last || !due || !right || !wrong || !missed ||
+            !relearning || (*stability > 0 && *difficulty < 1))
+            return false;
+        CardState state;
+        state.stability = *stability;
+        state.difficulty = *difficulty;
+        state.lastReview = *last;
+        state.due = *due;
+        state.right = *right;
+        state.wrong = *wrong;
+        state.missedInTest = *missed;
+        state.relearning = *relearning;
+        progress.cards.insert(cardKey(*id), state);
         return true;
     }
     if (kind == QByteArrayView("test")) {
@@ -197,15 +263,38 @@ bool readRecord(QByteArrayView line, Progress& progress)
         progress.lastTest.append(TestQuestion{*asked, *chosen, *correct, *id});
         return true;
     }
-    if (kind == QByteArrayView("new-cards")) {
+    if (kind == QByteArrayView("new-cards") && version == 1) {
         if (!fields(rest, {"day", "shown"}, f))
             return false;
         const auto day = date(f[0]);
         const auto shown = count(f[1]);
         if (!day || !shown)
             return false;
-        progress.newCardsDay = *day;
-        progress.newCardsShown = *shown;
+        if (day->isValid())
+            progress.days[*day].newShown = *shown;
+        return true;
+    }
+    if (kind == QByteArrayView("day") && version >= 2) {
+        if (!fields(rest, {"date", "new", "more", "reviews"}, f))
+            return false;
+        const auto day = date(f[0]);
+        const auto shown = count(f[1]);
+        const auto more = count(f[2]);
+        const auto reviews = count(f[3]);
+        if (!day || !day->isValid() || !shown || !more || !reviews)
+            return false;
+        progress.days.insert(*day, DayCounts{*shown, *more, *reviews});
+        return true;
+    }
+    if (kind == QByteArrayView("settings") && version >= 2) {
+        if (!fields(rest, {"retention", "new", "reviews"}, f))
+            return false;
+        const auto retention = decimal(f[0], 1);
+        const auto perDay = count(f[1]);
+        const auto reviews = count(f[2]);
+        if (!retention || !perDay || !reviews)
+            return false;
+        progress.settings = boundedSettings(SchedulerSettings{*retention, *perDay, *reviews});
         return true;
     }
     return false;
@@ -236,7 +325,7 @@ bool operator==(const FinishedTest& a, const FinishedTest& b)
 bool operator==(const Progress& a, const Progress& b)
 {
     return a.cards == b.cards && a.tests == b.tests && a.lastTest == b.lastTest &&
-           a.newCardsDay == b.newCardsDay && a.newCardsShown == b.newCardsShown;
+           a.days == b.days && a.settings == b.settings;
 }
 
 QByteArray writeProgress(const Progress& progress)
@@ -246,26 +335,50 @@ QByteArray writeProgress(const Progress& progress)
     out += Magic + QByteArray::number(ProgressFormatVersion) + '\n';
     out += "# Corvella Learn Numerology: what you have practised. Texts are percent-encoded "
            "UTF-8.\n";
-    out += "new-cards day=";
-    appendDate(out, progress.newCardsDay);
-    out +=
-        " shown=" + QByteArray::number(std::clamp(progress.newCardsShown, 0, MaximumCount)) + '\n';
+    const SchedulerSettings settings = boundedSettings(progress.settings);
+    char numbers[160];
+    // QByteArray::number, not printf: the program runs under the user's locale, whose decimal
+    // point may be a comma.
+    out += "settings retention=" + QByteArray::number(settings.desiredRetention, 'f', 2) +
+           " new=" + QByteArray::number(settings.newCardsPerDay) +
+           " reviews=" + QByteArray::number(settings.reviewsPerDay) + '\n';
+    for (auto it = progress.days.cbegin(); it != progress.days.cend(); ++it) {
+        if (!it.key().isValid() || it.key().year() < 1 || it.key().year() > 9999)
+            continue;
+        out += "day date=";
+        appendDate(out, it.key());
+        out.append(numbers, std::snprintf(numbers, sizeof numbers, " new=%d more=%d reviews=%d\n",
+                                          std::clamp(it->newShown, 0, MaximumCount),
+                                          std::clamp(it->moreNew, 0, MaximumCount),
+                                          std::clamp(it->reviews, 0, MaximumCount)));
+    }
     QStringList keys = progress.cards.keys();
     std::sort(keys.begin(), keys.end());
-    char numbers[96];
     for (const QString& key : keys) {
         // Only what the reader takes for a card: anything else would make the file unreadable.
         const std::optional<CardId> id = cardFromKey(key);
         if (!id || cardKey(*id) != key)
             continue;
         const CardState& state = progress.cards.value(key);
+        // Four decimals, as the reader takes them back; a card never answered has no model.
+        const double stability = std::isfinite(state.stability)
+                                     ? std::clamp(state.stability, 0.0, double(MaximumIntervalDays))
+                                     : 0.0;
+        const bool answered = stability >= 0.00005;
+        const double difficulty = answered && std::isfinite(state.difficulty)
+                                      ? std::clamp(state.difficulty, 1.0, 10.0)
+                                      : 0.0;
         out += "card key=" + key.toLatin1() +
-               " box=" + QByteArray::number(std::clamp(state.box, 0, BoxCount)) + " due=";
+               " stability=" + QByteArray::number(answered ? stability : 0.0, 'f', 4) +
+               " difficulty=" + QByteArray::number(difficulty, 'f', 4) + " last=";
+        appendDate(out, state.lastReview);
+        out += " due=";
         appendDate(out, state.due);
-        out.append(numbers, std::snprintf(numbers, sizeof numbers, " right=%d wrong=%d missed=%d\n",
+        out.append(numbers, std::snprintf(numbers, sizeof numbers,
+                                          " right=%d wrong=%d missed=%d relearning=%d\n",
                                           std::clamp(state.right, 0, MaximumCount),
                                           std::clamp(state.wrong, 0, MaximumCount),
-                                          state.missedInTest ? 1 : 0));
+                                          state.missedInTest ? 1 : 0, state.relearning ? 1 : 0));
     }
     for (const FinishedTest& test : progress.tests) {
         const int outOf = std::clamp(test.outOf, 0, MaximumCount);
@@ -288,10 +401,12 @@ QByteArray writeProgress(const Progress& progress)
 ProgressRead parseProgress(const QByteArray& bytes)
 {
     ProgressRead read;
-    if (bytes.isEmpty())
+    // An editor may have put a byte-order mark before the first line.
+    const qsizetype skip = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    if (bytes.size() == skip)
         return read; // NoFile: an empty file holds nothing to lose
-    const qsizetype firstBreak = bytes.indexOf('\n');
-    QByteArray header = firstBreak < 0 ? bytes : bytes.left(firstBreak);
+    const qsizetype firstBreak = bytes.indexOf('\n', skip);
+    QByteArray header = firstBreak < 0 ? bytes.mid(skip) : bytes.mid(skip, firstBreak - skip);
     if (header.endsWith('\r'))
         header.chop(1);
     if (!header.startsWith(Magic))
@@ -327,10 +442,11 @@ ProgressRead parseProgress(const QByteArray& bytes)
         }
         if (line.isEmpty() || line.startsWith('#'))
             continue;
-        if (!readRecord(line, progress))
+        if (!readRecord(line, *version, progress))
             return garbled();
     }
     read.progress = std::move(progress);
+    read.format = *version;
     if (ended) {
         // Nothing but blank space may follow the end.
         if (!bytes.mid(start).trimmed().isEmpty())

@@ -483,13 +483,23 @@ void frmMain::showTestResult()
     ui->fraOption5->setTitle(resultFrameCaption(bySignificance));
     const TestReport report = makeTestReport(bySignificance, m_session.test, m_content);
     drawTestReport(report, *ui->RTBTestResult);
-    // The practice keeps the test, and offers the questions missed in it first.
-    const PractisedTest finished =
+    // The practice keeps the test, and offers the questions missed in it first. Only a
+    // progress file that is there already is written; otherwise the test is kept for this run.
+    const practice::PractisedTest finished =
         practisedTest(bySignificance, report, m_session.test, m_content, m_services.clock->today());
-    if (m_practice)
-        m_practice->takeFinishedTest(finished);
-    else if (const QString notice = keepPractisedTest(progressFile(), finished); !notice.isEmpty())
-        m_progressNotice = notice;
+    bool written = false;
+    if (m_practice) {
+        written = m_practice->takeFinishedTest(finished);
+    } else {
+        const practice::TestKept kept = practice::keepTestInFile(progressFile(), finished);
+        written = kept.written;
+        if (!kept.message.isEmpty())
+            m_progressNotice = kept.message;
+    }
+    if (written)
+        m_unkeptTest.reset();
+    else
+        m_unkeptTest = finished;
     m_session.finishTest();
     ui->RTBTestResult->scrollToTop();
     Q_EMIT testFinished();
@@ -518,6 +528,10 @@ void frmMain::mnuPractise_Click()
     if (!m_practice) {
         m_practice = new PracticeWindow(m_services, progressFile(), m_progressNotice, this);
         m_progressNotice.clear();
+        if (m_unkeptTest)
+            m_practice->takeUnkeptTest(*m_unkeptTest);
+        // Once the file is written it holds the test.
+        connect(m_practice, &PracticeWindow::progressSaved, this, [this] { m_unkeptTest.reset(); });
     }
     m_practice->show();
     m_practice->raise();

@@ -4,6 +4,7 @@
 #include "platform/randomdraw.h"
 #include "platform/services.h"
 #include "platform/weblauncher.h"
+#include "practice/sitting.h"
 #include "quiz/quizengine.h"
 #include "session/studysession.h"
 
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -121,6 +123,8 @@ private:
     QString m_progressFile;
     // What keeping a finished test in the progress file ran into, told when Practice opens.
     QString m_progressNotice;
+    // The last test of this run while no progress file holds it, for Practice opened later.
+    std::optional<practice::PractisedTest> m_unkeptTest;
     bool m_placed = false;
 
     std::array<QGroupBox*, 6> fraOption{};

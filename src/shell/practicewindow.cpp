@@ -7,12 +7,13 @@
 #include "platform/richtextpane.h"
 #include "practice/cards.h"
 #include "practice/scheduler.h"
+#include "practice/sitting.h"
 #include "shell/clipboardguard.h"
 #include "shell/progresschart.h"
 #include "shell/windowlook.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QFileInfo>
+#include <QAccessible>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTextBlock>
@@ -22,8 +23,10 @@
 
 namespace corvella {
 
+using practice::AnswerKind;
 using practice::CardId;
 using practice::CardKind;
+using practice::PracticeSitting;
 
 namespace {
 
@@ -38,11 +41,6 @@ constexpr QRgb RightOnPurple = qRgb(150, 240, 150);
 constexpr QRgb RightOnPink = qRgb(0, 110, 0);
 constexpr QRgb WrongOnPink = qRgb(170, 0, 0);
 
-const QString KeysForAnswers =
-    QStringLiteral("Keys 1 to 5 choose an answer; Enter goes on to the next card.");
-
-const char* const Ordinals[] = {"first", "second", "third", "fourth"};
-
 QString valuesText(const QList<int>& values)
 {
     QStringList parts;
@@ -51,14 +49,24 @@ QString valuesText(const QList<int>& values)
     return parts.join(QLatin1String(", "));
 }
 
-QString whereFrom(const practice::Progress& progress, const CardId& card)
+// "Card 3 of 12, a new card": where the card on show comes from.
+QString cardCountText(const PracticeSitting& sitting)
 {
-    const auto found = progress.cards.constFind(practice::cardKey(card));
-    if (found == progress.cards.constEnd() || found->box == 0)
-        return QStringLiteral("new card");
-    if (found->missedInTest)
-        return QStringLiteral("missed in your last test");
-    return QStringLiteral("due again, from box %1").arg(found->box);
+    const int n = sitting.position() + 1;
+    const int of = int(sitting.offered().size());
+    if (sitting.currentMissedInTest())
+        return PracticeWindow::tr("Card %1 of %2, missed in your last test").arg(n).arg(of);
+    switch (sitting.currentKind()) {
+    case AnswerKind::New:
+        break;
+    case AnswerKind::Review:
+        return PracticeWindow::tr("Card %1 of %2, due again").arg(n).arg(of);
+    case AnswerKind::Relearning:
+        return PracticeWindow::tr("Card %1 of %2, again until you have it right").arg(n).arg(of);
+    case AnswerKind::Cramming:
+        return PracticeWindow::tr("Card %1 of %2, practised before it is due").arg(n).arg(of);
+    }
+    return PracticeWindow::tr("Card %1 of %2, a new card").arg(n).arg(of);
 }
 
 void setTextColour(QWidget* widget, QRgb colour)
@@ -76,12 +84,28 @@ void appendParagraph(QTextCursor& cursor, const QString& text, const QTextCharFo
     cursor.insertText(text, format);
 }
 
+ContentTables loadedContent()
+{
+    ContentTables tables;
+    loadContent(tables);
+    return tables;
+}
+
+// A screen reader speaks the description of the control that has the keyboard: each control
+// the keyboard lands on carries what has just changed around it. Qt sends the change.
+void describeFor(QWidget* focused, const QString& words)
+{
+    if (focused->accessibleDescription() != words)
+        focused->setAccessibleDescription(words);
+}
+
 } // namespace
 
-PractisedTest practisedTest(bool bySignificance, const TestReport& report, const TestState& test,
-                            const ContentTables& content, const QDate& day)
+practice::PractisedTest practisedTest(bool bySignificance, const TestReport& report,
+                                      const TestState& test, const ContentTables& content,
+                                      const QDate& day)
 {
-    PractisedTest finished;
+    practice::PractisedTest finished;
     finished.test = {day, bySignificance, report.score, report.questionCount()};
     for (int q = 0; q < report.questionCount(); ++q) {
         const ReportBlock& block = report.blocks[q];
@@ -94,30 +118,16 @@ PractisedTest practisedTest(bool bySignificance, const TestReport& report, const
     return finished;
 }
 
-QString keepPractisedTest(const QString& progressFile, const PractisedTest& finished)
-{
-    practice::ProgressRead read = practice::loadProgress(progressFile);
-    using Status = practice::ProgressRead::Status;
-    if (read.status == Status::NewerFormat || read.status == Status::Unusable)
-        return read.message;
-    practice::recordFinishedTest(read.progress, finished.test, finished.questions);
-    if (!practice::saveProgress(progressFile, read.progress))
-        return QStringLiteral("Your last test could not be kept for practice: %1 cannot be "
-                              "written.")
-            .arg(QFileInfo(progressFile).absolutePath());
-    return read.message;
-}
-
 PracticeWindow::PracticeWindow(const Services& services, const QString& progressFile,
                                const QString& notice, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmPractice>()), m_services(services),
-      m_draw(*services.random, *services.clock), m_progressFile(progressFile),
+      m_content(loadedContent()), m_draw(*services.random, *services.clock),
+      m_sitting(m_content, m_draw, *services.clock, progressFile),
       m_clipboardGuard(std::make_unique<ClipboardGuard>(*services.clipboard))
 {
     ui->setupUi(this);
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
-    loadContent(m_content);
     m_lessonOrder = practice::allCards(m_content);
     m_clipboardGuard->watch(ui->RTBOptions);
     m_clipboardGuard->watch(ui->RTBFeedback);
@@ -130,12 +140,18 @@ PracticeWindow::PracticeWindow(const Services& services, const QString& progress
         connect(key, &QShortcut::activated, this, [this, i] { chooseAnswer(i); });
         m_choiceKeys << key;
     }
+    auto* undoKey = new QShortcut(QKeySequence::Undo, this);
+    undoKey->setObjectName(QStringLiteral("keyUndo"));
+    connect(undoKey, &QShortcut::activated, this, &PracticeWindow::cmdUndo_Click);
     connect(ui->RTBOptions, &RichTextPane::mousePressed, this,
             [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPoint position) {
                 RTBOptions_MouseDown(buttons, position);
             });
     connect(ui->cmdCheck, &QPushButton::clicked, this, &PracticeWindow::cmdCheck_Click);
     connect(ui->cmdNextCard, &QPushButton::clicked, this, &PracticeWindow::cmdNextCard_Click);
+    connect(ui->cmdUndo, &QPushButton::clicked, this, &PracticeWindow::cmdUndo_Click);
+    connect(ui->cmdMoreNewCards, &QPushButton::clicked, this,
+            &PracticeWindow::cmdMoreNewCards_Click);
     connect(ui->cmdPractiseMissed, &QPushButton::clicked, this,
             &PracticeWindow::cmdPractiseMissed_Click);
     connect(ui->chkRememberedPerson, &QCheckBox::toggled, this,
@@ -145,28 +161,30 @@ PracticeWindow::PracticeWindow(const Services& services, const QString& progress
         if (ui->tabPractice->currentWidget() == ui->pageProgress && m_pictureStale)
             drawPicture();
     });
-    connect(ui->txtSumAnswer, &QLineEdit::textEdited, ui->lblSumProblem, &QLabel::clear);
+    connect(ui->txtSumAnswer, &QLineEdit::textEdited, this, [this] {
+        ui->lblSumProblem->clear();
+        describeFor(ui->txtSumAnswer, ui->lblQuestion->text());
+    });
     m_saveTimer.setSingleShot(true);
     m_saveTimer.setInterval(SaveDelayMs);
     connect(&m_saveTimer, &QTimer::timeout, this, &PracticeWindow::saveNow);
 
-    const practice::ProgressRead read = practice::loadProgress(m_progressFile);
-    m_progress = read.progress;
-    using Status = practice::ProgressRead::Status;
-    // A file of a newer format, or one that cannot be read, is left as it is; practice goes on
-    // for this window only.
-    m_canSave = read.status != Status::NewerFormat && read.status != Status::Unusable;
+    const QString read = m_sitting.open();
     QStringList notices;
-    for (const QString& text : {notice, read.message}) {
+    for (const QString& text : {notice, read}) {
         if (!text.isEmpty() && !notices.contains(text))
             notices << text;
     }
     tell(notices.join(QLatin1Char(' ')));
 
+    ui->spnNewCards->setRange(0, practice::MaximumNewCardsPerDay);
+    ui->spnNewCards->setValue(m_sitting.progress().settings.newCardsPerDay);
+    connect(ui->spnNewCards, &QSpinBox::valueChanged, this,
+            &PracticeWindow::spnNewCards_ValueChanged);
     ui->chkRememberedPerson->setVisible(loadRememberedPerson().has_value());
     drawMissed();
     drawPicture();
-    practise(practice::cardsToOffer(m_progress, m_lessonOrder, m_services.clock->today()));
+    showCard();
 }
 
 PracticeWindow::~PracticeWindow()
@@ -198,92 +216,99 @@ void PracticeWindow::tell(const QString& notice)
     ui->lblNotice->setVisible(!notice.isEmpty());
 }
 
-CardId PracticeWindow::currentCard() const
-{
-    if (m_position < 0 || m_position >= m_queue.size())
-        return {};
-    return m_queue[m_position];
-}
-
 void PracticeWindow::practise(QList<CardId> cards)
 {
-    m_queue = std::move(cards);
-    m_position = 0;
+    m_sitting.practise(std::move(cards));
     showCard();
 }
 
-practice::Person PracticeWindow::personForSums()
+std::optional<practice::Person> PracticeWindow::rememberedPerson() const
 {
-    const QDate today = m_services.clock->today();
-    if (ui->chkRememberedPerson->isVisible() && ui->chkRememberedPerson->isChecked()) {
-        if (const auto remembered = loadRememberedPerson()) {
-            const QDate birth = numerology::readDate(remembered->birth);
-            if (birth.isValid() && birth <= today)
-                return {remembered->name, birth, today};
-        }
-    }
-    return practice::inventPerson(m_draw, today);
+    if (!ui->chkRememberedPerson->isVisible() || !ui->chkRememberedPerson->isChecked())
+        return std::nullopt;
+    const auto remembered = loadRememberedPerson();
+    if (!remembered)
+        return std::nullopt;
+    return practice::Person{remembered->name, numerology::readDate(remembered->birth), {}};
+}
+
+void PracticeWindow::drawDue()
+{
+    const practice::DueSummary due = m_sitting.due();
+    ui->lblDue->setText(
+        tr("%n card(s) due now, %1 of them overdue.", nullptr, due.due).arg(due.overdue) +
+        QLatin1Char(' ') +
+        tr("Next: %1 tomorrow, %2 this week.").arg(due.tomorrow).arg(due.thisWeek));
 }
 
 void PracticeWindow::showCard()
 {
-    const bool asking = m_position >= 0 && m_position < m_queue.size();
-    m_phase = asking ? Phase::Asking : Phase::Finished;
     ui->cmdNextCard->setEnabled(false);
     ui->cmdNextCard->setDefault(false);
+    ui->cmdNextCard->setAccessibleDescription(QString());
+    ui->cmdUndo->setEnabled(false);
     ui->cmdCheck->setDefault(false);
     ui->lblSumProblem->clear();
     ui->txtSumAnswer->clear();
     for (QShortcut* key : m_choiceKeys)
         key->setEnabled(false);
-    if (!asking) {
+    drawDue();
+    if (m_sitting.state() == Phase::Finished) {
         ui->lblCardCount->setText(QString());
-        ui->lblQuestion->setText(QStringLiteral("No more cards for now"));
+        ui->lblQuestion->setText(tr("No more cards for now"));
+        const int answered = m_sitting.answered();
         ui->lblDone->setText(
-            m_answered == 0
-                ? QStringLiteral("Nothing is due today and today's new cards are done. Come back "
-                                 "tomorrow, or finish a test in the main window: what you miss "
-                                 "there comes here first.")
-                : QStringLiteral("Well done: %1 cards answered, %2 of them right. The cards come "
-                                 "back as they fall due; the Progress tab shows how far you "
-                                 "have come.")
-                      .arg(m_answered)
-                      .arg(m_answeredRight));
+            answered == 0
+                ? tr("Nothing is due today and today's new cards are done. Come back tomorrow, "
+                     "or finish a test in the main window: what you miss there comes here "
+                     "first.")
+                : tr("Well done: %n card(s) answered, %1 of them right. The cards come back as "
+                     "they fall due; the Progress tab shows how far you have come.",
+                     nullptr, answered)
+                      .arg(m_sitting.answeredRight()));
+        const bool more = m_sitting.moreNewCardsLeft();
+        ui->cmdMoreNewCards->setVisible(more);
         ui->stkCard->setCurrentWidget(ui->pageDone);
+        if (more)
+            ui->cmdMoreNewCards->setFocus();
         return;
     }
-    const CardId card = m_queue[m_position];
-    ui->lblCardCount->setText(QStringLiteral("Card %1 of %2, %3")
-                                  .arg(m_position + 1)
-                                  .arg(m_queue.size())
-                                  .arg(whereFrom(m_progress, card)));
+    const CardId card = m_sitting.currentCard();
+    ui->lblCardCount->setText(cardCountText(m_sitting));
     if (card.kind == CardKind::Sum) {
-        m_person = personForSums();
+        const practice::Person& person = m_sitting.currentPerson();
         const auto subject = static_cast<numerology::Subject>(card.subject);
         const int count = practice::valueCountOf(subject);
-        ui->lblQuestion->setText(QStringLiteral("%1\nFor %2, born %3, looking at %4.")
-                                     .arg(practice::cardQuestion(card, m_content), m_person.name,
-                                          numerology::spelledDate(m_person.birth),
-                                          numerology::spelledDate(m_person.lookAt)));
+        ui->lblQuestion->setText(tr("%1\nFor %2, born %3, looking at %4.")
+                                     .arg(practice::cardQuestion(card, m_content), person.name,
+                                          numerology::spelledDate(person.birth),
+                                          numerology::spelledDate(person.lookAt)));
+        const QString example = practice::sumInputExample(subject);
         ui->txtSumAnswer->setPlaceholderText(
-            count == 1
-                ? QStringLiteral("one number, for example 7")
-                : QStringLiteral("all %1 values in order, for example %2")
-                      .arg(count)
-                      .arg(count == 4 ? QStringLiteral("3, 7, 1, 11") : QStringLiteral("3, 7, 1")));
+            count == 1 ? tr("one number, for example %1").arg(example)
+                       : tr("all %n values in order, for example %1", nullptr, count).arg(example));
         ui->cmdCheck->setDefault(true);
-        ui->lblKeys->setText(QStringLiteral("Enter checks your answer, and then goes on to the "
-                                            "next card."));
+        ui->lblKeys->setText(tr("Enter checks your answer, and then goes on to the next card."));
         ui->stkCard->setCurrentWidget(ui->pageSum);
+        describeFor(ui->txtSumAnswer, ui->lblQuestion->text());
         ui->txtSumAnswer->setFocus();
         return;
     }
     ui->lblQuestion->setText(practice::cardQuestion(card, m_content));
-    ui->lblKeys->setText(KeysForAnswers);
-    m_options = practice::drawCardOptions(card, m_content, m_draw);
-    // One paragraph per answer, so that a click finds its answer by the paragraph under it. A
-    // pane lays its text out once; a list of wrapped items would lay each out again at every
-    // paint.
+    ui->lblKeys->setText(tr("Keys 1 to 5 choose an answer; Enter goes on to the next card."));
+    drawOptions();
+    for (QShortcut* key : m_choiceKeys)
+        key->setEnabled(true);
+    ui->stkCard->setCurrentWidget(ui->pageOptions);
+    describeFor(ui->RTBOptions, ui->lblQuestion->text());
+    ui->RTBOptions->setFocus();
+}
+
+// One paragraph per answer, so that a click finds its answer by the paragraph under it. A pane
+// lays its text out once; a list of wrapped items would lay each out again at every paint.
+void PracticeWindow::drawOptions()
+{
+    const AnswerOptions& options = m_sitting.currentOptions();
     QTextCharFormat plain;
     QTextCharFormat number;
     number.setFontWeight(QFont::Bold);
@@ -297,36 +322,76 @@ void PracticeWindow::showCard()
             cursor.insertBlock();
         cursor.setBlockFormat(spaced);
         cursor.insertText(QStringLiteral("%1.  ").arg(i + 1), number);
-        cursor.insertText(m_options.texts[static_cast<size_t>(i)], plain);
+        cursor.insertText(options.texts[static_cast<size_t>(i)], plain);
     }
     cursor.endEditBlock();
     ui->RTBOptions->scrollToTop();
-    for (QShortcut* key : m_choiceKeys)
-        key->setEnabled(true);
-    ui->stkCard->setCurrentWidget(ui->pageOptions);
-    ui->RTBOptions->setFocus();
 }
 
-void PracticeWindow::cardAnswered(bool right)
+// The answer is written when the learner goes on (or closes the window), so that Undo can take
+// it back until then.
+void PracticeWindow::cardAnswered()
 {
-    practice::recordCardAnswer(m_progress, currentCard(), right, m_services.clock->today());
-    ++m_answered;
-    if (right)
-        ++m_answeredRight;
-    m_unsaved = true;
     m_pictureStale = true;
-    m_saveTimer.start();
+    showVerdict();
 }
 
-void PracticeWindow::showVerdict(bool right, const QString& verdict, const QStringList& lines,
-                                 const QString& lastLine)
+void PracticeWindow::showVerdict()
 {
-    m_phase = Phase::Answered;
+    const PracticeSitting::Answer& answer = m_sitting.lastAnswer();
+    const bool right = answer.right;
     for (QShortcut* key : m_choiceKeys)
         key->setEnabled(false);
+
+    QStringList lines;
+    QString verdict;
+    QString lastLine;
+    if (m_sitting.currentCard().kind == CardKind::Sum) {
+        const practice::SumVerdict& sum = answer.sum;
+        if (sum.mark == practice::SumMark::RightByAnotherMethod) {
+            verdict = tr("Right by another method: %1").arg(valuesText(answer.typed));
+            lines << tr("Another common method:") << sum.method << sum.methodWorking << QString()
+                  << tr("The lessons' value is %1. Their working:").arg(valuesText(sum.expected))
+                  << sum.working;
+            lastLine = tr("Press Enter for the next card.");
+        } else {
+            lines << tr("The working:") << sum.working;
+            if (right) {
+                verdict = tr("Right: %1").arg(valuesText(sum.expected));
+            } else {
+                verdict = tr("Not this time: you wrote %1, the answer is %2")
+                              .arg(valuesText(answer.typed), valuesText(sum.expected));
+                QStringList places;
+                for (int k = 0; k < answer.typed.size() && k < sum.expected.size(); ++k) {
+                    if (answer.typed[k] != sum.expected[k])
+                        places << QString::number(k + 1);
+                }
+                if (answer.typed.size() > 1 && !places.isEmpty() &&
+                    places.size() < answer.typed.size())
+                    lines << QString()
+                          << tr("Check the value(s) in place(s) %1.", nullptr, int(places.size()))
+                                 .arg(places.join(QLatin1String(", ")));
+            }
+            lastLine = sum.slip;
+        }
+    } else {
+        const AnswerOptions& options = m_sitting.currentOptions();
+        const QString& correct = options.texts[static_cast<size_t>(options.correctBox)];
+        if (!right)
+            lines << tr("Your choice (%1):").arg(answer.chosenBox + 1)
+                  << options.texts[static_cast<size_t>(answer.chosenBox)] << QString();
+        lines << tr("The correct answer (%1):").arg(options.correctBox + 1) << correct;
+        verdict = right ? tr("Right") : tr("Wrong: the answer was %1").arg(options.correctBox + 1);
+        lastLine = tr("Press Enter for the next card.");
+    }
+    if (!right)
+        lines << QString()
+              << tr("This card comes back after a few others, until you have it right.");
+    else if (answer.kind == AnswerKind::Cramming)
+        lines << QString() << tr("Practised before it was due: it still comes back on its date.");
+
     ui->lblVerdict->setText((right ? RightMark : WrongMark) + QLatin1String("  ") + verdict);
     setTextColour(ui->lblVerdict, right ? RightOnPurple : colours::Orange);
-    ui->lblVerdict->setAccessibleDescription(ui->lblVerdict->text());
 
     QTextCharFormat plain;
     QTextCharFormat bold;
@@ -345,31 +410,23 @@ void PracticeWindow::showVerdict(bool right, const QString& verdict, const QStri
     cursor.endEditBlock();
     ui->RTBFeedback->scrollToTop();
 
+    ui->lblKeys->setText(tr("Enter goes on to the next card; Ctrl+Z takes the answer back."));
     ui->stkCard->setCurrentWidget(ui->pageFeedback);
+    ui->cmdUndo->setEnabled(m_sitting.canUndo());
     ui->cmdNextCard->setEnabled(true);
     ui->cmdNextCard->setDefault(true);
     ui->cmdCheck->setDefault(false);
+    // The keyboard moves on to Next Card, and a screen reader hears the verdict with it.
+    describeFor(ui->cmdNextCard,
+                ui->lblVerdict->text() + QLatin1Char('\n') + ui->RTBFeedback->wholeText());
     ui->cmdNextCard->setFocus();
+    drawDue();
 }
 
 void PracticeWindow::chooseAnswer(int box)
 {
-    if (m_phase != Phase::Asking || currentCard().kind == CardKind::Sum || box < 0 ||
-        box >= AnswerBoxCount)
-        return;
-    const QString& chosen = m_options.texts[static_cast<size_t>(box)];
-    const QString& correct = m_options.texts[static_cast<size_t>(m_options.correctBox)];
-    // Scored by text, as the main window's tests are.
-    const bool right = chosen == correct;
-    cardAnswered(right);
-    QStringList lines;
-    if (!right)
-        lines << QStringLiteral("Your choice (%1):").arg(box + 1) << chosen << QString();
-    lines << QStringLiteral("The correct answer (%1):").arg(m_options.correctBox + 1) << correct;
-    showVerdict(right,
-                right ? QStringLiteral("Right")
-                      : QStringLiteral("Wrong: the answer was %1").arg(m_options.correctBox + 1),
-                lines, QStringLiteral("Press Enter for the next card."));
+    if (m_sitting.chooseAnswer(box))
+        cardAnswered();
 }
 
 void PracticeWindow::RTBOptions_MouseDown(Qt::MouseButtons buttons, const QPoint& position)
@@ -387,55 +444,64 @@ void PracticeWindow::RTBOptions_MouseDown(Qt::MouseButtons buttons, const QPoint
 
 void PracticeWindow::cmdCheck_Click()
 {
-    const CardId card = currentCard();
-    if (m_phase != Phase::Asking || card.kind != CardKind::Sum)
+    if (m_sitting.state() != Phase::Asking || m_sitting.currentCard().kind != CardKind::Sum)
         return;
-    const auto subject = static_cast<numerology::Subject>(card.subject);
-    const practice::SumInput input = practice::readSumInput(ui->txtSumAnswer->text(), subject);
-    if (!input.problem.isEmpty()) {
-        // Bad input costs nothing: the card stays, unanswered.
-        ui->lblSumProblem->setText(input.problem);
+    const QString problem = m_sitting.answerSum(ui->txtSumAnswer->text());
+    if (!problem.isEmpty()) {
+        // Bad input costs nothing: the card stays, unanswered. The answer box keeps the
+        // keyboard, and carries the problem for a screen reader.
+        ui->lblSumProblem->setText(problem);
+        describeFor(ui->txtSumAnswer, problem);
         ui->txtSumAnswer->setFocus();
         ui->txtSumAnswer->selectAll();
         return;
     }
-    const practice::SumVerdict verdict = practice::checkSum(m_person, subject, input.values);
-    cardAnswered(verdict.right);
-    QStringList lines;
-    lines << QStringLiteral("The working:") << verdict.working;
-    QString verdictLine;
-    if (verdict.right) {
-        verdictLine = QStringLiteral("Right: %1").arg(valuesText(verdict.expected));
-    } else {
-        verdictLine = QStringLiteral("Not this time: you wrote %1, the answer is %2")
-                          .arg(valuesText(input.values), valuesText(verdict.expected));
-        if (input.values.size() > 1) {
-            QStringList off;
-            for (int k = 0; k < input.values.size() && k < verdict.expected.size(); ++k) {
-                if (input.values[k] != verdict.expected[k])
-                    off << QLatin1String(Ordinals[std::min(k, 3)]);
-            }
-            if (!off.isEmpty() && off.size() < input.values.size())
-                lines << QString()
-                      << QStringLiteral("Check the %1.").arg(off.join(QLatin1String(", ")));
-        }
-    }
-    showVerdict(verdict.right, verdictLine, lines,
-                verdict.slip.isEmpty() ? QString() : verdict.slip);
+    cardAnswered();
 }
 
 void PracticeWindow::cmdNextCard_Click()
 {
-    if (m_phase != Phase::Answered)
+    if (m_sitting.state() != Phase::Answered)
         return;
-    ++m_position;
+    m_sitting.next();
+    m_saveTimer.start();
     showCard();
+}
+
+void PracticeWindow::cmdUndo_Click()
+{
+    if (!m_sitting.undo())
+        return;
+    m_pictureStale = true;
+    // The same card as it was asked: the same answers in the same boxes, or the same person.
+    const QString typed = ui->txtSumAnswer->text();
+    showCard();
+    if (m_sitting.currentCard().kind == CardKind::Sum)
+        ui->txtSumAnswer->setText(typed);
+}
+
+void PracticeWindow::cmdMoreNewCards_Click()
+{
+    m_sitting.moreNewCards();
+    m_saveTimer.start();
+    showCard();
+}
+
+void PracticeWindow::spnNewCards_ValueChanged(int count)
+{
+    const bool finished = m_sitting.state() == Phase::Finished;
+    m_sitting.setNewCardsPerDay(count);
+    m_saveTimer.start();
+    if (finished)
+        showCard();
+    else
+        ui->lblCardCount->setText(cardCountText(m_sitting));
 }
 
 void PracticeWindow::cmdPractiseMissed_Click()
 {
     QList<CardId> missed;
-    for (const practice::TestQuestion& q : m_progress.lastTest) {
+    for (const practice::TestQuestion& q : m_sitting.progress().lastTest) {
         if (q.chosen != q.correct && !missed.contains(q.card))
             missed << q.card;
     }
@@ -447,74 +513,76 @@ void PracticeWindow::cmdPractiseMissed_Click()
 
 void PracticeWindow::chkRememberedPerson_Toggled(bool)
 {
+    m_sitting.setRememberedPerson(rememberedPerson());
     // A sum card not yet answered is asked again about the person now chosen.
-    if (m_phase == Phase::Asking && currentCard().kind == CardKind::Sum)
+    if (m_sitting.state() == Phase::Asking && m_sitting.currentCard().kind == CardKind::Sum)
         showCard();
 }
 
-void PracticeWindow::takeFinishedTest(const PractisedTest& finished)
+void PracticeWindow::takeUnkeptTest(const practice::PractisedTest& finished)
 {
-    practice::recordFinishedTest(m_progress, finished.test, finished.questions);
-    m_unsaved = true;
-    saveNow();
+    m_sitting.takeUnkeptTest(finished);
     drawMissed();
     drawPicture();
-    // The missed questions come first now; a card whose answer is on show stays until Enter.
-    const QList<CardId> cards =
-        practice::cardsToOffer(m_progress, m_lessonOrder, m_services.clock->today());
-    if (m_phase == Phase::Answered) {
-        m_queue = cards;
-        m_position = -1;
-    } else {
-        practise(cards);
-    }
+    showCard();
+}
+
+bool PracticeWindow::takeFinishedTest(const practice::PractisedTest& finished)
+{
+    const bool written = m_sitting.takeFinishedTest(finished);
+    if (written)
+        Q_EMIT progressSaved();
+    drawMissed();
+    drawPicture();
+    // A card whose answer is on show stays until Enter; written now, it can no longer be undone.
+    if (m_sitting.state() != Phase::Answered)
+        showCard();
+    ui->cmdUndo->setEnabled(m_sitting.canUndo());
+    return written;
 }
 
 bool PracticeWindow::saveNow()
 {
     m_saveTimer.stop();
-    if (!m_unsaved)
+    if (!m_sitting.hasUnsaved())
         return true;
-    // A file that could not be read, or of a newer format, is never written over.
-    if (!m_canSave)
-        return false;
-    if (practice::saveProgress(m_progressFile, m_progress)) {
-        m_unsaved = false;
-        return true;
-    }
-    if (!m_saveFailureTold) {
-        m_saveFailureTold = true;
-        tell(QStringLiteral("Your progress could not be saved in %1. It is kept while this "
-                            "window is open, and saving is tried again after each answer.")
-                 .arg(QFileInfo(m_progressFile).absolutePath()));
-    }
-    return false;
+    QString notice;
+    const bool saved = m_sitting.save(&notice);
+    if (saved)
+        Q_EMIT progressSaved();
+    else if (!notice.isEmpty())
+        tell(notice);
+    return saved;
 }
 
 void PracticeWindow::drawMissed()
 {
-    const QList<practice::TestQuestion>& questions = m_progress.lastTest;
+    const practice::Progress& progress = m_sitting.progress();
+    const QList<practice::TestQuestion>& questions = progress.lastTest;
     int wrong = 0;
     for (const practice::TestQuestion& q : questions)
         wrong += q.chosen != q.correct ? 1 : 0;
     ui->cmdPractiseMissed->setEnabled(wrong > 0);
-    if (questions.isEmpty() || m_progress.tests.isEmpty()) {
-        ui->lblScore->setText(QStringLiteral("No test finished yet. When you finish a test in "
-                                             "the main window, its questions show here, marked, "
-                                             "and the ones you missed come first among the "
-                                             "cards."));
+    if (questions.isEmpty() || progress.tests.isEmpty()) {
+        ui->lblScore->setText(tr("No test finished yet. When you finish a test in the main "
+                                 "window, its questions show here, marked, and the ones you "
+                                 "missed come first among the cards."));
         ui->RTBMissed->setWholeText(QString());
         return;
     }
-    const practice::FinishedTest& test = m_progress.tests.constLast();
-    ui->lblScore->setText(QStringLiteral("Your last test, by %1, on %2: %3 Correct out of %4 "
-                                         "Questions (%5 missed)")
-                              .arg(test.bySignificance ? QStringLiteral("Significance")
-                                                       : QStringLiteral("Interpretation"),
-                                   dateToText(test.date))
-                              .arg(test.score)
-                              .arg(test.outOf)
-                              .arg(wrong));
+    const practice::FinishedTest& test = progress.tests.constLast();
+    const QString date = dateToText(test.date);
+    ui->lblScore->setText(
+        (test.bySignificance
+             ? tr("Your last test, by Significance, on %1: %2 Correct out of %3 Questions (%n "
+                  "missed)",
+                  nullptr, wrong)
+             : tr("Your last test, by Interpretation, on %1: %2 Correct out of %3 Questions (%n "
+                  "missed)",
+                  nullptr, wrong))
+            .arg(date)
+            .arg(test.score)
+            .arg(test.outOf));
 
     QTextCharFormat plain;
     QTextCharFormat label;
@@ -529,17 +597,16 @@ void PracticeWindow::drawMissed()
         QTextCharFormat heading = label;
         heading.setForeground(QColor(right ? RightOnPink : WrongOnPink));
         appendParagraph(cursor,
-                        QStringLiteral("%1 %2  %3. %4")
-                            .arg(right ? RightMark : WrongMark,
-                                 right ? QStringLiteral("Right") : QStringLiteral("Wrong"))
+                        (right ? tr("%1 Right  %2. %3") : tr("%1 Wrong  %2. %3"))
+                            .arg(right ? RightMark : WrongMark)
                             .arg(i + 1)
                             .arg(q.asked),
                         heading, first);
         first = false;
-        appendParagraph(cursor, QStringLiteral("Your choice: "), label);
+        appendParagraph(cursor, tr("Your choice: "), label);
         cursor.insertText(q.chosen, plain);
         if (!right) {
-            appendParagraph(cursor, QStringLiteral("Correct choice: "), label);
+            appendParagraph(cursor, tr("Correct choice: "), label);
             cursor.insertText(q.correct, plain);
         }
         appendParagraph(cursor, QString(), plain);
@@ -550,7 +617,10 @@ void PracticeWindow::drawMissed()
 
 void PracticeWindow::drawPicture()
 {
-    ui->chtProgress->setPicture(makeProgressPicture(m_progress, m_lessonOrder, m_content));
+    ui->chtProgress->setPicture(
+        makeProgressPicture(m_sitting.progress(), m_lessonOrder, m_content));
+    // The same in words, to be read line by line.
+    ui->txtProgressWords->setPlainText(describeProgressPicture(ui->chtProgress->picture()));
     m_pictureStale = false;
 }
 

@@ -13,9 +13,9 @@ namespace corvella {
 
 namespace {
 
-QString boxName(int box)
+QString levelName(int level)
 {
-    return box == 0 ? QStringLiteral("New") : QStringLiteral("Box %1").arg(box);
+    return level == 0 ? ProgressChart::tr("New") : ProgressChart::tr("Level %1").arg(level);
 }
 
 } // namespace
@@ -23,7 +23,7 @@ QString boxName(int box)
 int ProgressPicture::Bar::total() const
 {
     int sum = 0;
-    for (int n : byBox)
+    for (int n : byLevel)
         sum += n;
     return sum;
 }
@@ -39,9 +39,8 @@ ProgressPicture makeProgressPicture(const practice::Progress& progress,
         if (card.subject < 0 || card.subject >= SubjectCount)
             continue;
         const auto found = progress.cards.constFind(practice::cardKey(card));
-        const int box =
-            found == progress.cards.constEnd() ? 0 : std::clamp(found->box, 0, practice::BoxCount);
-        ++picture.bars[card.subject].byBox[static_cast<size_t>(box)];
+        const int level = found == progress.cards.constEnd() ? 0 : practice::levelOf(*found);
+        ++picture.bars[card.subject].byLevel[static_cast<size_t>(level)];
     }
     picture.scores.reserve(progress.tests.size());
     for (const practice::FinishedTest& test : progress.tests) {
@@ -54,13 +53,13 @@ ProgressPicture makeProgressPicture(const practice::Progress& progress,
 QString describeProgressPicture(const ProgressPicture& picture)
 {
     QStringList lines;
-    lines << QStringLiteral("Cards by box, number by number:");
+    lines << ProgressChart::tr("Cards by level, number by number:");
     for (const ProgressPicture::Bar& bar : picture.bars) {
         QStringList parts;
-        for (int box = 0; box <= practice::BoxCount; ++box) {
-            const int n = bar.byBox[static_cast<size_t>(box)];
+        for (int level = 0; level <= practice::LevelCount; ++level) {
+            const int n = bar.byLevel[static_cast<size_t>(level)];
             if (n > 0)
-                parts << QStringLiteral("%1 %2").arg(boxName(box)).arg(n);
+                parts << QStringLiteral("%1 %2").arg(levelName(level)).arg(n);
         }
         lines << QStringLiteral("%1: %2 cards, %3.")
                      .arg(bar.name)
@@ -103,22 +102,22 @@ void ProgressChart::setPicture(ProgressPicture picture)
     update();
 }
 
-QColor ProgressChart::boxColour(int box)
+QColor ProgressChart::levelColour(int level)
 {
     // From a pale grey for the unseen cards through the window's pink to a deep purple for the
     // cards that are learnt: lighter is newer.
     static const QRgb fills[] = {qRgb(205, 205, 205), qRgb(255, 192, 255), qRgb(232, 140, 232),
                                  qRgb(192, 88, 200),  qRgb(140, 40, 160),  qRgb(88, 0, 110)};
-    return QColor(fills[std::clamp(box, 0, practice::BoxCount)]);
+    return QColor(fills[std::clamp(level, 0, practice::LevelCount)]);
 }
 
-QBrush ProgressChart::boxPattern(int box)
+QBrush ProgressChart::levelPattern(int level)
 {
-    // Boxes 1, 3 and 5, so that each part of a bar has a plain neighbour and a hatched one;
+    // Levels 1, 3 and 5, so that each part of a bar has a plain neighbour and a hatched one;
     // the new cards stay plain. Lines of black on the lighter fills, of white on the darker ones.
-    if (std::clamp(box, 0, practice::BoxCount) % 2 == 0)
+    if (std::clamp(level, 0, practice::LevelCount) % 2 == 0)
         return Qt::NoBrush;
-    const QColor fill = boxColour(box);
+    const QColor fill = levelColour(level);
     return {fill.lightnessF() > 0.5 ? QColor(Qt::black) : QColor(Qt::white), Qt::BDiagPattern};
 }
 
@@ -200,18 +199,18 @@ void ProgressChart::paintBars(QPainter& painter, const QRect& area) const
     paintHeading(painter, area, QStringLiteral("Your cards, number by number (lighter is newer)"));
     int y = area.top() + fm.height() * 3 / 2;
 
-    // The legend: a swatch and a name for each box.
+    // The legend: a swatch and a name for each level.
     int x = area.left();
     const int swatch = fm.height() * 2 / 3;
-    for (int box = 0; box <= practice::BoxCount; ++box) {
+    for (int level = 0; level <= practice::LevelCount; ++level) {
         painter.setPen(text);
         const QRect swatchRect(x, y + (fm.height() - swatch) / 2, swatch, swatch);
-        painter.setBrush(boxColour(box));
+        painter.setBrush(levelColour(level));
         painter.drawRect(swatchRect);
-        painter.setBrush(boxPattern(box));
+        painter.setBrush(levelPattern(level));
         painter.drawRect(swatchRect);
         x += swatch + fm.averageCharWidth();
-        const QString name = boxName(box);
+        const QString name = levelName(level);
         painter.drawText(QRect(x, y, fm.horizontalAdvance(name) + 1, fm.height()),
                          Qt::AlignLeft | Qt::AlignVCenter, name);
         x += fm.horizontalAdvance(name) + fm.averageCharWidth() * 2;
@@ -234,18 +233,18 @@ void ProgressChart::paintBars(QPainter& painter, const QRect& area) const
             // Each bar spans its own cards, so that every number shows how much of it is learnt:
             // the best-known cards from the left, the new ones last.
             int done = 0;
-            for (int box = practice::BoxCount; box >= 0; --box) {
-                const int n = bar.byBox[static_cast<size_t>(box)];
+            for (int level = practice::LevelCount; level >= 0; --level) {
+                const int n = bar.byLevel[static_cast<size_t>(level)];
                 const int from = barLeft + barWidth * done / total;
                 done += n;
                 const int to = barLeft + barWidth * done / total;
                 const QRect part(from, y + 1, to - from, fm.height() - 2);
                 if (to > from) {
-                    painter.fillRect(part, boxColour(box));
-                    painter.fillRect(part, boxPattern(box));
+                    painter.fillRect(part, levelColour(level));
+                    painter.fillRect(part, levelPattern(level));
                 }
             }
-            seen = total - bar.byBox[0];
+            seen = total - bar.byLevel[0];
         }
         painter.setPen(text);
         painter.setBrush(Qt::NoBrush);

@@ -16,12 +16,12 @@ namespace corvella {
 // What the picture of progress shows, worked out once from the progress.
 struct ProgressPicture
 {
-    // For each of the fifteen numbers, its cards by box: slot 0 the cards never seen, slots 1
-    // to 5 the cards in boxes 1 to 5.
+    // For each of the fifteen numbers, its cards by level: slot 0 the cards never seen, slots 1
+    // to 5 the cards at levels 1 to 5 (how long each is remembered).
     struct Bar
     {
         QString name;
-        std::array<int, practice::BoxCount + 1> byBox{};
+        std::array<int, practice::LevelCount + 1> byLevel{};
         int total() const;
     };
     QList<Bar> bars;
@@ -41,7 +41,7 @@ ProgressPicture makeProgressPicture(const practice::Progress& progress,
 // The picture in words, for screen readers: one line per number, then the tests.
 QString describeProgressPicture(const ProgressPicture& picture);
 
-// Paints the picture: a bar per number, stacked by box, then the scores of past tests as a
+// Paints the picture: a bar per number, stacked by level, then the scores of past tests as a
 // line. Every size follows the font, so that it reads at any scale factor.
 class ProgressChart : public QWidget
 {
@@ -56,11 +56,11 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-    // The fill of a box's part of a bar (0 = never seen).
-    static QColor boxColour(int box);
+    // The fill of a level's part of a bar (0 = never seen).
+    static QColor levelColour(int level);
     // Drawn over that fill, so that neighbouring parts differ by more than their colour: every
-    // other box is hatched, in black or white, whichever stands out from the fill.
-    static QBrush boxPattern(int box);
+    // other level is hatched, in black or white, whichever stands out from the fill.
+    static QBrush levelPattern(int level);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

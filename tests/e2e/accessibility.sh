@@ -23,6 +23,12 @@ done
 [ -n "$registry" ] || skip "at-spi2-registryd is not installed (at-spi2-core)"
 
 make_private_home
+# The Life Path's sum card is due today, so that Practice opens on it.
+export XDG_DATA_HOME="$WORK/home/data"
+mkdir -p -m 700 "$XDG_DATA_HOME/CorvellaFreeLearnNumerology"
+printf 'CorvellaFreeLearnNumerology progress 2\ncard key=sum/0 stability=1.0000 difficulty=5.0000 %s\nend\n' \
+    "last=$(date -d yesterday +%F) due=$(date +%F) right=1 wrong=0 missed=0 relearning=0" \
+    >"$XDG_DATA_HOME/CorvellaFreeLearnNumerology/progress.txt"
 start_xvfb
 
 # A private session bus: the AT-SPI bus launcher announces the accessibility bus on it.
@@ -71,5 +77,17 @@ status=$?
     fail "the accessibility walk did not hold (exit status $status)"
 }
 kill -0 "$app" 2>/dev/null || fail "the program ended during the walk"
+
+# Practice, by keys: what the control with the keyboard gives a screen reader at each step.
+xdotool key --clearmodifiers ctrl+r
+wait_for 10 window_named '^Practice$' || fail "Ctrl+R did not open the Practice window"
+xdotool windowfocus --sync "$(window_named '^Practice$')" || fail "Practice did not take the keys"
+AT_SPI_BUS_ADDRESS="$a11y_bus" "$python" "$here/lib/atspi_practice.py" "$(basename "$program")"
+status=$?
+[ "$status" = 0 ] || {
+    sed 's/^/  program: /' "$WORK/program.log"
+    fail "the walk of the Practice window did not hold (exit status $status)"
+}
 echo "PASSED: start screen, method screen and two questions read and operated through AT-SPI,"
-echo "        each option heard with its answer and the keyboard back on the options after each"
+echo "        each option heard with its answer and the keyboard back on the options after each;"
+echo "        in Practice the question with its person, a refused input and the verdicts heard"

@@ -60,11 +60,12 @@ printf '\xef\xbb\xbf; kept\r\n[General]\r\nname = "a; b", c\r\n\n[Settings]\r\nx
 printf 'k\\/ =\0 v;"\\\0[Settings]\nk%%5C%%2F%%20=1\n[Settings]\nk\\%%2F%%20=2' >"$seeds/fuzz_settingsfile/awkward"
 printf '\x99\0\x86\0[%%53ettings]\n\x99=\xff\n' >"$seeds/fuzz_settingsfile/notutf8"
 
-# Progress files: a whole one, one cut short, one from a newer version.
+# Progress files: a whole one of each format, one cut short, one from a newer version.
 progress_head='CorvellaFreeLearnNumerology progress 1\n'
+printf '\xef\xbb\xbfCorvellaFreeLearnNumerology progress 2\n# note\nsettings retention=0.90 new=10 reviews=100\nday date=2026-12-07 new=3 more=10 reviews=12\ncard key=meaning/9/22 stability=3.1730 difficulty=5.2824 last=2026-12-07 due=2026-12-10 right=3 wrong=1 missed=0 relearning=0\ncard key=sum/0 stability=0.4026 difficulty=7.1949 last=2026-12-07 due=2026-12-07 right=0 wrong=1 missed=1 relearning=1\ntest date=2026-12-07 kind=significance score=12 of=15\nquestion card=significance/3 asked=Life%%20Path chosen=%%C3%%9C%%0A correct=\nend\n' >"$seeds/fuzz_progress/format2"
 printf "${progress_head}"'# note\nnew-cards day=2026-12-07 shown=3\ncard key=meaning/9/22 box=2 due=2026-12-09 right=3 wrong=1 missed=0\ncard key=sum/0 box=0 due= right=0 wrong=0 missed=1\ntest date=2026-12-07 kind=significance score=12 of=15\nquestion card=significance/3 asked=Life%%20Path chosen=%%C3%%9C%%0A correct=\nend\n' >"$seeds/fuzz_progress/whole"
 printf "${progress_head}"'card key=significance/14 box=5 due=2027-01-01 right=9 wrong=0 missed=0\r\ntest date=2026-12-0' >"$seeds/fuzz_progress/cut"
-printf 'CorvellaFreeLearnNumerology progress 2\nanything\n' >"$seeds/fuzz_progress/newer"
+printf 'CorvellaFreeLearnNumerology progress 3\nanything\n' >"$seeds/fuzz_progress/newer"
 
 status=0
 for target in fuzz_settingtext fuzz_datetext fuzz_settingsfile fuzz_progress; do

@@ -24,14 +24,21 @@ struct ContentTables
     std::array<QString, InterpretationEntryCount> InterpretationText;
 };
 
-// Fills every table from the program's built-in constants, overwriting what they held.
+// Fills every table from the program's built-in constants, overwriting what they held. Each
+// text is looked up in the installed translation (context "Content"); without one the tables
+// hold the English texts.
 void loadContent(ContentTables& tables);
+
+// A calculation text as translators see it and loadContent looks it up: its lines joined by
+// "\n" instead of CR LF.
+QString calculationSourceText(const QString& calculation);
 
 // The first subject (in subject order) whose run of entries contains the entry; -1 when no
 // run does.
 int subjectOfEntry(const ContentTables& tables, int entry);
 
-// "Birthday Number 14": the subject's name, one blank and the entry's value. Empty for an
+// "Birthday Number 14": the subject's name, one blank and the entry's value (in English; a
+// translation may order them otherwise). Empty for an
 // entry that no subject owns.
 QString entryHeading(const ContentTables& tables, int entry);
 

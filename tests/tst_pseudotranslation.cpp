@@ -7,10 +7,12 @@
 
 #include "shell/frmAbout.h"
 #include "shell/practicewindow.h"
+#include "shell/translations.h"
 #include "shell/yournumbers.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStyle>
@@ -19,7 +21,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextDocumentFragment>
-#include <QTranslator>
+#include <QToolButton>
+#include <QtMath>
 
 using namespace corvella;
 using namespace corvella::testing;
@@ -63,14 +66,15 @@ struct Inspection
 
     void text(const QWidget* widget, const QString& shown)
     {
-        if (!translated(shown))
+        if (!translated(shown) && !untranslated.contains(describe(widget, shown)))
             untranslated << describe(widget, shown);
     }
     void fits(const QWidget* widget, const QString& shown, int needed, int available)
     {
-        if (needed > available)
-            clipped << describe(widget, shown) +
-                           QStringLiteral(" needs %1 px, has %2").arg(needed).arg(available);
+        const QString finding = describe(widget, shown) +
+                                QStringLiteral(" needs %1 px, has %2").arg(needed).arg(available);
+        if (needed > available && !clipped.contains(finding))
+            clipped << finding;
     }
 
     void label(const QLabel* label)
@@ -80,10 +84,18 @@ struct Inspection
             return;
         text(label, shown);
         const QRect room = label->contentsRect();
-        if (label->wordWrap())
-            fits(label, shown, label->heightForWidth(room.width()), room.height());
-        else
-            fits(label, shown, widestLine(label->fontMetrics(), plain(shown)), room.width());
+        // Measured in fractions of a pixel, as the text is drawn: whole-pixel metrics can put a
+        // word on a line that drawing then breaks off onto one more.
+        const QFontMetricsF metrics(label->font());
+        const int margin = 2 * label->margin();
+        if (label->wordWrap()) {
+            const QRectF drawn = metrics.boundingRect(QRectF(0, 0, room.width() - margin, 1e6),
+                                                      Qt::TextWordWrap, plain(shown));
+            fits(label, shown, qCeil(drawn.height()), room.height() - margin);
+        } else {
+            fits(label, shown, qCeil(metrics.boundingRect(plain(shown)).width()),
+                 room.width() - margin);
+        }
     }
     void button(const QAbstractButton* button)
     {
@@ -91,6 +103,10 @@ struct Inspection
         if (shown.isEmpty())
             return;
         text(button, shown);
+        // A button that shows its icon alone (the calendar in a date field) draws no text.
+        if (const auto* tool = qobject_cast<const QToolButton*>(button);
+            tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+            return;
         shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
         QStyleOptionButton option;
         option.initFrom(button);
@@ -145,11 +161,19 @@ struct Inspection
         }
     }
 
+    // Each finding on a line of its own (a failure's message is cut short), then the counts.
     QString report() const
     {
-        return QStringLiteral("not translated:\n  ") + untranslated.join(QStringLiteral("\n  ")) +
-               QStringLiteral("\nclipped:\n  ") + clipped.join(QStringLiteral("\n  "));
+        for (const QString& text : untranslated)
+            qWarning().noquote() << "not translated:" << text.left(120);
+        for (const QString& text : clipped)
+            qWarning().noquote() << "clipped:" << text.left(60)
+                                 << text.section(QLatin1Char('"'), -1);
+        return QStringLiteral("%1 text(s) not translated, %2 clipped")
+            .arg(untranslated.size())
+            .arg(clipped.size());
     }
+    bool clean() const { return untranslated.isEmpty() && clipped.isEmpty(); }
 };
 
 } // namespace
@@ -158,13 +182,13 @@ class TestPseudoTranslation : public QObject
 {
     Q_OBJECT
 
-    QTranslator m_pseudo;
-
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY2(m_pseudo.load(QStringLiteral(CORVELLA_PSEUDO_QM)), CORVELLA_PSEUDO_QM);
-        QVERIFY(QCoreApplication::installTranslator(&m_pseudo));
+        // Found as the program finds a translation: by the learner's language (LANGUAGE=en_XA).
+        const QString installed =
+            installTranslations(QLocale(), QFileInfo(QStringLiteral(CORVELLA_PSEUDO_QM)).path());
+        QCOMPARE(installed, QStringLiteral(CORVELLA_PSEUDO_QM));
         // The check itself: an English text is caught, a pseudo-translated one and a number pass.
         QVERIFY(!translated(QStringLiteral("Next")));
         QVERIFY(translated(
@@ -212,7 +236,7 @@ private Q_SLOTS:
         QVERIFY(messages.size() >= 4);
         for (const QString& message : messages)
             seen.text(f.window.get(), message);
-        QVERIFY2(seen.untranslated.isEmpty() && seen.clipped.isEmpty(), qPrintable(seen.report()));
+        QVERIFY2(seen.clean(), qPrintable(seen.report()));
     }
 
     void aboutWindow()
@@ -223,7 +247,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         Inspection seen;
         seen.window(&about);
-        QVERIFY2(seen.untranslated.isEmpty() && seen.clipped.isEmpty(), qPrintable(seen.report()));
+        QVERIFY2(seen.clean(), qPrintable(seen.report()));
     }
 
     void yourNumbersWindow()
@@ -239,7 +263,7 @@ private Q_SLOTS:
         // Until this window's own texts go through tr(); once they do, this check passes and the
         // expected failure must go (Qt Test fails on an unexpected pass).
         QEXPECT_FAIL("", "the Your Numbers window's texts are not translatable yet", Continue);
-        QVERIFY2(seen.untranslated.isEmpty() && seen.clipped.isEmpty(), qPrintable(seen.report()));
+        QVERIFY2(seen.clean(), qPrintable(seen.report()));
     }
 
     void practiceWindow()
@@ -263,7 +287,7 @@ private Q_SLOTS:
         }
         // Until this window's own texts go through tr(); see yourNumbersWindow.
         QEXPECT_FAIL("", "the Practice window's texts are not translatable yet", Continue);
-        QVERIFY2(seen.untranslated.isEmpty() && seen.clipped.isEmpty(), qPrintable(seen.report()));
+        QVERIFY2(seen.clean(), qPrintable(seen.report()));
     }
 };
 

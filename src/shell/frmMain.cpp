@@ -8,8 +8,10 @@
 #include "quiz/printcopy.h"
 #include "quiz/resultreport.h"
 #include "shell/clipboardguard.h"
+#include "shell/fittext.h"
 #include "shell/frmAbout.h"
 #include "shell/practicewindow.h"
+#include "shell/translations.h"
 #include "shell/windowlook.h"
 #include "shell/yournumbers.h"
 
@@ -161,6 +163,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     setFixedSize(sizeHint());
     connectHandlers();
     Form_Load();
+    fitTranslatedTexts();
 }
 
 frmMain::~frmMain() = default;
@@ -205,6 +208,12 @@ void frmMain::connectHandlers()
     connect(ui->lblFullBrand, &LinkLabel::clicked, this,
             [this] { openPage(WebPage::FullyBranded); });
     connect(ui->lblCobrand, &LinkLabel::clicked, this, [this] { openPage(WebPage::CoBrand); });
+}
+
+void frmMain::fitTranslatedTexts()
+{
+    if (translationInstalled())
+        fitTextsToControls(this);
 }
 
 void frmMain::openPage(WebPage page)
@@ -303,6 +312,7 @@ void frmMain::cmdNext_Click()
     }
     ui->optOption0->setAccessibleName(ui->optOption0->text());
     ui->optOption1->setAccessibleName(ui->optOption1->text());
+    fitTranslatedTexts();
 }
 
 void frmMain::cmdBack2_Click()
@@ -350,6 +360,7 @@ void frmMain::cmdNext2_Click()
         m_services.messages->error(tr("Please select an option"));
     }
     ui->lblCaption5->setAccessibleName(ui->lblCaption5->text());
+    fitTranslatedTexts();
 }
 
 void frmMain::cmdBack3_Click()

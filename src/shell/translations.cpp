@@ -7,6 +7,17 @@
 
 namespace corvella {
 
+namespace {
+
+bool s_installed = false;
+
+} // namespace
+
+bool translationInstalled()
+{
+    return s_installed;
+}
+
 QString translationsFolder()
 {
     // CORVELLA_TRANSLATIONS_FROM_PROGRAM: the path from the program's folder to the
@@ -26,6 +37,7 @@ QString installTranslations(const QLocale& locale, const QString& folder)
         return QString();
     }
     QCoreApplication::installTranslator(ours);
+    s_installed = true;
     // Qt's texts in the language the program's translation is written in, so that a dialog
     // never mixes two languages; where Qt has none, its texts stay English as ours would.
     auto* qt = new QTranslator(app);

@@ -18,4 +18,8 @@ QString translationsFolder();
 QString installTranslations(const QLocale& locale = QLocale(),
                             const QString& folder = translationsFolder());
 
+// Whether installTranslations installed a translation: the windows drawn for the English
+// texts then check that the translated ones fit.
+bool translationInstalled();
+
 } // namespace corvella

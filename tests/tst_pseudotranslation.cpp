@@ -196,6 +196,26 @@ private Q_SLOTS:
         QVERIFY(translated(QStringLiteral("1990")));
     }
 
+    // Every text of the catalogue reaches the translation, a calculation whole, its lines
+    // still apart.
+    void catalogue()
+    {
+        ContentTables tables;
+        loadContent(tables);
+        QStringList texts;
+        for (int s = 0; s < SubjectCount; ++s)
+            texts << tables.SubjectName[s] << tables.SubjectSignificance[s]
+                  << tables.SubjectCalculation[s];
+        for (const QString& text : tables.InterpretationText)
+            texts << text;
+        texts << entryHeading(tables, 50);
+        for (const QString& text : std::as_const(texts))
+            QVERIFY2(translated(text), qPrintable(text.left(80)));
+        QVERIFY(tables.SubjectCalculation[0].contains(QStringLiteral("\r\n")));
+        QVERIFY(
+            !tables.SubjectCalculation[0].contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
+    }
+
     // Every screen of the main window, its menus and its messages.
     void mainWindow()
     {

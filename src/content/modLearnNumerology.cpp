@@ -70,16 +70,28 @@ const char* interpretationConstant(int entry)
     return texts::InterpretationsCycles[entry - CyclesFirstEntry];
 }
 
+bool s_translateContent = false;
+
 // The catalogue's texts are translated in the context "Content".
 QString translated(const char* text)
 {
-    return QCoreApplication::translate("Content", text);
+    return s_translateContent ? QCoreApplication::translate("Content", text)
+                              : QString::fromLatin1(text);
 }
 
 // A calculation is translated whole, as its lines joined by "\n" (the form lupdate is given),
 // and shown with CR LF between the lines.
 QString joinedLines(const texts::CalculationLines& text)
 {
+    if (!s_translateContent) {
+        QString joined;
+        for (int i = 0; i < text.count; ++i) {
+            if (i > 0)
+                joined += QLatin1String("\r\n");
+            joined += QLatin1String(text.lines[i]);
+        }
+        return joined;
+    }
     QByteArray joined;
     for (int i = 0; i < text.count; ++i) {
         if (i > 0)
@@ -116,6 +128,11 @@ void fillValues(ContentTables& tables, int subject)
 
 } // namespace
 
+void setTranslateContent(bool on)
+{
+    s_translateContent = on;
+}
+
 void loadContent(ContentTables& tables)
 {
     for (int s = 0; s < SubjectCount; ++s)
@@ -148,6 +165,9 @@ QString entryHeading(const ContentTables& tables, int entry)
     const int subject = subjectOfEntry(tables, entry);
     if (subject < 0 || entry >= InterpretationEntryCount)
         return QString();
+    if (!s_translateContent)
+        return tables.SubjectName[subject] + QLatin1Char(' ') +
+               QString::number(tables.InterpretationValue[entry]);
     return QCoreApplication::translate("Content", "%1 %2",
                                        "a heading: the number's name, then one of its values")
         .arg(tables.SubjectName[subject], QString::number(tables.InterpretationValue[entry]));

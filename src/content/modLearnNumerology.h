@@ -24,10 +24,15 @@ struct ContentTables
     std::array<QString, InterpretationEntryCount> InterpretationText;
 };
 
-// Fills every table from the program's built-in constants, overwriting what they held. Each
-// text is looked up in the installed translation (context "Content"); without one the tables
-// hold the English texts.
+// Fills every table from the program's built-in constants, overwriting what they held. With
+// setTranslateContent(true) each text is looked up in the installed translation (context
+// "Content"); otherwise the tables hold the English texts.
 void loadContent(ContentTables& tables);
+
+// Whether loadContent and entryHeading look their texts up in the installed translation;
+// installTranslations turns it on when it installs one. Off (the default), the English texts
+// are taken straight from the constants, several times faster than looking each one up.
+void setTranslateContent(bool on);
 
 // A calculation text as translators see it and loadContent looks it up: its lines joined by
 // "\n" instead of CR LF.

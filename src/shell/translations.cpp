@@ -1,5 +1,7 @@
 #include "shell/translations.h"
 
+#include "content/modLearnNumerology.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -38,6 +40,7 @@ QString installTranslations(const QLocale& locale, const QString& folder)
     }
     QCoreApplication::installTranslator(ours);
     s_installed = true;
+    setTranslateContent(true);
     // Qt's texts in the language the program's translation is written in, so that a dialog
     // never mixes two languages; where Qt has none, its texts stay English as ours would.
     auto* qt = new QTranslator(app);

@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTextDocumentFragment>
+#include <QToolButton>
 
 #include <cmath>
 
@@ -57,24 +58,28 @@ bool buttonFits(const QAbstractButton* button)
     return std::ceil(needed) <= room.width();
 }
 
-bool fits(const QWidget* control)
+} // namespace
+
+bool textFits(const QWidget* control)
 {
     if (const auto* label = qobject_cast<const QLabel*>(control))
         return label->text().isEmpty() || labelFits(label);
+    // A tool button that shows its icon alone (the calendar in a date field) draws no text.
+    if (const auto* tool = qobject_cast<const QToolButton*>(control);
+        tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+        return true;
     if (const auto* button = qobject_cast<const QAbstractButton*>(control))
         return button->text().isEmpty() || buttonFits(button);
     return true;
 }
 
-} // namespace
-
 void fitTextsToControls(QWidget* window)
 {
     for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (fits(control))
+        if (textFits(control))
             continue;
         QFont font = control->font();
-        while (!fits(control) && font.pointSizeF() - kStep >= kSmallestPointSize) {
+        while (!textFits(control) && font.pointSizeF() - kStep >= kSmallestPointSize) {
             font.setPointSizeF(font.pointSizeF() - kStep);
             control->setFont(font);
         }

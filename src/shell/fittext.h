@@ -10,4 +10,8 @@ namespace corvella {
 // of being cut off. Texts that fit are left as they are, so the English window never changes.
 void fitTextsToControls(QWidget* window);
 
+// Whether a label's or button's text fits inside it as drawn: a wrapped label's lines within its
+// height, any other text on one line within its width. Other controls always fit.
+bool textFits(const QWidget* control);
+
 } // namespace corvella

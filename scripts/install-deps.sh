@@ -15,6 +15,8 @@ packages=(
     libxcb1-dev
     # the icon's pictures at each size are rendered from its drawing
     librsvg2-bin
+    # the translation template (lupdate), the translations (lrelease) and the pseudo-translation
+    qt6-tools-dev qt6-l10n-tools python3
     # running: the platform plugins and the font the window is drawn in
     qt6-qpa-plugins fonts-dejavu-core
 )

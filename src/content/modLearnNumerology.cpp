@@ -2,6 +2,8 @@
 
 #include "content/texts.h"
 
+#include <QCoreApplication>
+
 namespace corvella {
 
 namespace {
@@ -9,21 +11,21 @@ namespace {
 // Display names in subject order, spacing around the slashes exactly as the program has
 // always shown them.
 const char* const SubjectNames[SubjectCount] = {
-    "Life Path Number",
-    "Destiny / Expression Number",
-    "Soul's Urge/ Heart's Desire Number",
-    "Inner Dreams / Personality Number",
-    "Birthday Number",
-    "Life Path / Expression Bridge Number",
-    "Heart Desire / Personality Bridge Number",
-    "Balance Number",
-    "Maturity / Realization Number",
-    "Pinnacle Number",
-    "Challenge Number",
-    "Life Path Period Number",
-    "Personal Day Number",
-    "Personal Month Number",
-    "Personal Year Number",
+    QT_TRANSLATE_NOOP("Content", "Life Path Number"),
+    QT_TRANSLATE_NOOP("Content", "Destiny / Expression Number"),
+    QT_TRANSLATE_NOOP("Content", "Soul's Urge/ Heart's Desire Number"),
+    QT_TRANSLATE_NOOP("Content", "Inner Dreams / Personality Number"),
+    QT_TRANSLATE_NOOP("Content", "Birthday Number"),
+    QT_TRANSLATE_NOOP("Content", "Life Path / Expression Bridge Number"),
+    QT_TRANSLATE_NOOP("Content", "Heart Desire / Personality Bridge Number"),
+    QT_TRANSLATE_NOOP("Content", "Balance Number"),
+    QT_TRANSLATE_NOOP("Content", "Maturity / Realization Number"),
+    QT_TRANSLATE_NOOP("Content", "Pinnacle Number"),
+    QT_TRANSLATE_NOOP("Content", "Challenge Number"),
+    QT_TRANSLATE_NOOP("Content", "Life Path Period Number"),
+    QT_TRANSLATE_NOOP("Content", "Personal Day Number"),
+    QT_TRANSLATE_NOOP("Content", "Personal Month Number"),
+    QT_TRANSLATE_NOOP("Content", "Personal Year Number"),
 };
 
 // The values a subject's number can take, in the order its entries list them.
@@ -68,15 +70,35 @@ const char* interpretationConstant(int entry)
     return texts::InterpretationsCycles[entry - CyclesFirstEntry];
 }
 
+bool s_translateContent = false;
+
+// The catalogue's texts are translated in the context "Content".
+QString translated(const char* text)
+{
+    return s_translateContent ? QCoreApplication::translate("Content", text)
+                              : QString::fromLatin1(text);
+}
+
+// A calculation is translated whole, as its lines joined by "\n" (the form lupdate is given),
+// and shown with CR LF between the lines.
 QString joinedLines(const texts::CalculationLines& text)
 {
-    QString joined;
+    if (!s_translateContent) {
+        QString joined;
+        for (int i = 0; i < text.count; ++i) {
+            if (i > 0)
+                joined += QLatin1String("\r\n");
+            joined += QLatin1String(text.lines[i]);
+        }
+        return joined;
+    }
+    QByteArray joined;
     for (int i = 0; i < text.count; ++i) {
         if (i > 0)
-            joined += QLatin1String("\r\n");
-        joined += QLatin1String(text.lines[i]);
+            joined += '\n';
+        joined += text.lines[i];
     }
-    return joined;
+    return translated(joined.constData()).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
 }
 
 void fillValues(ContentTables& tables, int subject)
@@ -106,18 +128,23 @@ void fillValues(ContentTables& tables, int subject)
 
 } // namespace
 
+void setTranslateContent(bool on)
+{
+    s_translateContent = on;
+}
+
 void loadContent(ContentTables& tables)
 {
     for (int s = 0; s < SubjectCount; ++s)
-        tables.SubjectName[s] = QString::fromLatin1(SubjectNames[s]);
+        tables.SubjectName[s] = translated(SubjectNames[s]);
     for (int s = 0; s < SubjectCount; ++s)
-        tables.SubjectSignificance[s] = QString::fromLatin1(texts::Significance[s]);
+        tables.SubjectSignificance[s] = translated(texts::Significance[s]);
     for (int s = 0; s < SubjectCount; ++s)
         tables.SubjectCalculation[s] = joinedLines(texts::Calculations[s]);
     for (int s = 0; s < SubjectCount; ++s)
         fillValues(tables, s);
     for (int i = 0; i < InterpretationEntryCount; ++i)
-        tables.InterpretationText[i] = QString::fromLatin1(interpretationConstant(i));
+        tables.InterpretationText[i] = translated(interpretationConstant(i));
     for (int s = 0; s < SubjectCount; ++s)
         tables.FirstInterpretation[s] = FirstEntries[s];
     for (int s = 0; s < SubjectCount; ++s)
@@ -138,8 +165,18 @@ QString entryHeading(const ContentTables& tables, int entry)
     const int subject = subjectOfEntry(tables, entry);
     if (subject < 0 || entry >= InterpretationEntryCount)
         return QString();
-    return tables.SubjectName[subject] + QLatin1Char(' ') +
-           QString::number(tables.InterpretationValue[entry]);
+    if (!s_translateContent)
+        return tables.SubjectName[subject] + QLatin1Char(' ') +
+               QString::number(tables.InterpretationValue[entry]);
+    return QCoreApplication::translate("Content", "%1 %2",
+                                       "a heading: the number's name, then one of its values")
+        .arg(tables.SubjectName[subject], QString::number(tables.InterpretationValue[entry]));
+}
+
+QString calculationSourceText(const QString& calculation)
+{
+    QString text = calculation;
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
 } // namespace corvella

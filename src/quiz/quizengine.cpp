@@ -4,6 +4,8 @@
 
 #include "session/quizsizes.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -37,7 +39,7 @@ QStringList textsUpTo(const QString* texts, int count)
 
 QString questionCounter(int number, int count)
 {
-    return QStringLiteral("Question %1 of %2").arg(number).arg(count);
+    return QCoreApplication::translate("QuizEngine", "Question %1 of %2").arg(number).arg(count);
 }
 
 } // namespace

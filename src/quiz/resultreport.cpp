@@ -3,6 +3,8 @@
 #include "platform/richtextpane.h"
 #include "session/quizsizes.h"
 
+#include <QCoreApplication>
+
 namespace corvella {
 
 namespace {
@@ -17,13 +19,17 @@ const QString& crLf()
 
 QString resultFrameCaption(bool bySignificance)
 {
-    return bySignificance ? QStringLiteral("Test Result: Significance")
-                          : QStringLiteral("Test Result: Interpretation");
+    return bySignificance
+               ? QCoreApplication::translate("TestReport", "Test Result: Significance")
+               : QCoreApplication::translate("TestReport", "Test Result: Interpretation");
 }
 
 QString TestReport::summary() const
 {
-    return QStringLiteral("%1 Correct out of %2 Questions").arg(score).arg(questionCount());
+    // The number of questions chooses the plural form; in English it is always "Questions".
+    return QCoreApplication::translate("TestReport", "%1 Correct out of %n Questions", nullptr,
+                                       questionCount())
+        .arg(score);
 }
 
 TestReport makeTestReport(bool bySignificance, const TestState& test, const ContentTables& content)
@@ -54,15 +60,17 @@ TestReport makeTestReport(bool bySignificance, const TestState& test, const Cont
 
 void drawTestReport(const TestReport& report, RichTextPane& pane)
 {
+    const QString yourChoice = QCoreApplication::translate("TestReport", "Your Choice: ");
+    const QString correctChoice = QCoreApplication::translate("TestReport", "Correct Choice: ");
     pane.setWholeText(QString());
     pane.beginEditBlock();
     for (const ReportBlock& block : report.blocks) {
         pane.setEmphasis(true);
         pane.insertAtCaret(block.heading + crLf());
         pane.setEmphasis(false);
-        pane.insertAtCaret(QStringLiteral("Your Choice: ") + crLf());
+        pane.insertAtCaret(yourChoice + crLf());
         pane.insertAtCaret(block.choice + crLf());
-        pane.insertAtCaret(QStringLiteral("Correct Choice: ") + crLf());
+        pane.insertAtCaret(correctChoice + crLf());
         pane.insertAtCaret(block.correct + crLf() + crLf());
     }
     pane.insertAtCaret(report.summary());

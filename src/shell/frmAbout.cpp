@@ -3,6 +3,8 @@
 #include "version.h"
 
 #include "platform/weblauncher.h"
+#include "shell/fittext.h"
+#include "shell/translations.h"
 #include "shell/windowlook.h"
 
 #include <QGuiApplication>
@@ -33,6 +35,8 @@ frmAbout::frmAbout(WebLauncher& web, QWidget* parent)
     setFixedSize(size());
     applyFonts();
     sizeToText();
+    if (translationInstalled())
+        fitTextsToControls(this);
     nameForAccessibility();
 
     // OK is both the default and the cancel button: Enter reaches it as the default

@@ -8,8 +8,10 @@
 #include "quiz/printcopy.h"
 #include "quiz/resultreport.h"
 #include "shell/clipboardguard.h"
+#include "shell/fittext.h"
 #include "shell/frmAbout.h"
 #include "shell/practicewindow.h"
+#include "shell/translations.h"
 #include "shell/windowlook.h"
 #include "shell/yournumbers.h"
 
@@ -25,13 +27,6 @@
 namespace corvella {
 
 namespace {
-
-const char* const kSelectAnOption = "Please select an option";
-
-QString text(const char* latin1)
-{
-    return QString::fromLatin1(latin1);
-}
 
 // Labels whose width follows their text. A label anchored on the right grows to the left, so
 // that a longer counter stays inside its screen.
@@ -168,6 +163,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     setFixedSize(sizeHint());
     connectHandlers();
     Form_Load();
+    fitTranslatedTexts();
 }
 
 frmMain::~frmMain() = default;
@@ -214,6 +210,12 @@ void frmMain::connectHandlers()
     connect(ui->lblCobrand, &LinkLabel::clicked, this, [this] { openPage(WebPage::CoBrand); });
 }
 
+void frmMain::fitTranslatedTexts()
+{
+    if (translationInstalled())
+        fitTextsToControls(this);
+}
+
 void frmMain::openPage(WebPage page)
 {
     openWebPage(*m_services.web, page);
@@ -257,7 +259,8 @@ void frmMain::showScreen(Screen screen)
     // Keyboard users continue on the screen in front.
     static const char* const firstControl[] = {"optMain0",    "optOption0", "RTBLearn",
                                                "chkSubject0", "optChoice0", "RTBTestResult"};
-    if (auto* first = fraOption[index]->findChild<QWidget*>(text(firstControl[index])))
+    if (auto* first =
+            fraOption[index]->findChild<QWidget*>(QString::fromLatin1(firstControl[index])))
         first->setFocus(Qt::OtherFocusReason);
 }
 
@@ -295,20 +298,21 @@ void frmMain::cmdNext_Click()
     m_session.LearnSelected = false;
     if (ui->optMain0->isChecked()) {
         m_session.LearnSelected = true;
-        ui->optOption0->setText(text("Learn By Significance of Numbers"));
-        ui->optOption1->setText(text("Learn By Interpretation of Numbers"));
-        ui->fraOption1->setTitle(text("Learn Options"));
+        ui->optOption0->setText(tr("Learn By Significance of Numbers"));
+        ui->optOption1->setText(tr("Learn By Interpretation of Numbers"));
+        ui->fraOption1->setTitle(tr("Learn Options"));
         showScreen(MethodScreen);
     } else if (ui->optMain1->isChecked()) {
-        ui->optOption0->setText(text("Test By Significance of Numbers"));
-        ui->optOption1->setText(text("Test By Interpretation of Numbers"));
-        ui->fraOption1->setTitle(text("Test Options"));
+        ui->optOption0->setText(tr("Test By Significance of Numbers"));
+        ui->optOption1->setText(tr("Test By Interpretation of Numbers"));
+        ui->fraOption1->setTitle(tr("Test Options"));
         showScreen(MethodScreen);
     } else {
-        m_services.messages->error(text(kSelectAnOption));
+        m_services.messages->error(tr("Please select an option"));
     }
     ui->optOption0->setAccessibleName(ui->optOption0->text());
     ui->optOption1->setAccessibleName(ui->optOption1->text());
+    fitTranslatedTexts();
 }
 
 void frmMain::cmdBack2_Click()
@@ -329,33 +333,34 @@ void frmMain::cmdNext2_Click()
         m_session.BySignificance = true;
         m_session.CurrentRecord = 0;
         m_session.startActivity();
-        ui->fraOption2->setTitle(text("Learn By Significance"));
+        ui->fraOption2->setTitle(tr("Learn By Significance"));
         showScreen(LearnScreen);
         showSignificanceRecord();
     } else if (m_session.LearnSelected && second) {
         m_session.CurrentRecord = 0;
-        ui->lblCaption5->setText(text("Select the options which you would like to memorize."));
-        ui->fraOption3->setTitle(text("Learn By Interpretation"));
+        ui->lblCaption5->setText(tr("Select the options which you would like to memorize."));
+        ui->fraOption3->setTitle(tr("Learn By Interpretation"));
         showScreen(SubjectScreen);
     } else if (!m_session.LearnSelected && first) {
         m_session.BySignificance = true;
         m_session.startActivity();
-        setGrowingCaption(ui->lblCaption6, text("Select one option from the given choices below."));
-        ui->fraOption4->setTitle(text("Test By Significance"));
+        setGrowingCaption(ui->lblCaption6, tr("Select one option from the given choices below."));
+        ui->fraOption4->setTitle(tr("Test By Significance"));
         // Filled before it comes to the front, so that the focus lands on the new answers.
         showSignificanceQuestion();
         showScreen(QuestionScreenIndex);
     } else if (!m_session.LearnSelected && second) {
-        setGrowingCaption(ui->lblCaption6, text("Select the correct interpretation for the number "
-                                                "displayed at the bottom."));
+        setGrowingCaption(ui->lblCaption6, tr("Select the correct interpretation for the number "
+                                              "displayed at the bottom."));
         ui->lblCaption5->setText(
-            text("Select the options which you would like to take the test in."));
-        ui->fraOption3->setTitle(text("Test By Interpretation"));
+            tr("Select the options which you would like to take the test in."));
+        ui->fraOption3->setTitle(tr("Test By Interpretation"));
         showScreen(SubjectScreen);
     } else {
-        m_services.messages->error(text(kSelectAnOption));
+        m_services.messages->error(tr("Please select an option"));
     }
     ui->lblCaption5->setAccessibleName(ui->lblCaption5->text());
+    fitTranslatedTexts();
 }
 
 void frmMain::cmdBack3_Click()
@@ -368,7 +373,7 @@ void frmMain::cmdNext3_Click()
     const bool anyTicked = std::any_of(chkSubject.begin(), chkSubject.end(),
                                        [](const QCheckBox* box) { return box->isChecked(); });
     if (!anyTicked) {
-        m_services.messages->error(text("Please select at least one option"));
+        m_services.messages->error(tr("Please select at least one option"));
         return;
     }
     for (int i = 0; i < SubjectCount; ++i)
@@ -386,11 +391,11 @@ void frmMain::cmdNext3_Click()
             }
         }
         showInterpretationRecord();
-        ui->fraOption2->setTitle(text("Learn By Interpretation"));
+        ui->fraOption2->setTitle(tr("Learn By Interpretation"));
         showScreen(LearnScreen);
     } else {
         showInterpretationQuestion();
-        ui->fraOption4->setTitle(text("Test By Interpretation"));
+        ui->fraOption4->setTitle(tr("Test By Interpretation"));
         showScreen(QuestionScreenIndex);
     }
 }
@@ -434,7 +439,7 @@ void frmMain::cmdNextLearn_Click()
     if (learn::moveToNextRecord(m_session))
         drawLearnRecord();
     else
-        m_services.messages->error(text("You are at the last record"));
+        m_services.messages->error(tr("You are at the last record"));
 }
 
 void frmMain::cmdBackLearn_Click()
@@ -442,7 +447,7 @@ void frmMain::cmdBackLearn_Click()
     if (learn::moveToPreviousRecord(m_session))
         drawLearnRecord();
     else
-        m_services.messages->error(text("You are at the first record"));
+        m_services.messages->error(tr("You are at the first record"));
 }
 
 void frmMain::showSignificanceQuestion()
@@ -464,7 +469,7 @@ void frmMain::cmdNextQuestion_Click()
 {
     switch (m_engine.takeAnswer(*m_questionWidgets)) {
     case QuizEngine::AnswerResult::NothingSelected:
-        m_services.messages->error(text(kSelectAnOption));
+        m_services.messages->error(tr("Please select an option"));
         break;
     case QuizEngine::AnswerResult::NextQuestionShown:
         // The keyboard stands on the options again, so that the new answers are read out.

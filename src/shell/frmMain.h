@@ -99,6 +99,8 @@ private:
     void Form_Load();
 
     void connectHandlers();
+    // Under a translation, shrinks what no longer fits the fixed layout (fittext.h).
+    void fitTranslatedTexts();
     void showSignificanceRecord();
     void showInterpretationRecord();
     // Draws the record of CurrentRecord in the method in use.

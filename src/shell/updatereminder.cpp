@@ -4,6 +4,7 @@
 #include "platform/settingsstore.h"
 #include "platform/weblauncher.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 namespace corvella {
@@ -37,8 +38,11 @@ QDate readStoredDate(const QString& text, const QLocale& locale)
 
 QString updateReminderText()
 {
-    return QStringLiteral("There maybe an update to this software available") + QChar(u'\r') +
-           QStringLiteral("Do you want to check for an update?");
+    // Two sentences, each translated whole.
+    return QCoreApplication::translate("UpdateReminder",
+                                       "There maybe an update to this software available") +
+           QChar(u'\r') +
+           QCoreApplication::translate("UpdateReminder", "Do you want to check for an update?");
 }
 
 void remindOfUpdate(MessageBoxes& messages, const Clock& clock, WebLauncher& web,

@@ -60,8 +60,14 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
 grep -q "<binary>CorvellaFreeLearnNumerology</binary>" "$metainfo" || fail "the metainfo does not provide the program"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
 
+# The description tells of each window a learner works in, not the lessons and tests alone.
+description=$(tr '\n' ' ' <"$metainfo" | sed -n 's|.*<description>\(.*\)</description>.*|\1|p')
+for window in "Your Numbers" "Practice"; do
+    grep -q "<p>[^<]*$window" <<<"$description" || fail "the metainfo's description says nothing of $window"
+done
+
 # A PNG of each size in the folder of that size, and an SVG in the scalable one.
-for n in 32 48 64 128 256; do
+for n in 16 22 24 32 48 64 128 256; do
     png="$share/icons/hicolor/${n}x${n}/apps/$id.png"
     [ -f "$png" ] || fail "not installed: the ${n}x${n} icon"
     [ "$(head -c 8 "$png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "the ${n}x${n} icon is not a PNG"

@@ -16,11 +16,6 @@ bool isSubject(int subject)
     return subject >= 0 && subject < SubjectCount;
 }
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("corvella::practice::Cards", text);
-}
-
 } // namespace
 
 QList<CardId> allCards(const ContentTables& tables)
@@ -100,21 +95,27 @@ QString cardQuestion(const CardId& card, const ContentTables& tables)
     const QString& name = tables.SubjectName[card.subject];
     switch (card.kind) {
     case CardKind::Significance:
-        return translated("What does the %1 stand for?").arg(name);
+        return QCoreApplication::translate("corvella::practice::Cards",
+                                           "What does the %1 stand for?")
+            .arg(name);
     case CardKind::Meaning: {
         const int entry = entryOfCard(card, tables);
-        return entry < 0 ? QString()
-                         : translated("What does %1 mean?").arg(entryHeading(tables, entry));
+        return entry < 0
+                   ? QString()
+                   : QCoreApplication::translate("corvella::practice::Cards", "What does %1 mean?")
+                         .arg(entryHeading(tables, entry));
     }
     case CardKind::WhichNumber: {
         const int entry = entryOfCard(card, tables);
-        return entry < 0 ? QString()
-                         : translated("Which is the %1?").arg(entryHeading(tables, entry));
+        return entry < 0
+                   ? QString()
+                   : QCoreApplication::translate("corvella::practice::Cards", "Which is the %1?")
+                         .arg(entryHeading(tables, entry));
     }
     case CardKind::Sum:
         break;
     }
-    return translated("Work out the %1.").arg(name);
+    return QCoreApplication::translate("corvella::practice::Cards", "Work out the %1.").arg(name);
 }
 
 QString cardAnswer(const CardId& card, const ContentTables& tables)

@@ -32,12 +32,14 @@ bool labelFits(const QLabel* label)
     const QFontMetricsF metrics(label->font());
     const qreal margin = 2 * label->margin();
     const QRect room = label->contentsRect();
+    // A label with a buddy draws its "&" as the underline of the access key, taking no room.
+    const int mnemonic = label->buddy() ? Qt::TextShowMnemonic : 0;
     if (label->wordWrap()) {
-        const QRectF drawn =
-            metrics.boundingRect(QRectF(0, 0, room.width() - margin, 1e6), Qt::TextWordWrap, text);
+        const QRectF drawn = metrics.boundingRect(QRectF(0, 0, room.width() - margin, 1e6),
+                                                  Qt::TextWordWrap | mnemonic, text);
         return std::ceil(drawn.height()) <= room.height() - margin;
     }
-    return std::ceil(metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), 0, text).width()) <=
+    return std::ceil(metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), mnemonic, text).width()) <=
            room.width() - margin;
 }
 

@@ -87,7 +87,7 @@ YourNumbers::YourNumbers(const Services& services, QWidget* parent)
       })
 {
     setObjectName(QStringLiteral("frmYourNumbers"));
-    setWindowTitle(QStringLiteral("Your Numbers"));
+    setWindowTitle(tr("Your Numbers"));
     setAccessibleName(windowTitle());
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -103,50 +103,52 @@ YourNumbers::YourNumbers(const Services& services, QWidget* parent)
 
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("txtName"));
-    m_name->setAccessibleName(QStringLiteral("Full name at birth"));
-    m_name->setPlaceholderText(QStringLiteral("for example Holly Norris"));
-    m_birth = dateField(QStringLiteral("txtBirth"), QStringLiteral("Date of birth"));
-    m_birth->setPlaceholderText(QStringLiteral("year-month-day, for example 1962-07-03"));
-    m_lookAt = dateField(QStringLiteral("txtLookAt"), QStringLiteral("Date to look at"));
+    m_name->setAccessibleName(tr("Full name at birth"));
+    m_name->setPlaceholderText(tr("for example Holly Norris"));
+    m_birth =
+        dateField(QStringLiteral("txtBirth"), tr("Date of birth"), tr("Choose the date of birth"));
+    m_birth->setPlaceholderText(tr("year-month-day, for example 1962-07-03"));
+    m_lookAt = dateField(QStringLiteral("txtLookAt"), tr("Date to look at"),
+                         tr("Choose the date to look at"));
     m_lookAt->setText(isoText(m_services.clock->today()));
 
-    m_calculate = new QPushButton(QStringLiteral("&Calculate"), this);
+    m_calculate = new QPushButton(tr("&Calculate"), this);
     m_calculate->setObjectName(QStringLiteral("cmdCalculate"));
-    m_calculate->setAccessibleName(QStringLiteral("Calculate"));
+    m_calculate->setAccessibleName(tr("Calculate"));
     m_calculate->setDefault(true);
 
     m_chart = new RichTextPane(this);
     m_chart->setObjectName(QStringLiteral("RTBChart"));
-    m_chart->setAccessibleName(QStringLiteral("Your numbers"));
+    m_chart->setAccessibleName(tr("Your numbers"));
     m_clipboardGuard->watch(m_chart);
 
-    m_print = new QPushButton(QStringLiteral("&Print..."), this);
+    m_print = new QPushButton(tr("&Print..."), this);
     m_print->setObjectName(QStringLiteral("cmdPrint"));
-    m_print->setAccessibleName(QStringLiteral("Print..."));
+    m_print->setAccessibleName(tr("Print..."));
     m_print->setAutoDefault(false);
-    m_forget = new QPushButton(QStringLiteral("&Forget"), this);
+    m_forget = new QPushButton(tr("&Forget"), this);
     m_forget->setObjectName(QStringLiteral("cmdForget"));
-    m_forget->setAccessibleName(QStringLiteral("Forget"));
+    m_forget->setAccessibleName(tr("Forget"));
     m_forget->setAccessibleDescription(
-        QStringLiteral("Clears the name and dates and the file that keeps them"));
+        tr("Clears the name and dates and the file that keeps them"));
     m_forget->setToolTip(m_forget->accessibleDescription());
     m_forget->setAutoDefault(false);
-    m_close = new QPushButton(QStringLiteral("Close"), this);
+    m_close = new QPushButton(tr("Close"), this);
     m_close->setObjectName(QStringLiteral("cmdClose"));
-    m_close->setAccessibleName(QStringLiteral("Close"));
+    m_close->setAccessibleName(tr("Close"));
     m_close->setAutoDefault(false);
 
     m_printCopy = new RichTextPane(this);
     m_printCopy->setObjectName(QStringLiteral("RTBPrintCopy"));
-    m_printCopy->setAccessibleName(QStringLiteral("Printed copy"));
+    m_printCopy->setAccessibleName(tr("Printed copy"));
     m_printCopy->hide();
 
     auto* fields = new QGridLayout;
-    fields->addWidget(label(QStringLiteral("Full &name at birth:"), m_name), 0, 0);
+    fields->addWidget(label(tr("Full &name at birth:"), m_name), 0, 0);
     fields->addWidget(m_name, 0, 1, 1, 2);
-    fields->addWidget(label(QStringLiteral("&Date of birth:"), m_birth), 1, 0);
+    fields->addWidget(label(tr("&Date of birth:"), m_birth), 1, 0);
     fields->addWidget(m_birth, 1, 1);
-    fields->addWidget(label(QStringLiteral("Date to &look at:"), m_lookAt), 2, 0);
+    fields->addWidget(label(tr("Date to &look at:"), m_lookAt), 2, 0);
     fields->addWidget(m_lookAt, 2, 1);
     fields->addWidget(m_calculate, 2, 2, Qt::AlignRight);
     fields->setColumnStretch(1, 1);
@@ -159,7 +161,7 @@ YourNumbers::YourNumbers(const Services& services, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addWidget(label(QStringLiteral("Your numbers:"), m_chart));
+    layout->addWidget(label(tr("Your numbers:"), m_chart));
     layout->addWidget(m_chart, 1);
     layout->addLayout(buttons);
 
@@ -214,26 +216,27 @@ void YourNumbers::cmdForget_Click()
 
 YourNumbers::~YourNumbers() = default;
 
-QLineEdit* YourNumbers::dateField(const QString& objectName, const QString& accessibleName)
+QLineEdit* YourNumbers::dateField(const QString& objectName, const QString& accessibleName,
+                                  const QString& calendarName)
 {
     auto* field = new QLineEdit(this);
     field->setObjectName(objectName);
     field->setAccessibleName(accessibleName);
     // The calendar: from the icon in the field, or Alt+Down while typing in it.
-    auto* pick = new QAction(calendarIcon(), QStringLiteral("Pick from a calendar"), field);
+    auto* pick = new QAction(calendarIcon(), tr("Pick from a calendar"), field);
     pick->setShortcut(QKeySequence(Qt::AltModifier | Qt::Key_Down));
     pick->setShortcutContext(Qt::WidgetShortcut);
     field->addAction(pick, QLineEdit::TrailingPosition);
-    connect(pick, &QAction::triggered, this, [this, field] { offerCalendar(field); });
+    connect(pick, &QAction::triggered, this,
+            [this, field, calendarName] { offerCalendar(field, calendarName); });
     return field;
 }
 
-void YourNumbers::offerCalendar(QLineEdit* field)
+void YourNumbers::offerCalendar(QLineEdit* field, const QString& name)
 {
     auto* calendar = new QCalendarWidget(this);
     calendar->setObjectName(QStringLiteral("calendar"));
     // A screen reader meets the pop-up by its focused grid of days: both carry the name.
-    const QString name = QStringLiteral("Choose the ") + field->accessibleName().toLower();
     calendar->setAccessibleName(name);
     calendar->setWindowTitle(name);
     calendar->setWindowFlags(Qt::Popup);
@@ -253,8 +256,8 @@ void YourNumbers::offerCalendar(QLineEdit* field)
     if (auto* days = calendar->findChild<QTableView*>()) {
         days->setAccessibleName(name);
         days->setAccessibleDescription(
-            QStringLiteral("Arrow keys move the day, Page Up and Page Down the month, Enter takes "
-                           "the day, Escape closes"));
+            tr("Arrow keys move the day, Page Up and Page Down the month, Enter takes the day, "
+               "Escape closes"));
     }
     calendar->show();
     calendar->activateWindow();
@@ -276,31 +279,37 @@ void YourNumbers::cmdCalculate_Click()
         refuse(name.problem, m_name);
         return;
     }
-    const auto readDate = [this](QLineEdit* field, const QString& what, QDate* date) {
+    // Each date's messages are whole sentences, so that a translation can word them freely.
+    struct DateMessages
+    {
+        QString missing;
+        QString unusable; // %1: what was typed
+    };
+    const auto readDate = [this](QLineEdit* field, const DateMessages& messages, QDate* date) {
         const QString typed = field->text().trimmed();
         *date = numerology::readDate(typed);
         if (date->isValid())
             return true;
-        if (typed.isEmpty())
-            refuse(QStringLiteral("Please type the %1 as year-month-day, for example 1962-07-03.")
-                       .arg(what),
-                   field);
-        else
-            refuse(QStringLiteral("\"%1\" is not a date the chart can use as the %2. Please type "
-                                  "a real date as year-month-day, for example 1962-07-03, with a "
-                                  "year from 1 to 9999 (29 February only in leap years).")
-                       .arg(typed, what),
-                   field);
+        refuse(typed.isEmpty() ? messages.missing : messages.unusable.arg(typed), field);
         return false;
     };
+    const DateMessages birthMessages{
+        tr("Please type the date of birth as year-month-day, for example 1962-07-03."),
+        tr("\"%1\" is not a date the chart can use as the date of birth. Please type a real "
+           "date as year-month-day, for example 1962-07-03, with a year from 1 to 9999 "
+           "(29 February only in leap years).")};
+    const DateMessages lookAtMessages{
+        tr("Please type the date to look at as year-month-day, for example 1962-07-03."),
+        tr("\"%1\" is not a date the chart can use as the date to look at. Please type a real "
+           "date as year-month-day, for example 1962-07-03, with a year from 1 to 9999 "
+           "(29 February only in leap years).")};
     QDate birth;
     QDate lookAt;
-    if (!readDate(m_birth, QStringLiteral("date of birth"), &birth) ||
-        !readDate(m_lookAt, QStringLiteral("date to look at"), &lookAt))
+    if (!readDate(m_birth, birthMessages, &birth) || !readDate(m_lookAt, lookAtMessages, &lookAt))
         return;
     if (lookAt < birth) {
-        refuse(QStringLiteral("The date to look at, %1, is before the date of birth, %2. Please "
-                              "choose a date to look at on or after the birth.")
+        refuse(tr("The date to look at, %1, is before the date of birth, %2. Please choose a "
+                  "date to look at on or after the birth.")
                    .arg(isoText(lookAt), isoText(birth)),
                m_lookAt);
         return;
@@ -320,7 +329,7 @@ void YourNumbers::cmdPrint_Click()
 {
     if (m_chart->document()->isEmpty()) {
         m_services.messages->error(
-            QStringLiteral("There is no chart to print yet. Please calculate your numbers first."));
+            tr("There is no chart to print yet. Please calculate your numbers first."));
         return;
     }
     composeFormattedCopy(*m_printCopy, *m_chart->document());

@@ -38,8 +38,9 @@ public:
     void cmdForget_Click();
 
 private:
-    QLineEdit* dateField(const QString& objectName, const QString& accessibleName);
-    void offerCalendar(QLineEdit* field);
+    QLineEdit* dateField(const QString& objectName, const QString& accessibleName,
+                         const QString& calendarName);
+    void offerCalendar(QLineEdit* field, const QString& name);
     void refuse(const QString& message, QWidget* field);
     void showRemembered();
 

@@ -224,7 +224,7 @@ void PracticeWindow::practise(QList<CardId> cards)
 
 std::optional<practice::Person> PracticeWindow::rememberedPerson() const
 {
-    if (!ui->chkRememberedPerson->isVisible() || !ui->chkRememberedPerson->isChecked())
+    if (ui->chkRememberedPerson->isHidden() || !ui->chkRememberedPerson->isChecked())
         return std::nullopt;
     const auto remembered = loadRememberedPerson();
     if (!remembered)

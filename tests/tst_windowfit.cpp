@@ -157,8 +157,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, menu);
         // With a person charted, Practice shows its widest row: the tick for sums about them.
-        QVERIFY(saveRememberedPerson({QStringLiteral("Kathryn Oakley"),
-                                      QStringLiteral("1985-10-24"), QString()}));
+        QVERIFY(saveRememberedPerson(
+            {QStringLiteral("Kathryn Oakley"), QStringLiteral("1985-10-24"), QString()}));
         const QFont usual = QApplication::font();
         QFont large = usual;
         large.setPointSizeF(20);
@@ -176,8 +176,8 @@ private Q_SLOTS:
         for (QWidget* w : window->findChildren<QWidget*>()) {
             const QSize wanted = w->minimumSizeHint();
             if (w->isVisible() && !w->layout() && !qobject_cast<QLineEdit*>(w->parentWidget()) &&
-                !qobject_cast<QAbstractSpinBox*>(w->parentWidget()) &&
-                wanted.isValid() && (w->width() < wanted.width() || w->height() < wanted.height()))
+                !qobject_cast<QAbstractSpinBox*>(w->parentWidget()) && wanted.isValid() &&
+                (w->width() < wanted.width() || w->height() < wanted.height()))
                 clipped << QString::fromLatin1(w->metaObject()->className());
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1String(", "))));

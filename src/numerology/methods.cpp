@@ -1,5 +1,7 @@
 #include "numerology/methods.h"
 
+#include "numerology/ordinals.h"
+
 #include "numerology/letters.h"
 #include "numerology/working.h"
 
@@ -143,16 +145,13 @@ QString periodsNote(const Chart& chart, const QDate& birth, const QDate& lookAt,
         if (theirs[k].contains(lookAt))
             current = k;
     }
-    const char* const names[] = {QT_TRANSLATE_NOOP("Numerology", "first"),
-                                 QT_TRANSLATE_NOOP("Numerology", "second"),
-                                 QT_TRANSLATE_NOOP("Numerology", "third")};
     const OtherMethod& method =
         *std::find_if(Methods.begin(), Methods.end(),
                       [](const OtherMethod& m) { return m.detail == MethodDetail::PeriodAges; });
     return sentenceOf(method, other.periodsFollowPinnacles)
         .arg(theirs[0].untilAge)
         .arg(theirs[1].untilAge)
-        .arg(spelledDate(lookAt), translated(names[current]));
+        .arg(spelledDate(lookAt), ordinalWord(current).toLower());
 }
 
 } // namespace

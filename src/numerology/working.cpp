@@ -1,5 +1,7 @@
 #include "numerology/working.h"
 
+#include "numerology/ordinals.h"
+
 #include "numerology/letters.h"
 
 #include <cstdlib>
@@ -137,8 +139,7 @@ QString valuedLetters(const QStringList& letters)
 
 QString ordinal(int k)
 {
-    static const char* const ordinals[] = {"First", "Second", "Third", "Fourth"};
-    return QLatin1String(ordinals[qBound(0, k, 3)]);
+    return ordinalWord(k);
 }
 
 } // namespace corvella::numerology::working

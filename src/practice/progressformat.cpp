@@ -183,6 +183,131 @@ std::optional<CardId> card(QByteArrayView key)
     return cardFromKey(QString::fromLatin1(key));
 }
 
+bool readFormatOneCard(QByteArrayView rest, Progress& progress)
+{
+    Fields f;
+    if (!fields(rest, {"key", "box", "due", "right", "wrong", "missed"}, f))
+        return false;
+    const auto id = card(f[0]);
+    const auto box = count(f[1]);
+    const auto due = date(f[2]);
+    const auto right = count(f[3]);
+    const auto wrong = count(f[4]);
+    const auto missed = flag(f[5]);
+    if (!id || !box || *box > LevelCount || !due || !right || !wrong || !missed)
+        return false;
+    progress.cards.insert(cardKey(*id), stateFromBox(*box, *due, *right, *wrong, *missed));
+    return true;
+}
+
+bool readCard(QByteArrayView rest, Progress& progress)
+{
+    Fields f;
+    if (!fields(rest,
+                {"key", "stability", "difficulty", "last", "due", "right", "wrong", "missed",
+                 "relearning"},
+                f))
+        return false;
+    const auto id = card(f[0]);
+    const auto stability = decimal(f[1], MaximumIntervalDays);
+    const auto difficulty = decimal(f[2], 10);
+    const auto last = date(f[3]);
+    const auto due = date(f[4]);
+    const auto right = count(f[5]);
+    const auto wrong = count(f[6]);
+    const auto missed = flag(f[7]);
+    const auto relearning = flag(f[8]);
+    if (!id || !stability || !difficulty || !last || !due || !right || !wrong || !missed ||
+        !relearning || (*stability > 0 && *difficulty < 1))
+        return false;
+    CardState state;
+    state.stability = *stability;
+    state.difficulty = *difficulty;
+    state.lastReview = *last;
+    state.due = *due;
+    state.right = *right;
+    state.wrong = *wrong;
+    state.missedInTest = *missed;
+    state.relearning = *relearning;
+    progress.cards.insert(cardKey(*id), state);
+    return true;
+}
+
+bool readTest(QByteArrayView rest, Progress& progress)
+{
+    Fields f;
+    if (!fields(rest, {"date", "kind", "score", "of"}, f))
+        return false;
+    const auto day = date(f[0]);
+    const QByteArrayView which = f[1];
+    const bool bySignificance = which == QByteArrayView("significance");
+    const auto score = count(f[2]);
+    const auto outOf = count(f[3]);
+    if (!day || (!bySignificance && which != QByteArrayView("interpretation")) || !score ||
+        !outOf || *score > *outOf)
+        return false;
+    progress.tests.append(FinishedTest{*day, bySignificance, *score, *outOf});
+    return true;
+}
+
+bool readQuestion(QByteArrayView rest, Progress& progress)
+{
+    Fields f;
+    if (!fields(rest, {"card", "asked", "chosen", "correct"}, f))
+        return false;
+    const auto id = card(f[0]);
+    const auto asked = text(f[1]);
+    const auto chosen = text(f[2]);
+    const auto correct = text(f[3]);
+    if (!id || !asked || !chosen || !correct)
+        return false;
+    progress.lastTest.append(TestQuestion{*asked, *chosen, *correct, *id});
+    return true;
+}
+
+bool readNewCards(QByteArrayView rest, Progress& progress)
+{
+    Fields f;
+    if (!fields(rest, {"day", "shown"}, f))
+        return false;
+    const auto day = date(f[0]);
+    const auto shown = count(f[1]);
+    if (!day || !shown)
+        return false;
+    if (day->isValid())
+        progress.days[*day].newShown = *shown;
+    return true;
+}
+
+bool readDay(QByteArrayView rest, Progress& progress)
+{
+    Fields f;
+    if (!fields(rest, {"date", "new", "more", "reviews"}, f))
+        return false;
+    const auto day = date(f[0]);
+    const auto shown = count(f[1]);
+    const auto more = count(f[2]);
+    const auto reviews = count(f[3]);
+    if (!day || !day->isValid() || !shown || !more || !reviews)
+        return false;
+    progress.days.insert(*day, DayCounts{*shown, *more, *reviews});
+    return true;
+}
+
+bool readSettings(QByteArrayView rest, Progress& progress)
+{
+    Fields f;
+    if (!fields(rest, {"retention", "new", "reviews"}, f))
+        return false;
+    const auto retention = decimal(f[0], 1);
+    const auto perDay = count(f[1]);
+    const auto reviews = count(f[2]);
+    if (!retention || !perDay || !reviews)
+        return false;
+    progress.settings = boundedSettings(SchedulerSettings{*retention, *perDay, *reviews});
+    return true;
+}
+
 // Reads one record of a file of that version into the progress; false when the line is not
 // one.
 bool readRecord(QByteArrayView line, int version, Progress& progress)
@@ -192,111 +317,20 @@ bool readRecord(QByteArrayView line, int version, Progress& progress)
         return false;
     const QByteArrayView kind = line.first(blank);
     const QByteArrayView rest = line.sliced(blank + 1);
-    Fields f;
-    if (kind == QByteArrayView("card") && version == 1) {
-        if (!fields(rest, {"key", "box", "due", "right", "wrong", "missed"}, f))
-            return false;
-        const auto id = card(f[0]);
-        const auto box = count(f[1]);
-        const auto due = date(f[2]);
-        const auto right = count(f[3]);
-        const auto wrong = count(f[4]);
-        const auto missed = flag(f[5]);
-        if (!id || !box || *box > LevelCount || !due || !right || !wrong || !missed)
-            return false;
-        progress.cards.insert(cardKey(*id), stateFromBox(*box, *due, *right, *wrong, *missed));
-        return true;
-    }
-    if (kind == QByteArrayView("card")) {
-        if (!fields(rest,
-                    {"key", "stability", "difficulty", "last", "due", "right", "wrong", "missed",
-                     "relearning"},
-                    f))
-            return false;
-        const auto id = card(f[0]);
-        const auto stability = decimal(f[1], MaximumIntervalDays);
-        const auto difficulty = decimal(f[2], 10);
-        const auto last = date(f[3]);
-        const auto due = date(f[4]);
-        const auto right = count(f[5]);
-        const auto wrong = count(f[6]);
-        const auto missed = flag(f[7]);
-        const auto relearning = flag(f[8]);
-        if (!id || !stability || !difficulty || !last || !due || !right || !wrong || !missed ||
-            !relearning || (*stability > 0 && *difficulty < 1))
-            return false;
-        CardState state;
-        state.stability = *stability;
-        state.difficulty = *difficulty;
-        state.lastReview = *last;
-        state.due = *due;
-        state.right = *right;
-        state.wrong = *wrong;
-        state.missedInTest = *missed;
-        state.relearning = *relearning;
-        progress.cards.insert(cardKey(*id), state);
-        return true;
-    }
-    if (kind == QByteArrayView("test")) {
-        if (!fields(rest, {"date", "kind", "score", "of"}, f))
-            return false;
-        const auto day = date(f[0]);
-        const QByteArrayView which = f[1];
-        const bool bySignificance = which == QByteArrayView("significance");
-        const auto score = count(f[2]);
-        const auto outOf = count(f[3]);
-        if (!day || (!bySignificance && which != QByteArrayView("interpretation")) || !score ||
-            !outOf || *score > *outOf)
-            return false;
-        progress.tests.append(FinishedTest{*day, bySignificance, *score, *outOf});
-        return true;
-    }
-    if (kind == QByteArrayView("question")) {
-        if (!fields(rest, {"card", "asked", "chosen", "correct"}, f))
-            return false;
-        const auto id = card(f[0]);
-        const auto asked = text(f[1]);
-        const auto chosen = text(f[2]);
-        const auto correct = text(f[3]);
-        if (!id || !asked || !chosen || !correct)
-            return false;
-        progress.lastTest.append(TestQuestion{*asked, *chosen, *correct, *id});
-        return true;
-    }
-    if (kind == QByteArrayView("new-cards") && version == 1) {
-        if (!fields(rest, {"day", "shown"}, f))
-            return false;
-        const auto day = date(f[0]);
-        const auto shown = count(f[1]);
-        if (!day || !shown)
-            return false;
-        if (day->isValid())
-            progress.days[*day].newShown = *shown;
-        return true;
-    }
-    if (kind == QByteArrayView("day") && version >= 2) {
-        if (!fields(rest, {"date", "new", "more", "reviews"}, f))
-            return false;
-        const auto day = date(f[0]);
-        const auto shown = count(f[1]);
-        const auto more = count(f[2]);
-        const auto reviews = count(f[3]);
-        if (!day || !day->isValid() || !shown || !more || !reviews)
-            return false;
-        progress.days.insert(*day, DayCounts{*shown, *more, *reviews});
-        return true;
-    }
-    if (kind == QByteArrayView("settings") && version >= 2) {
-        if (!fields(rest, {"retention", "new", "reviews"}, f))
-            return false;
-        const auto retention = decimal(f[0], 1);
-        const auto perDay = count(f[1]);
-        const auto reviews = count(f[2]);
-        if (!retention || !perDay || !reviews)
-            return false;
-        progress.settings = boundedSettings(SchedulerSettings{*retention, *perDay, *reviews});
-        return true;
-    }
+    if (kind == QByteArrayView("card") && version == 1)
+        return readFormatOneCard(rest, progress);
+    if (kind == QByteArrayView("card") && version >= 2)
+        return readCard(rest, progress);
+    if (kind == QByteArrayView("test"))
+        return readTest(rest, progress);
+    if (kind == QByteArrayView("question"))
+        return readQuestion(rest, progress);
+    if (kind == QByteArrayView("new-cards") && version == 1)
+        return readNewCards(rest, progress);
+    if (kind == QByteArrayView("day") && version >= 2)
+        return readDay(rest, progress);
+    if (kind == QByteArrayView("settings") && version >= 2)
+        return readSettings(rest, progress);
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/rememberedperson.h"
 #include "platform/richtextpane.h"
 #include "practice/cards.h"
+#include "practice/feedback.h"
 #include "practice/scheduler.h"
 #include "practice/sitting.h"
 #include "shell/clipboardguard.h"
@@ -38,16 +39,8 @@ constexpr int SaveDelayMs = 1500;
 const QString RightMark = QStringLiteral("\u2713");
 const QString WrongMark = QStringLiteral("\u2717");
 constexpr QRgb RightOnPurple = qRgb(150, 240, 150);
-constexpr QRgb RightOnPink = qRgb(0, 110, 0);
+constexpr QRgb RightOnPink = qRgb(0, 100, 0);
 constexpr QRgb WrongOnPink = qRgb(170, 0, 0);
-
-QString valuesText(const QList<int>& values)
-{
-    QStringList parts;
-    for (int v : values)
-        parts << QString::number(v);
-    return parts.join(QLatin1String(", "));
-}
 
 // "Card 3 of 12, a new card": where the card on show comes from.
 QString cardCountText(const PracticeSitting& sitting)
@@ -338,59 +331,15 @@ void PracticeWindow::cardAnswered()
 
 void PracticeWindow::showVerdict()
 {
-    const PracticeSitting::Answer& answer = m_sitting.lastAnswer();
-    const bool right = answer.right;
     for (QShortcut* key : m_choiceKeys)
         key->setEnabled(false);
 
-    QStringList lines;
-    QString verdict;
-    QString lastLine;
-    if (m_sitting.currentCard().kind == CardKind::Sum) {
-        const practice::SumVerdict& sum = answer.sum;
-        if (sum.mark == practice::SumMark::RightByAnotherMethod) {
-            verdict = tr("Right by another method: %1").arg(valuesText(answer.typed));
-            lines << tr("Another common method:") << sum.method << sum.methodWorking << QString()
-                  << tr("The lessons' value is %1. Their working:").arg(valuesText(sum.expected))
-                  << sum.working;
-            lastLine = tr("Press Enter for the next card.");
-        } else {
-            lines << tr("The working:") << sum.working;
-            if (right) {
-                verdict = tr("Right: %1").arg(valuesText(sum.expected));
-            } else {
-                verdict = tr("Not this time: you wrote %1, the answer is %2")
-                              .arg(valuesText(answer.typed), valuesText(sum.expected));
-                QStringList places;
-                for (int k = 0; k < answer.typed.size() && k < sum.expected.size(); ++k) {
-                    if (answer.typed[k] != sum.expected[k])
-                        places << QString::number(k + 1);
-                }
-                if (answer.typed.size() > 1 && !places.isEmpty() &&
-                    places.size() < answer.typed.size())
-                    lines << QString()
-                          << tr("Check the value(s) in place(s) %1.", nullptr, int(places.size()))
-                                 .arg(places.join(QLatin1String(", ")));
-            }
-            lastLine = sum.slip;
-        }
-    } else {
-        const AnswerOptions& options = m_sitting.currentOptions();
-        const QString& correct = options.texts[static_cast<size_t>(options.correctBox)];
-        if (!right)
-            lines << tr("Your choice (%1):").arg(answer.chosenBox + 1)
-                  << options.texts[static_cast<size_t>(answer.chosenBox)] << QString();
-        lines << tr("The correct answer (%1):").arg(options.correctBox + 1) << correct;
-        verdict = right ? tr("Right") : tr("Wrong: the answer was %1").arg(options.correctBox + 1);
-        lastLine = tr("Press Enter for the next card.");
-    }
-    if (!right)
-        lines << QString()
-              << tr("This card comes back after a few others, until you have it right.");
-    else if (answer.kind == AnswerKind::Cramming)
-        lines << QString() << tr("Practised before it was due: it still comes back on its date.");
-
-    ui->lblVerdict->setText((right ? RightMark : WrongMark) + QLatin1String("  ") + verdict);
+    const practice::AnswerFeedback feedback = practice::describeLastAnswer(m_sitting);
+    const bool right = feedback.right;
+    const QStringList& lines = feedback.lines;
+    const QString& lastLine = feedback.lastLine;
+    ui->lblVerdict->setText((right ? RightMark : WrongMark) + QLatin1String("  ") +
+                            feedback.verdict);
     setTextColour(ui->lblVerdict, right ? RightOnPurple : colours::Orange);
 
     QTextCharFormat plain;

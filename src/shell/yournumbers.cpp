@@ -93,14 +93,27 @@ YourNumbers::YourNumbers(const Services& services, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     loadContent(m_content);
 
-    const auto label = [this](const QString& caption, QWidget* buddy) {
-        auto* l = new QLabel(caption, this);
-        l->setBuddy(buddy);
-        l->setAccessibleName(withoutAccessKey(caption));
-        m_labels << l;
-        return l;
-    };
+    makeControls();
+    layOut();
 
+    connect(m_calculate, &QPushButton::clicked, this, &YourNumbers::cmdCalculate_Click);
+    connect(m_print, &QPushButton::clicked, this, &YourNumbers::cmdPrint_Click);
+    connect(m_forget, &QPushButton::clicked, this, &YourNumbers::cmdForget_Click);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+
+    // The chart scrolls, so the window can be as small as its fields and buttons: on a
+    // 640 x 480 screen it is shorter than its usual 560 pixels.
+    const QList<QWidget*> labels(m_labels.cbegin(), m_labels.cend());
+    placeSecondaryWindow(
+        this, parent,
+        {QStringLiteral("your-numbers"), QSize(640, 560), labels, labels, {}, {m_chart}});
+    m_printCopy->setFont(font());
+    m_name->setFocus();
+    showRemembered();
+}
+
+void YourNumbers::makeControls()
+{
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("txtName"));
     m_name->setAccessibleName(tr("Full name at birth"));
@@ -142,6 +155,17 @@ YourNumbers::YourNumbers(const Services& services, QWidget* parent)
     m_printCopy->setObjectName(QStringLiteral("RTBPrintCopy"));
     m_printCopy->setAccessibleName(tr("Printed copy"));
     m_printCopy->hide();
+}
+
+void YourNumbers::layOut()
+{
+    const auto label = [this](const QString& caption, QWidget* buddy) {
+        auto* l = new QLabel(caption, this);
+        l->setBuddy(buddy);
+        l->setAccessibleName(withoutAccessKey(caption));
+        m_labels << l;
+        return l;
+    };
 
     auto* fields = new QGridLayout;
     fields->addWidget(label(tr("Full &name at birth:"), m_name), 0, 0);
@@ -172,21 +196,6 @@ YourNumbers::YourNumbers(const Services& services, QWidget* parent)
     setTabOrder(m_chart, m_print);
     setTabOrder(m_print, m_forget);
     setTabOrder(m_forget, m_close);
-
-    connect(m_calculate, &QPushButton::clicked, this, &YourNumbers::cmdCalculate_Click);
-    connect(m_print, &QPushButton::clicked, this, &YourNumbers::cmdPrint_Click);
-    connect(m_forget, &QPushButton::clicked, this, &YourNumbers::cmdForget_Click);
-    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
-
-    // The chart scrolls, so the window can be as small as its fields and buttons: on a
-    // 640 x 480 screen it is shorter than its usual 560 pixels.
-    const QList<QWidget*> labels(m_labels.cbegin(), m_labels.cend());
-    placeSecondaryWindow(
-        this, parent,
-        {QStringLiteral("your-numbers"), QSize(640, 560), labels, labels, {}, {m_chart}});
-    m_printCopy->setFont(font());
-    m_name->setFocus();
-    showRemembered();
 }
 
 void YourNumbers::showRemembered()

@@ -42,6 +42,8 @@ private:
                          const QString& calendarName);
     void offerCalendar(QLineEdit* field, const QString& name);
     void refuse(const QString& message, QWidget* field);
+    void makeControls();
+    void layOut();
     void showRemembered();
 
     Services m_services;

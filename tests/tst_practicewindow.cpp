@@ -102,6 +102,7 @@ private Q_SLOTS:
     void sumCards_data();
     void sumCards();
     void sumsAboutTheRememberedPerson();
+    void sumRightByAnotherMethod();
     void lastTestMarkedAndMissedFirst();
     void garbledFileToldOnce();
     void unreachableFileTold();
@@ -344,6 +345,34 @@ void TestPracticeWindow::sumsAboutTheRememberedPerson()
     QCOMPARE(w->currentPerson().name, QStringLiteral("Holly Norris"));
     QCOMPARE(w->currentPerson().birth, QDate(1980, 10, 24));
     QVERIFY(child<QLabel>(w, "lblQuestion")->text().contains(QStringLiteral("Holly Norris")));
+    QVERIFY(forgetRememberedPerson());
+}
+
+// July 7, 1977 gives a Life Path of 11 by the lessons (every digit added: 38, then 11) and 2 by
+// the other common method (7 + 7 + 6 = 20): 2 is right by that method, with the lessons' 11
+// beside it.
+void TestPracticeWindow::sumRightByAnotherMethod()
+{
+    Practising p;
+    const CardId card{CardKind::Sum, 0, 0};
+    practice::Progress due;
+    due.cards[practice::cardKey(card)] =
+        practice::stateFromBox(1, p.f.fakes.clock.date, 1, 0, false);
+    QVERIFY(practice::saveProgress(p.file, due));
+    QVERIFY(saveRememberedPerson(
+        {QStringLiteral("Holly Norris"), QStringLiteral("1977-07-07"), QString()}));
+    PracticeWindow* w = p.open();
+    child<QCheckBox>(w, "chkRememberedPerson")->setChecked(true);
+    QCOMPARE(w->currentCard(), card);
+    auto* answer = child<QLineEdit>(w, "txtSumAnswer");
+    QTest::keyClicks(answer, QStringLiteral("2"));
+    QTest::keyClick(answer, Qt::Key_Return);
+    QCOMPARE(w->phase(), PracticeWindow::Phase::Answered);
+    QVERIFY2(verdict(w).contains(QStringLiteral("Right by another method: 2")),
+             qPrintable(verdict(w)));
+    const QString shown = child<RichTextPane>(w, "RTBFeedback")->toPlainText();
+    QVERIFY2(shown.contains(QStringLiteral("The lessons' value is 11.")), qPrintable(shown));
+    QCOMPARE(w->progress().cards.value(practice::cardKey(card)).right, 2);
     QVERIFY(forgetRememberedPerson());
 }
 

@@ -50,7 +50,7 @@ const QList<OtherMethod> Methods = {
                                      "parts are added"),
      QT_TRANSLATE_NOOP("Numerology", "Many teachers add the vowels of the whole name at once")},
     {&Rules::personalityPartsFirst,
-     QT_TRANSLATE_NOOP("Numerology", "Some teachers work the Personality one part of the name "
+     QT_TRANSLATE_NOOP("Numerology", "Many teachers work the Personality one part of the name "
                                      "at a time, each part reduced to a single digit before the "
                                      "parts are added"),
      QT_TRANSLATE_NOOP("Numerology", "Many teachers add all the consonants of the name at "

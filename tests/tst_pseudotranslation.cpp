@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextDocumentFragment>
+#include <QTranslator>
 
 using namespace corvella;
 using namespace corvella::testing;
@@ -109,6 +110,40 @@ private Q_SLOTS:
         QCOMPARE(installed, QStringLiteral(CORVELLA_PSEUDO_QM));
         QVERIFY(!translated(QStringLiteral("Next")));
         QVERIFY(translated(QStringLiteral("1990")));
+    }
+
+    // In English, too, a text that counts has a singular and a plural: "%n card(s)" is never
+    // shown as written.
+    void englishFormsOfPlurals_data()
+    {
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("shown");
+        const auto due = QStringLiteral("%n card(s) due now, %1 of them overdue.");
+        const auto places = QStringLiteral("Check the value(s) in place(s) %1.");
+        const auto score = QStringLiteral("%1 Correct out of %n Questions");
+        const auto window = QStringLiteral("corvella::PracticeWindow");
+        QTest::newRow("one card") << window << due << 1
+                                  << QStringLiteral("%n card due now, %1 of them overdue.");
+        QTest::newRow("three cards")
+            << window << due << 3 << QStringLiteral("%n cards due now, %1 of them overdue.");
+        QTest::newRow("one place") << QStringLiteral("AnswerFeedback") << places << 1
+                                   << QStringLiteral("Check the value in place %1.");
+        QTest::newRow("two places") << QStringLiteral("AnswerFeedback") << places << 2
+                                    << QStringLiteral("Check the values in places %1.");
+        QTest::newRow("the score keeps its words")
+            << QStringLiteral("TestReport") << score << 1 << score;
+    }
+    void englishFormsOfPlurals()
+    {
+        QFETCH(QString, context);
+        QFETCH(QString, source);
+        QFETCH(int, n);
+        QFETCH(QString, shown);
+        QTranslator english;
+        QVERIFY(english.load(QStringLiteral(CORVELLA_ENGLISH_QM)));
+        QCOMPARE(english.translate(qPrintable(context), qPrintable(source), nullptr, n), shown);
     }
 
     // Every text of the catalogue, a calculation whole with its lines still apart.

@@ -9,7 +9,9 @@
 #include "shell/windowlook.h"
 #include "shell/yournumbers.h"
 
+#include "shell/translations.h"
 #include <QAction>
+
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -31,6 +33,9 @@ void save(QWidget& widget, const QString& folder, const QString& name)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // As the program does: the learner's translation, or English with its plural forms, from
+    // the build tree's translations (largefont.sh names them).
+    corvella::installTranslations(QLocale(), qEnvironmentVariable("CORVELLA_TRANSLATIONS"));
     substituteForVerdana();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     const double points = argc > 2 ? QString::fromLocal8Bit(argv[2]).toDouble() : 20.0;

@@ -15,5 +15,6 @@ cmake --build "$build" --target corvella_largefont
 . "$root/tests/e2e/lib/session.sh"
 make_private_home
 mkdir -p "$out"
-QT_QPA_PLATFORM=offscreen "$build/corvella_largefont" "$out" "$points"
+CORVELLA_TRANSLATIONS="$build/share/corvella-learn-numerology/translations" \
+    QT_QPA_PLATFORM=offscreen "$build/corvella_largefont" "$out" "$points"
 ls -l "$out"/*-"$points"pt.png

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -182,6 +183,16 @@ void TestPracticeWindow::escapeClosesAndKeepsTheAnswers()
     const practice::CardState state = read.progress.cards.value(practice::cardKey(first));
     QCOMPARE(state.right + state.wrong, 1);
     QCOMPARE(read.progress.days.value(p.f.fakes.clock.date).newShown, 1);
+
+    // The recall to aim at is the learner's, and kept with the answers.
+    w = p.open();
+    auto* retention = child<QSpinBox>(w, "spnRetention");
+    QCOMPARE(retention->value(), 90);
+    retention->setValue(80);
+    w->close();
+    QTRY_VERIFY(!p.f.window->findChild<PracticeWindow*>());
+    QCOMPARE(practice::loadProgress(p.file).progress.settings.desiredRetention, 0.80);
+    QCOMPARE(child<QSpinBox>(p.open(), "spnRetention")->value(), 80);
 }
 
 // Each of the five keys answers; the key of the correct box is right, any other wrong. Enter

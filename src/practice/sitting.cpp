@@ -153,6 +153,18 @@ bool PracticeSitting::moreNewCardsLeft() const
     });
 }
 
+void PracticeSitting::setDesiredRetention(double retention)
+{
+    SchedulerSettings settings = m_progress.settings;
+    settings.desiredRetention = retention;
+    settings = boundedSettings(settings);
+    if (settings == m_progress.settings)
+        return;
+    m_progress.settings = settings;
+    m_unsaved = true;
+    m_practised = true;
+}
+
 void PracticeSitting::setNewCardsPerDay(int count)
 {
     SchedulerSettings settings = m_progress.settings;

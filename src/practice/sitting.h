@@ -83,6 +83,8 @@ public:
     // "More new cards": another day's worth of new cards today, offered at once.
     void moreNewCards();
     // New cards a day, kept in the progress; the cards not yet shown are offered anew.
+    // The recall a card is brought back at (0.70 to 0.97), kept with the progress.
+    void setDesiredRetention(double retention);
     void setNewCardsPerDay(int count);
     // Sums are worked for this person, or for a made-up one when there is none; a sum card not
     // yet answered is asked again about the person now chosen.

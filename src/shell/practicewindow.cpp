@@ -174,6 +174,11 @@ PracticeWindow::PracticeWindow(const Services& services, const QString& progress
     ui->spnNewCards->setValue(m_sitting.progress().settings.newCardsPerDay);
     connect(ui->spnNewCards, &QSpinBox::valueChanged, this,
             &PracticeWindow::spnNewCards_ValueChanged);
+    ui->spnRetention->setRange(qRound(practice::MinimumRetention * 100),
+                               qRound(practice::MaximumRetention * 100));
+    ui->spnRetention->setValue(qRound(m_sitting.progress().settings.desiredRetention * 100));
+    connect(ui->spnRetention, &QSpinBox::valueChanged, this,
+            &PracticeWindow::spnRetention_ValueChanged);
     ui->chkRememberedPerson->setVisible(loadRememberedPerson().has_value());
     drawMissed();
     drawPicture();
@@ -445,6 +450,13 @@ void PracticeWindow::spnNewCards_ValueChanged(int count)
         showCard();
     else
         ui->lblCardCount->setText(cardCountText(m_sitting));
+}
+
+// Each card's next date is worked out from this at its next answer.
+void PracticeWindow::spnRetention_ValueChanged(int percent)
+{
+    m_sitting.setDesiredRetention(percent / 100.0);
+    m_saveTimer.start();
 }
 
 void PracticeWindow::cmdPractiseMissed_Click()

@@ -70,6 +70,7 @@ public:
     void cmdMoreNewCards_Click();
     void cmdUndo_Click();
     void spnNewCards_ValueChanged(int count);
+    void spnRetention_ValueChanged(int percent);
     void chkRememberedPerson_Toggled(bool on);
 
     // Writes the progress now if anything is unsaved; false when it stays unsaved.

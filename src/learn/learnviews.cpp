@@ -2,6 +2,7 @@
 
 #include "platform/richtextpane.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QTextBlock>
@@ -104,9 +105,9 @@ QString showSignificanceRecord(ContentTables& content, const StudySession& sessi
     const int s = session.CurrentRecord;
     pane.setWholeText(QString());
     pane.beginEditBlock();
-    pane.insertAtCaret(QStringLiteral("Significance") + CrLf);
+    pane.insertAtCaret(QCoreApplication::translate("LearnViews", "Significance") + CrLf);
     pane.insertAtCaret(content.SubjectSignificance[s] + CrLf + CrLf);
-    pane.insertAtCaret(QStringLiteral("Calculation") + CrLf);
+    pane.insertAtCaret(QCoreApplication::translate("LearnViews", "Calculation") + CrLf);
     pane.insertAtCaret(content.SubjectCalculation[s]);
     setChartsInFixedPitch(pane);
     pane.endEditBlock();

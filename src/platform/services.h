@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <QUrl>
@@ -90,7 +91,7 @@ struct Services
 // The caption of every message box that names none of its own.
 inline QString applicationTitle()
 {
-    return QStringLiteral("Corvella Learn Numerology");
+    return QCoreApplication::translate("Corvella", "Corvella Learn Numerology");
 }
 
 } // namespace corvella

@@ -279,8 +279,7 @@ void PracticeWindow::showCard()
         const int count = practice::valueCountOf(subject);
         ui->lblQuestion->setText(tr("%1\nFor %2, born %3, looking at %4.")
                                      .arg(practice::cardQuestion(card, m_content), person.name,
-                                          numerology::spelledDate(person.birth),
-                                          numerology::spelledDate(person.lookAt)));
+                                          dateToText(person.birth), dateToText(person.lookAt)));
         const QString example = practice::sumInputExample(subject);
         ui->txtSumAnswer->setPlaceholderText(
             count == 1 ? tr("one number, for example %1").arg(example)

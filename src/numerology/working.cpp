@@ -1,7 +1,5 @@
 #include "numerology/working.h"
 
-#include "numerology/ordinals.h"
-
 #include "numerology/letters.h"
 
 #include <QCoreApplication>
@@ -170,11 +168,6 @@ QString valuedLetters(const QStringList& letters)
     for (const QString& letter : letters)
         valued << letter + QLatin1String(" = ") + num(letterValue(letter.at(0)));
     return valued.join(QLatin1String(", "));
-}
-
-QString ordinal(int k)
-{
-    return ordinalWord(k);
 }
 
 } // namespace corvella::numerology::working

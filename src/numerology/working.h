@@ -46,7 +46,5 @@ QString lifePathName();
 QString valuesText(const QList<int>& values);
 // "K = 2, A = 1, T = 2": each letter with its value.
 QString valuedLetters(const QStringList& letters);
-// "First" .. "Fourth"; index 0..3.
-QString ordinal(int k);
 
 } // namespace corvella::numerology::working

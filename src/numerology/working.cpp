@@ -101,8 +101,9 @@ QString listed(const QStringList& items)
 {
     if (items.size() <= 1)
         return items.join(QString());
-    return items.mid(0, items.size() - 1).join(QLatin1String(", ")) + QLatin1String(" and ") +
-           items.last();
+    return QCoreApplication::translate("Numerology", "%1 and %2",
+                                       "a list: the items before the last, and the last")
+        .arg(items.mid(0, items.size() - 1).join(QLatin1String(", ")), items.last());
 }
 
 QString withReduction(int n, Keep keep)

@@ -1,6 +1,7 @@
 #include "practice/progress.h"
 #include "practice/scheduler.h"
 #include "practice/sums.h"
+#include "shell/translations.h"
 #include "support/fakes.h"
 
 #include <QSet>
@@ -75,7 +76,12 @@ private:
     ContentTables m_content;
 
 private Q_SLOTS:
-    void initTestCase() { loadContent(m_content); }
+    void initTestCase()
+    {
+        loadContent(m_content);
+        // As the program does: the sum input's "You typed one value" needs the English forms.
+        QVERIFY(installEnglishForms(QFileInfo(QStringLiteral(CORVELLA_ENGLISH_QM)).path()));
+    }
 
     // ---- cards ----
 

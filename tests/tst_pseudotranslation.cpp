@@ -134,6 +134,18 @@ private Q_SLOTS:
                                     << QStringLiteral("Check the values in places %1.");
         QTest::newRow("the score keeps its words")
             << QStringLiteral("TestReport") << score << 1 << score;
+        const auto typed = QStringLiteral("You typed %1 value(s); please type the four Pinnacle "
+                                          "Numbers, first to fourth, for example \"%2\".");
+        QTest::newRow("one value typed")
+            << QStringLiteral("Sums") << typed << 1
+            << QStringLiteral("You typed %1 value; please type the four Pinnacle Numbers, first "
+                              "to fourth, for example \"%2\".");
+        const auto tests = QStringLiteral("%n finished test(s), from %1 to %2: the first scored "
+                                          "%3%, the last %4%, the best %5%.");
+        QTest::newRow("one finished test")
+            << QStringLiteral("corvella::ProgressChart") << tests << 1
+            << QStringLiteral("%n finished test, from %1 to %2: the first scored %3%, the last "
+                              "%4%, the best %5%.");
     }
     void englishFormsOfPlurals()
     {

@@ -4,7 +4,10 @@
 #include "numerology/reduction.h"
 #include "numerology/working.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+
+#include <algorithm>
 
 namespace corvella::numerology {
 
@@ -30,24 +33,65 @@ QList<Span> spansEnding(const QDate& birth, const QList<int>& ends)
     return spans;
 }
 
-// "Third Pinnacle (1): from age 39 until age 48, August 31, 2022 to August 30, 2031 (now)"
-QString spanLine(int k, const QString& noun, int value, const Span& span, bool now)
+enum class SpanKind { Pinnacle, Challenge, Period };
+
+// Each span by its place: "Third Pinnacle", "First period".
+const char* const SpanNames[][4] = {
+    {QT_TRANSLATE_NOOP("Numerology", "First Pinnacle"),
+     QT_TRANSLATE_NOOP("Numerology", "Second Pinnacle"),
+     QT_TRANSLATE_NOOP("Numerology", "Third Pinnacle"),
+     QT_TRANSLATE_NOOP("Numerology", "Fourth Pinnacle")},
+    {QT_TRANSLATE_NOOP("Numerology", "First Challenge"),
+     QT_TRANSLATE_NOOP("Numerology", "Second Challenge"),
+     QT_TRANSLATE_NOOP("Numerology", "Third Challenge"),
+     QT_TRANSLATE_NOOP("Numerology", "Fourth Challenge")},
+    {QT_TRANSLATE_NOOP("Numerology", "First period"),
+     QT_TRANSLATE_NOOP("Numerology", "Second period"),
+     QT_TRANSLATE_NOOP("Numerology", "Third period"), nullptr},
+};
+
+QString spanName(SpanKind kind, int k)
 {
-    const QString ages = span.fromAge == 0 ? QStringLiteral("from birth")
-                                           : QStringLiteral("from age %1").arg(span.fromAge);
-    QString line = QStringLiteral("%1 %2 (%3): %4").arg(ordinal(k), noun).arg(value).arg(ages);
-    if (span.untilAge < 0)
-        line += QStringLiteral(" for the rest of life, from %1").arg(spelledDate(span.from));
+    const char* const(&names)[4] = SpanNames[static_cast<int>(kind)];
+    const int last = kind == SpanKind::Period ? 2 : 3;
+    return QCoreApplication::translate("Numerology", names[std::clamp(k, 0, last)]);
+}
+
+// "Third Pinnacle (1): from age 39 until age 48, August 31, 2022 to August 30, 2031 (now)"
+QString spanLine(SpanKind kind, int k, int value, const Span& span, bool now)
+{
+    const QString name = spanName(kind, k);
+    QString line;
+    if (span.untilAge < 0 && span.fromAge == 0)
+        line = QCoreApplication::translate("Numerology",
+                                           "%1 (%2): from birth for the rest of life, from %3",
+                                           "%1: the span's name; %2: its number; %3: a date")
+                   .arg(name, num(value), spelledDate(span.from));
+    else if (span.untilAge < 0)
+        line = QCoreApplication::translate("Numerology",
+                                           "%1 (%2): from age %3 for the rest of life, from %4",
+                                           "%1: the span's name; %2: its number; %4: a date")
+                   .arg(name, num(value), num(span.fromAge), spelledDate(span.from));
+    else if (span.fromAge == 0)
+        line =
+            QCoreApplication::translate("Numerology", "%1 (%2): from birth until age %3, %4 to %5",
+                                        "%1: the span's name; %2: its number; %4, %5: dates")
+                .arg(name, num(value), num(span.untilAge), spelledDate(span.from),
+                     spelledDate(span.until.addDays(-1)));
     else
-        line += QStringLiteral(" until age %1, %2 to %3")
-                    .arg(span.untilAge)
-                    .arg(spelledDate(span.from), spelledDate(span.until.addDays(-1)));
+        line =
+            QCoreApplication::translate("Numerology", "%1 (%2): from age %3 until age %4, %5 to %6",
+                                        "%1: the span's name; %2: its number; %5, %6: dates")
+                .arg(name, num(value), num(span.fromAge), num(span.untilAge),
+                     spelledDate(span.from), spelledDate(span.until.addDays(-1)));
     if (now)
-        line += QLatin1String(" (now)");
+        return QCoreApplication::translate("Numerology", "%1 (now)",
+                                           "a span that the day looked at falls in")
+            .arg(line);
     return line;
 }
 
-void setSpans(Number& n, const QString& noun, const QList<Span>& spans, const QDate& lookAt,
+void setSpans(Number& n, SpanKind kind, const QList<Span>& spans, const QDate& lookAt,
               const QString& lead)
 {
     n.spans = spans;
@@ -56,23 +100,23 @@ void setSpans(Number& n, const QString& noun, const QList<Span>& spans, const QD
         const bool now = spans[k].contains(lookAt);
         if (now)
             n.current = k;
-        n.timing << spanLine(k, noun, n.values.value(k), spans[k], now);
+        n.timing << spanLine(kind, k, n.values.value(k), spans[k], now);
     }
 }
 
 // "36 - 6 = 30 (Life Path 6)": where the First Pinnacle ends.
 QString firstPinnacleRule(int lifePath, const QList<Span>& spans)
 {
-    return QStringLiteral("36 - %1 = %2 (%3)")
-        .arg(reduce(lifePath, false))
-        .arg(spans[0].untilAge)
-        .arg(asSingleDigit(QStringLiteral("Life Path"), lifePath));
+    return QCoreApplication::translate("Numerology", "36 - %1 = %2 (%3)",
+                                       "%3: the Life Path the first number comes from")
+        .arg(num(reduce(lifePath, false)), num(spans[0].untilAge),
+             asSingleDigit(lifePathName(), lifePath));
 }
 
 // "3 + 1 + 8 + 2 + 0 + 2 + 7 = 23, 2 + 3 = 5"
 QString cycleWorking(const QList<int>& digits, Keep keep)
 {
-    return added(digits) + continuation(sumOf(digits), keep);
+    return carriedOn(added(digits), sumOf(digits), keep);
 }
 
 QList<int> personalYearDigits(const QDate& birth, int year)
@@ -147,19 +191,21 @@ namespace parts {
 void timePinnacles(Number& pinnacles, const QDate& birth, int lifePath, const QDate& lookAt)
 {
     const QList<Span> spans = pinnacleSpans(birth, lifePath);
-    setSpans(pinnacles, QStringLiteral("Pinnacle"), spans, lookAt,
-             QStringLiteral("When each runs: the first from birth until age %1, the next two "
-                            "nine years each, the fourth for the rest of life.")
+    setSpans(pinnacles, SpanKind::Pinnacle, spans, lookAt,
+             QCoreApplication::translate(
+                 "Numerology", "When each runs: the first from birth until age %1, the next two "
+                               "nine years each, the fourth for the rest of life.")
                  .arg(firstPinnacleRule(lifePath, spans)));
 }
 
 void timeChallenges(Number& challenges, const QDate& birth, int lifePath, const QDate& lookAt)
 {
     const QList<Span> spans = pinnacleSpans(birth, lifePath);
-    setSpans(challenges, QStringLiteral("Challenge"), spans, lookAt,
-             QStringLiteral("When each runs: on the spans of the Pinnacles, the first from "
-                            "birth until age %1, the next two nine years each, the fourth for "
-                            "the rest of life.")
+    setSpans(challenges, SpanKind::Challenge, spans, lookAt,
+             QCoreApplication::translate(
+                 "Numerology", "When each runs: on the spans of the Pinnacles, the first from "
+                               "birth until age %1, the next two nine years each, the fourth for "
+                               "the rest of life.")
                  .arg(firstPinnacleRule(lifePath, spans)));
 }
 
@@ -169,34 +215,40 @@ void timePeriods(Number& periods, const QDate& birth, int lifePath, const QDate&
     const QList<Span> spans = periodSpans(birth, lifePath, rules);
     const QString lead =
         rules.periodsFollowPinnacles
-            ? QStringLiteral("When each runs: the first from birth until the First Pinnacle "
-                             "ends, at age %1, the second for the next 27 years, the third for "
-                             "the rest of life.")
+            ? QCoreApplication::translate(
+                  "Numerology", "When each runs: the first from birth until the First Pinnacle "
+                                "ends, at age %1, the second for the next 27 years, the third for "
+                                "the rest of life.")
                   .arg(spans[0].untilAge)
-            : QStringLiteral("When each runs: the first from birth until age %1, the second "
-                             "until age %2, the third for the rest of life.")
-                  .arg(spans[0].untilAge)
-                  .arg(spans[1].untilAge);
-    setSpans(periods, QStringLiteral("period"), spans, lookAt, lead);
+            : QCoreApplication::translate(
+                  "Numerology", "When each runs: the first from birth until age %1, the second "
+                                "until age %2, the third for the rest of life.")
+                  .arg(num(spans[0].untilAge), num(spans[1].untilAge));
+    setSpans(periods, SpanKind::Period, spans, lookAt, lead);
 }
 
 QList<Number> personalCycles(const QDate& birth, const QDate& lookAt, const Rules& rules,
                              bool withTimes)
 {
     const Keep keep = rules.personalCyclesKeepMasters;
-    const QString born =
-        QStringLiteral("Birth day %1, birth month %2").arg(birth.day()).arg(birth.month());
-    const QString day = born + QStringLiteral("; %1: day %2, month %3, year %4")
-                                   .arg(spelledDate(lookAt))
-                                   .arg(lookAt.day())
-                                   .arg(lookAt.month())
-                                   .arg(lookAt.year());
-    const QString month = born + QStringLiteral("; %1 %2: month %3, year %4")
-                                     .arg(QLocale::c().monthName(lookAt.month()))
-                                     .arg(lookAt.year())
-                                     .arg(lookAt.month())
-                                     .arg(lookAt.year());
-    const QString year = born + QStringLiteral("; the year %1").arg(lookAt.year());
+    const QString birthDay = num(birth.day());
+    const QString birthMonth = num(birth.month());
+    const QString day =
+        QCoreApplication::translate("Numerology",
+                                    "Birth day %1, birth month %2; %3: day %4, month %5, year %6",
+                                    "%3: the date looked at, then its day, month and year")
+            .arg(birthDay, birthMonth, spelledDate(lookAt), num(lookAt.day()), num(lookAt.month()),
+                 num(lookAt.year()));
+    const QString month =
+        QCoreApplication::translate("Numerology",
+                                    "Birth day %1, birth month %2; %3 %4: month %5, year %6",
+                                    "%3 %4: the month looked at and its year; then the numbers "
+                                    "of both")
+            .arg(birthDay, birthMonth, QLocale::c().monthName(lookAt.month()), num(lookAt.year()),
+                 num(lookAt.month()), num(lookAt.year()));
+    const QString year =
+        QCoreApplication::translate("Numerology", "Birth day %1, birth month %2; the year %3")
+            .arg(birthDay, birthMonth, num(lookAt.year()));
     QList<Number> cycles;
     cycles << cycleNumber(
         PersonalDay, day,

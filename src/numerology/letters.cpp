@@ -1,5 +1,6 @@
 #include "numerology/letters.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -64,12 +65,21 @@ QString refusal(const QString& name, int i)
         shown += name.at(i + 1);
     const QString code =
         QStringLiteral("U+%1").arg(shown.toUcs4().value(0), 4, 16, QLatin1Char('0')).toUpper();
-    const QString what = c.isPrint() && !c.isSpace() && !c.isMark()
-                             ? QStringLiteral("\"%1\" (%2)").arg(shown, code)
-                             : QStringLiteral("the character %1").arg(code);
-    return QStringLiteral("The full name at birth can hold only letters, spaces, hyphens and "
-                          "apostrophes; %1 is not one of them, so nothing was calculated.")
-        .arg(what);
+    if (c.isPrint() && !c.isSpace() && !c.isMark())
+        return QCoreApplication::translate(
+                   "Numerology",
+                   "The full name at birth can hold only letters, spaces, hyphens "
+                   "and apostrophes; \"%1\" (%2) is not one of them, so nothing was "
+                   "calculated.",
+                   "%1: the character; %2: its code, as U+00E9")
+            .arg(shown, code);
+    return QCoreApplication::translate(
+               "Numerology",
+               "The full name at birth can hold only letters, spaces, hyphens and "
+               "apostrophes; the character %1 is not one of them, so nothing was "
+               "calculated.",
+               "%1: the character's code, as U+00A0")
+        .arg(code);
 }
 
 } // namespace
@@ -137,9 +147,10 @@ NameReading readName(const QString& typed)
     while (!name.isEmpty() && name.front().isSpace())
         name.remove(0, 1);
     if (name.size() > MaximumNameLength) {
-        reading.problem = QStringLiteral("The full name at birth can be at most %1 characters "
-                                         "long; this one has %2.")
-                              .arg(MaximumNameLength)
+        reading.problem = QCoreApplication::translate("Numerology",
+                                                      "The full name at birth can be at most %n "
+                                                      "characters long; this one has %1.",
+                                                      nullptr, MaximumNameLength)
                               .arg(name.size());
         return reading;
     }
@@ -170,14 +181,17 @@ NameReading readName(const QString& typed)
             return reading;
         }
         word += plain;
-        const QString note = QString(c) + QLatin1String(" as ") + plain;
+        const QString note =
+            QCoreApplication::translate("Numerology", "%1 as %2",
+                                        "a letter of the name and the plain letters it counts as")
+                .arg(QString(c), plain);
         if (plain != QString(c.toUpper()) && !reading.readAs.contains(note))
             reading.readAs << note;
     }
     endWord();
     if (reading.parts.isEmpty()) {
-        reading.problem =
-            QStringLiteral("Please type the full name at birth: at least one letter.");
+        reading.problem = QCoreApplication::translate(
+            "Numerology", "Please type the full name at birth: at least one letter.");
         reading.readAs.clear();
     }
     return reading;

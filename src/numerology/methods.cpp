@@ -1,7 +1,5 @@
 #include "numerology/methods.h"
 
-#include "numerology/ordinals.h"
-
 #include "numerology/letters.h"
 #include "numerology/working.h"
 
@@ -86,6 +84,27 @@ QString translated(const char* text)
     return QCoreApplication::translate("Numerology", text);
 }
 
+// "first" .. "fourth" as the notes write them inside a sentence, each with the word it goes
+// with, so that a translation can give it that word's form.
+const char* const YPlaces[][2] = {
+    QT_TRANSLATE_NOOP3("Numerology", "first", "the first Y of a name, in \"the %1 Y of %2\""),
+    QT_TRANSLATE_NOOP3("Numerology", "second", "the second Y of a name, in \"the %1 Y of %2\""),
+    QT_TRANSLATE_NOOP3("Numerology", "third", "the third Y of a name, in \"the %1 Y of %2\""),
+    QT_TRANSLATE_NOOP3("Numerology", "fourth", "the fourth Y of a name, in \"the %1 Y of %2\""),
+};
+const char* const PeriodPlaces[][2] = {
+    QT_TRANSLATE_NOOP3("Numerology", "first", "the first period, in \"the %4 period is in force\""),
+    QT_TRANSLATE_NOOP3("Numerology", "second",
+                       "the second period, in \"the %4 period is in force\""),
+    QT_TRANSLATE_NOOP3("Numerology", "third", "the third period, in \"the %4 period is in force\""),
+};
+
+template <size_t N> QString placeWord(const char* const (&words)[N][2], int k)
+{
+    const auto& word = words[std::clamp(k, 0, static_cast<int>(N) - 1)];
+    return QCoreApplication::translate("Numerology", word[0], word[1]);
+}
+
 // The sentence of a method that turns the rule to `turned`.
 QString sentenceOf(const OtherMethod& method, bool turned)
 {
@@ -120,7 +139,7 @@ QStringList ysSoundingOtherwise(const QStringList& parts, bool wVowelAfterVowel)
             const QString which =
                 count == 1 ? translated(QT_TRANSLATE_NOOP("Numerology", "the Y of %1")).arg(part)
                            : translated(QT_TRANSLATE_NOOP("Numerology", "the %1 Y of %2"))
-                                 .arg(ordinal(k).toLower(), part);
+                                 .arg(placeWord(YPlaces, k), part);
             ++k;
             if (isVowelAt(part, i, wVowelAfterVowel) != ySoundsAsVowelAt(part, i))
                 ys << translated(QT_TRANSLATE_NOOP("Numerology", "%1 (after %2)"))
@@ -149,9 +168,8 @@ QString periodsNote(const Chart& chart, const QDate& birth, const QDate& lookAt,
         *std::find_if(Methods.begin(), Methods.end(),
                       [](const OtherMethod& m) { return m.detail == MethodDetail::PeriodAges; });
     return sentenceOf(method, other.periodsFollowPinnacles)
-        .arg(theirs[0].untilAge)
-        .arg(theirs[1].untilAge)
-        .arg(spelledDate(lookAt), ordinalWord(current).toLower());
+        .arg(num(theirs[0].untilAge), num(theirs[1].untilAge), spelledDate(lookAt),
+             placeWord(PeriodPlaces, current));
 }
 
 } // namespace

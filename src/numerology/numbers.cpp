@@ -18,6 +18,22 @@ namespace {
 
 enum class Letters { All, Vowels, Consonants };
 
+// The numbers' names as the working lines write them ("Life Path 11, which counts here as ...").
+QString personalityName()
+{
+    return QCoreApplication::translate("Numerology", "Personality", "a number's name in a sum");
+}
+
+QString soulsUrgeName()
+{
+    return QCoreApplication::translate("Numerology", "Soul's Urge", "a number's name in a sum");
+}
+
+QString expressionName()
+{
+    return QCoreApplication::translate("Numerology", "Expression", "a number's name in a sum");
+}
+
 // The chosen letters of a word and their values.
 QList<int> valuesIn(const QString& word, const QList<bool>& vowels, Letters which,
                     QStringList* letters = nullptr)
@@ -55,24 +71,32 @@ QString lettersLine(const QStringList& parts, const QList<QList<bool>>& vowels, 
 }
 
 // Each part's total reduced to a single digit (11 counts as 2 and 22 as 4), then the parts
-// added: the working, and the total of the parts.
-int partsFirst(const QStringList& parts, const QList<QList<bool>>& vowels, Letters which,
+// added and their total reduced by keep: the working, and the total of the parts.
+int partsFirst(const QStringList& parts, const QList<QList<bool>>& vowels, Letters which, Keep keep,
                QStringList& working)
 {
     QList<int> partValues;
     for (int p = 0; p < parts.size(); ++p) {
         const QList<int> values = valuesIn(parts[p], vowels[p], which);
         if (values.isEmpty()) {
-            working << parts[p] + QLatin1String(": none, so 0");
+            working << QCoreApplication::translate("Numerology", "%1: none, so 0",
+                                                   "%1: a part of the name with none of the "
+                                                   "letters that are added")
+                           .arg(parts[p]);
             partValues << 0;
             continue;
         }
         const int total = sumOf(values);
-        working << parts[p] + QLatin1String(": ") + added(values) + continuation(total, false);
+        working << QCoreApplication::translate("Numerology", "%1: %2",
+                                               "a part of the name: the sums of its letters")
+                       .arg(parts[p], carriedOn(added(values), total, false));
         partValues << reduce(total, false);
     }
-    working << QLatin1String("Together: ") + added(partValues);
-    return sumOf(partValues);
+    const int total = sumOf(partValues);
+    working << QCoreApplication::translate("Numerology", "Together: %1",
+                                           "the parts of the name added")
+                   .arg(carriedOn(added(partValues), total, keep));
+    return total;
 }
 
 // Expression, Soul's Urge or Personality: the chosen letters of the whole name added, or each
@@ -89,13 +113,14 @@ Number nameNumber(Subject subject, const QStringList& parts, const QList<QList<b
         QList<int> all;
         for (int p = 0; p < parts.size(); ++p)
             all << valuesIn(parts[p], vowels[p], which);
-        n.working << parts.join(QLatin1Char(' ')) + QLatin1String(": ") + added(all);
+        n.working << QCoreApplication::translate("Numerology", "%1: %2",
+                                                 "the name: the sums of its letters")
+                         .arg(parts.join(QLatin1Char(' ')), added(all));
         n.working << reductionLines(sumOf(all), keep);
         n.values = {reduced(sumOf(all), keep)};
         return n;
     }
-    const int total = partsFirst(parts, vowels, which, n.working);
-    n.working.last() += continuation(total, keep);
+    const int total = partsFirst(parts, vowels, which, keep, n.working);
     n.values = {reduced(total, keep)};
     return n;
 }
@@ -107,13 +132,17 @@ Number lifePathNumber(const QDate& birth, const Rules& rules)
     QList<int> terms;
     if (rules.lifePathFromEveryDigit) {
         terms = digitsOf({birth.month(), birth.day(), birth.year()});
-        n.working << spelledDate(birth) + QLatin1String(": ") + added(terms);
+        n.working << QCoreApplication::translate("Numerology", "%1: %2",
+                                                 "the date of birth: its digits added")
+                         .arg(spelledDate(birth), added(terms));
     } else {
-        const auto part = [keep](const char* label, int x) { return labelled(label, x, keep); };
-        n.working << spelledDate(birth) + QLatin1String(", each part reduced first: ") +
-                         part("month ", birth.month()) + QLatin1String("; ") +
-                         part("day ", birth.day()) + QLatin1String("; ") +
-                         part("year ", birth.year());
+        n.working << QCoreApplication::translate("Numerology",
+                                                 "%1, each part reduced first: %2; %3; %4",
+                                                 "%1: the date of birth; then its month, day "
+                                                 "and year")
+                         .arg(spelledDate(birth), labelled(DatePart::Month, birth.month(), keep),
+                              labelled(DatePart::Day, birth.day(), keep),
+                              labelled(DatePart::Year, birth.year(), keep));
         terms = {reduced(birth.month(), keep), reduced(birth.day(), keep),
                  reduced(birth.year(), keep)};
         n.working << added(terms);
@@ -127,22 +156,27 @@ Number birthdayNumber(const QDate& birth)
 {
     Number n = parts::numberFor(Birthday);
     n.values = {birth.day()};
-    n.working << QStringLiteral("%1 %2: the day of the month, not reduced, is %2")
-                     .arg(QLocale::c().monthName(birth.month()))
-                     .arg(birth.day());
+    n.working << QCoreApplication::translate("Numerology",
+                                             "%1 %2: the day of the month, not reduced, is %2",
+                                             "%1: the month of birth; %2: the day")
+                     .arg(QLocale::c().monthName(birth.month()), num(birth.day()));
     return n;
 }
 
 // Both numbers as single digits, the smaller from the larger.
-Number bridgeNumber(Subject subject, const QString& firstLabel, int first,
-                    const QString& secondLabel, int second)
+Number bridgeNumber(Subject subject, const QString& firstName, int first, const QString& secondName,
+                    int second)
 {
     const int a = reduce(first, false);
     const int b = reduce(second, false);
     Number n = parts::numberFor(subject);
     n.values = {std::abs(a - b)};
-    n.working << asSingleDigit(firstLabel, first) + QLatin1String(first > 9 ? ", and " : " and ") +
-                     asSingleDigit(secondLabel, second)
+    // After a long first clause ("Life Path 11, which counts here as 1 + 1 = 2") a comma.
+    const QString both =
+        first > 9 ? QCoreApplication::translate("Numerology", "%1, and %2",
+                                                "two numbers, the first with its reduction")
+                  : QCoreApplication::translate("Numerology", "%1 and %2", "two numbers");
+    n.working << both.arg(asSingleDigit(firstName, first), asSingleDigit(secondName, second))
               << difference(a, b);
     return n;
 }
@@ -156,8 +190,11 @@ Number balanceNumber(const QStringList& nameParts, const Rules& rules)
         values << letterValue(part.at(0));
     }
     Number n = parts::numberFor(Balance);
-    n.working << (initials.size() == 1 ? QStringLiteral("The initial of %1 is %2: %3")
-                                       : QStringLiteral("The initials of %1 are %2: %3"))
+    const int count = static_cast<int>(initials.size());
+    n.working << (count == 1
+                      ? QCoreApplication::translate("Numerology", "The initial of %1 is %2: %3")
+                      : QCoreApplication::translate("Numerology", "The initials of %1 are %2: %3",
+                                                    "more than one initial", count))
                      .arg(nameParts.join(QLatin1Char(' ')), listed(initials),
                           valuedLetters(initials));
     if (values.size() > 1)
@@ -177,10 +214,11 @@ Number maturityNumber(int lifePath, int expression, const Rules& rules)
     const Keep keep(rules.maturityKeepsMasters, rules.keeps33);
     Number n = parts::numberFor(Maturity);
     if (single)
-        n.working << asSingleDigit(QStringLiteral("Life Path"), lifePath) +
-                         QLatin1String(" plus ") +
-                         asSingleDigit(QStringLiteral("Expression"), expression) +
-                         QLatin1String(": ") + added({a, b});
+        n.working << QCoreApplication::translate("Numerology", "%1 plus %2: %3",
+                                                 "the Life Path and the Expression, each as a "
+                                                 "single digit, added")
+                         .arg(asSingleDigit(lifePathName(), lifePath),
+                              asSingleDigit(expressionName(), expression), added({a, b}));
     else
         n.working << QCoreApplication::translate("Numerology",
                                                  "Life Path %1 plus Expression %2, as they "
@@ -204,18 +242,23 @@ Number pinnacleNumbers(const QDate& birth, const Rules& rules)
     const int day = reduced(birth.day(), inputs);
     const int year = reduced(birth.year(), inputs);
     Number n = parts::numberFor(Pinnacle);
-    const auto pinnacle = [&n, results](const QString& label, int a, int b) {
+    // line: the formula, with %1 for its sums.
+    const auto pinnacle = [&n, results](const QString& line, int a, int b) {
         n.values << reduced(a + b, results);
-        n.working << label + added({a, b}) + continuation(a + b, results);
+        n.working << line.arg(carriedOn(added({a, b}), a + b, results));
         return n.values.last();
     };
     n.working << reducedDateLine(birth, inputs);
-    const int first = pinnacle(QStringLiteral("First Pinnacle = month + day: "), month, day);
-    const int second = pinnacle(QStringLiteral("Second Pinnacle = day + year: "), day, year);
+    const int first = pinnacle(
+        QCoreApplication::translate("Numerology", "First Pinnacle = month + day: %1"), month, day);
+    const int second = pinnacle(
+        QCoreApplication::translate("Numerology", "Second Pinnacle = day + year: %1"), day, year);
     const bool single = rules.thirdPinnacleFromSingleDigits;
-    pinnacle(QStringLiteral("Third Pinnacle = First Pinnacle + Second Pinnacle: "),
+    pinnacle(QCoreApplication::translate("Numerology",
+                                         "Third Pinnacle = First Pinnacle + Second Pinnacle: %1"),
              single ? reduce(first, false) : first, single ? reduce(second, false) : second);
-    pinnacle(QStringLiteral("Fourth Pinnacle = month + year: "), month, year);
+    pinnacle(QCoreApplication::translate("Numerology", "Fourth Pinnacle = month + year: %1"), month,
+             year);
     return n;
 }
 
@@ -228,12 +271,17 @@ Number challengeNumbers(const QDate& birth)
     const int second = std::abs(day - year);
     Number n = parts::numberFor(Challenge);
     n.values = {first, second, std::abs(first - second), std::abs(month - year)};
-    n.working << reducedDateLine(birth, false)
-              << QLatin1String("First Challenge, from month and day: ") + difference(month, day)
-              << QLatin1String("Second Challenge, from day and year: ") + difference(day, year)
-              << QLatin1String("Third Challenge, the main one, from the first two: ") +
-                     difference(first, second)
-              << QLatin1String("Fourth Challenge, from month and year: ") + difference(month, year);
+    n.working
+        << reducedDateLine(birth, false)
+        << QCoreApplication::translate("Numerology", "First Challenge, from month and day: %1")
+               .arg(difference(month, day))
+        << QCoreApplication::translate("Numerology", "Second Challenge, from day and year: %1")
+               .arg(difference(day, year))
+        << QCoreApplication::translate("Numerology",
+                                       "Third Challenge, the main one, from the first two: %1")
+               .arg(difference(first, second))
+        << QCoreApplication::translate("Numerology", "Fourth Challenge, from month and year: %1")
+               .arg(difference(month, year));
     return n;
 }
 
@@ -243,10 +291,15 @@ Number periodNumbers(const QDate& birth, const Rules& rules)
     Number n = parts::numberFor(LifePathPeriod);
     n.values = {reduced(birth.month(), keep), reduced(birth.day(), keep),
                 reduced(birth.year(), keep)};
-    n.working
-        << QLatin1String("First period, from the birth ") + labelled("month ", birth.month(), keep)
-        << QLatin1String("Second period, from the birth ") + labelled("day ", birth.day(), keep)
-        << QLatin1String("Third period, from the birth ") + labelled("year ", birth.year(), keep);
+    n.working << QCoreApplication::translate("Numerology", "First period, from the birth month %1",
+                                             "%1: the month's number, with its reduction")
+                     .arg(withReduction(birth.month(), keep))
+              << QCoreApplication::translate("Numerology", "Second period, from the birth day %1",
+                                             "%1: the day's number, with its reduction")
+                     .arg(withReduction(birth.day(), keep))
+              << QCoreApplication::translate("Numerology", "Third period, from the birth year %1",
+                                             "%1: the year's number, with its reduction")
+                     .arg(withReduction(birth.year(), keep));
     return n;
 }
 
@@ -262,11 +315,18 @@ QString missingLetters(const QStringList& nameParts, const QList<QList<bool>>& v
     }
     if (anyVowel && anyConsonant)
         return QString();
-    return QStringLiteral("%1 has no %2, so its %3 Number cannot be worked out. The chart needs "
-                          "at least one vowel and one consonant in the full name at birth.")
-        .arg(nameParts.join(QLatin1Char(' ')),
-             !anyVowel ? QStringLiteral("vowel") : QStringLiteral("consonant"),
-             !anyVowel ? QStringLiteral("Soul's Urge") : QStringLiteral("Personality"));
+    const QString name = nameParts.join(QLatin1Char(' '));
+    if (!anyVowel)
+        return QCoreApplication::translate(
+                   "Numerology", "%1 has no vowel, so its Soul's Urge Number cannot be worked out. "
+                                 "The chart needs at least one vowel and one consonant in the full "
+                                 "name at birth.")
+            .arg(name);
+    return QCoreApplication::translate(
+               "Numerology", "%1 has no consonant, so its Personality Number cannot be worked out. "
+                             "The chart needs at least one vowel and one consonant in the full "
+                             "name at birth.")
+        .arg(name);
 }
 
 } // namespace
@@ -301,11 +361,10 @@ Chart chartByRules(const QStringList& nameParts, const QDate& birth, const QDate
         nameNumber(Personality, nameParts, vowels, rules.personalityPartsFirst, keepName);
     const int path = lifePath.values[0];
     chart.numbers << lifePath << expression << soulsUrge << personality << birthdayNumber(birth);
-    chart.numbers << bridgeNumber(LifePathExpressionBridge, QStringLiteral("Life Path"), path,
-                                  QStringLiteral("Expression"), expression.values[0]);
-    chart.numbers << bridgeNumber(HeartDesirePersonalityBridge, QStringLiteral("Personality"),
-                                  personality.values[0], QStringLiteral("Soul's Urge"),
-                                  soulsUrge.values[0]);
+    chart.numbers << bridgeNumber(LifePathExpressionBridge, lifePathName(), path, expressionName(),
+                                  expression.values[0]);
+    chart.numbers << bridgeNumber(HeartDesirePersonalityBridge, personalityName(),
+                                  personality.values[0], soulsUrgeName(), soulsUrge.values[0]);
     chart.numbers << balanceNumber(nameParts, rules);
     chart.numbers << maturityNumber(path, expression.values[0], rules);
 

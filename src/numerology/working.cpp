@@ -1,8 +1,8 @@
 #include "numerology/working.h"
 
-#include "numerology/ordinals.h"
-
 #include "numerology/letters.h"
+
+#include <QCoreApplication>
 
 #include <cstdlib>
 
@@ -11,23 +11,31 @@ namespace corvella::numerology::working {
 namespace {
 
 const QString Plus = QStringLiteral(" + ");
-const QString KeptMaster = QStringLiteral(", a master number, so it is left as %1");
 
 QString masterNote(int n)
 {
-    return QStringLiteral("%1 is a master number, so it is left as %1").arg(n);
+    return QCoreApplication::translate("Numerology", "%1 is a master number, so it is left as %1")
+        .arg(n);
+}
+
+// "2 + 9 = 11, a master number, so it is left as 11": sums that end on a kept master number.
+QString keptMaster(const QString& sums, int n)
+{
+    return QCoreApplication::translate("Numerology", "%1, a master number, so it is left as %2",
+                                       "%1: the sums that end on the master number %2")
+        .arg(sums, num(n));
 }
 
 // "2 + 4 = 6", "1 + 9 + 8 + 0 = 18, 1 + 8 = 9", or just the number when there is nothing to
 // add. A kept master number says so.
 QString reducedInline(int n, Keep keep)
 {
-    QStringList steps = reductionSteps(n, keep);
+    const QStringList steps = reductionSteps(n, keep);
     const int result = reduced(n, keep);
     if (isMaster(result, keep)) {
         if (steps.isEmpty())
             return masterNote(result);
-        steps.last() += KeptMaster.arg(result);
+        return keptMaster(steps.join(QLatin1String(", ")), result);
     }
     return steps.isEmpty() ? num(n) : steps.join(QLatin1String(", "));
 }
@@ -65,14 +73,14 @@ QStringList reductionSteps(int n, Keep keep)
     return steps;
 }
 
-QString continuation(int total, Keep keep)
+QString carriedOn(const QString& sums, int total, Keep keep)
 {
-    QString text;
+    QString text = sums;
     for (const QString& step : reductionSteps(total, keep))
         text += QLatin1String(", ") + step;
     const int result = reduced(total, keep);
     if (isMaster(result, keep))
-        text += KeptMaster.arg(result);
+        return keptMaster(text, result);
     return text;
 }
 
@@ -84,7 +92,7 @@ QStringList reductionLines(int total, Keep keep)
         if (lines.isEmpty())
             lines << masterNote(result);
         else
-            lines.last() += KeptMaster.arg(result);
+            lines.last() = keptMaster(lines.last(), result);
     }
     return lines;
 }
@@ -93,32 +101,58 @@ QString listed(const QStringList& items)
 {
     if (items.size() <= 1)
         return items.join(QString());
-    return items.mid(0, items.size() - 1).join(QLatin1String(", ")) + QLatin1String(" and ") +
-           items.last();
+    return QCoreApplication::translate("Numerology", "%1 and %2",
+                                       "a list: the items before the last, and the last")
+        .arg(items.mid(0, items.size() - 1).join(QLatin1String(", ")), items.last());
 }
 
-QString labelled(const char* label, int n, Keep keep)
+QString withReduction(int n, Keep keep)
 {
     const QString reduction = reducedInline(n, keep);
     if (reduction == num(n))
-        return QLatin1String(label) + num(n);
-    return QLatin1String(label) + num(n) + QLatin1String(": ") + reduction;
+        return num(n);
+    return QCoreApplication::translate("Numerology", "%1: %2", "a number: how it is reduced")
+        .arg(num(n), reduction);
+}
+
+QString labelled(DatePart part, int n, Keep keep)
+{
+    const QString value = withReduction(n, keep);
+    switch (part) {
+    case DatePart::Month:
+        return QCoreApplication::translate("Numerology", "month %1", "%1: the month's number")
+            .arg(value);
+    case DatePart::Day:
+        return QCoreApplication::translate("Numerology", "day %1", "%1: the day's number")
+            .arg(value);
+    case DatePart::Year:
+        break;
+    }
+    return QCoreApplication::translate("Numerology", "year %1", "%1: the year's number").arg(value);
 }
 
 QString reducedDateLine(const QDate& birth, Keep keep)
 {
-    const auto part = [keep](const char* label, int n) { return labelled(label, n, keep); };
-    return spelledDate(birth) + QLatin1String(" reduced: ") + part("month ", birth.month()) +
-           QLatin1String("; ") + part("day ", birth.day()) + QLatin1String("; ") +
-           part("year ", birth.year());
+    return QCoreApplication::translate("Numerology", "%1 reduced: %2; %3; %4",
+                                       "%1: the date of birth; then its month, day and year")
+        .arg(spelledDate(birth), labelled(DatePart::Month, birth.month(), keep),
+             labelled(DatePart::Day, birth.day(), keep),
+             labelled(DatePart::Year, birth.year(), keep));
 }
 
-QString asSingleDigit(const QString& label, int value)
+QString asSingleDigit(const QString& name, int value)
 {
     if (value <= 9)
-        return label + QLatin1Char(' ') + num(value);
-    return QStringLiteral("%1 %2, which counts here as %3")
-        .arg(label, num(value), reductionSteps(value, false).join(QLatin1String(", ")));
+        return QCoreApplication::translate("Numerology", "%1 %2", "a number's name and its value")
+            .arg(name, num(value));
+    return QCoreApplication::translate("Numerology", "%1 %2, which counts here as %3",
+                                       "a number's name, its value, and the sums that reduce it")
+        .arg(name, num(value), reductionSteps(value, false).join(QLatin1String(", ")));
+}
+
+QString lifePathName()
+{
+    return QCoreApplication::translate("Numerology", "Life Path", "a number's name in a sum");
 }
 
 QString valuesText(const QList<int>& values)
@@ -135,11 +169,6 @@ QString valuedLetters(const QStringList& letters)
     for (const QString& letter : letters)
         valued << letter + QLatin1String(" = ") + num(letterValue(letter.at(0)));
     return valued.join(QLatin1String(", "));
-}
-
-QString ordinal(int k)
-{
-    return ordinalWord(k);
 }
 
 } // namespace corvella::numerology::working

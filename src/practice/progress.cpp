@@ -212,8 +212,9 @@ ProgressRead loadProgress(const QString& path)
         return {};
     case UserFileRead::Status::Refused:
         if (file.error == ELOOP)
-            return unusable(QStringLiteral("Your practice record %1 is a loop of symbolic links, "
-                                           "so today's practice will not be saved.")
+            return unusable(QCoreApplication::translate(
+                                "Progress", "Your practice record %1 is a loop of symbolic links, "
+                                            "so today's practice will not be saved.")
                                 .arg(path));
         return unusable(QCoreApplication::translate(
                             "Progress", "Your practice record %1 is a symbolic link that another "
@@ -221,12 +222,14 @@ ProgressRead loadProgress(const QString& path)
                                         "practice will not be saved.")
                             .arg(path));
     case UserFileRead::Status::NotRegular:
-        return unusable(QStringLiteral("Your practice record %1 is not an ordinary file, so it is "
-                                       "left alone and today's practice will not be saved.")
+        return unusable(QCoreApplication::translate(
+                            "Progress", "Your practice record %1 is not an ordinary file, so it is "
+                                        "left alone and today's practice will not be saved.")
                             .arg(target));
     case UserFileRead::Status::Failed:
-        return unusable(QStringLiteral("Your practice record %1 cannot be read (%2), so it is "
-                                       "left alone and today's practice will not be saved.")
+        return unusable(QCoreApplication::translate(
+                            "Progress", "Your practice record %1 cannot be read (%2), so it is "
+                                        "left alone and today's practice will not be saved.")
                             .arg(target.isEmpty() ? path : target, errorText(file.error)));
     case UserFileRead::Status::TooLarge:
         read.status = ProgressRead::Status::SetAside;
@@ -240,23 +243,27 @@ ProgressRead loadProgress(const QString& path)
 
     read.setAsidePath = setAside(target);
     if (read.setAsidePath.isEmpty())
-        return unusable(QStringLiteral("Your practice record %1 could not be read, nor kept aside "
-                                       "under another name, so it is left as it is and today's "
-                                       "practice will not be saved.")
+        return unusable(QCoreApplication::translate(
+                            "Progress", "Your practice record %1 could not be read, nor kept aside "
+                                        "under another name, so it is left as it is and today's "
+                                        "practice will not be saved.")
                             .arg(target));
     if (read.cutShort)
-        read.message = QStringLiteral("Your practice record ended part-way through, so it was "
-                                      "kept as %1 and practice carries on from what could be "
-                                      "read.")
+        read.message = QCoreApplication::translate(
+                           "Progress", "Your practice record ended part-way through, so it was "
+                                       "kept as %1 and practice carries on from what could be "
+                                       "read.")
                            .arg(read.setAsidePath);
     else if (file.status == UserFileRead::Status::TooLarge)
-        read.message = QStringLiteral("Your practice record was larger than 10 MB, far more than "
-                                      "practice ever writes, so it was kept as %1 and practice "
-                                      "starts afresh.")
+        read.message = QCoreApplication::translate(
+                           "Progress", "Your practice record was larger than 10 MB, far more than "
+                                       "practice ever writes, so it was kept as %1 and practice "
+                                       "starts afresh.")
                            .arg(read.setAsidePath);
     else
-        read.message = QStringLiteral("Your practice record could not be read, so it was kept as "
-                                      "%1 and practice starts afresh.")
+        read.message = QCoreApplication::translate(
+                           "Progress", "Your practice record could not be read, so it was kept as "
+                                       "%1 and practice starts afresh.")
                            .arg(read.setAsidePath);
     return read;
 }

@@ -1,5 +1,6 @@
 #include "practice/progress.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <cmath>
@@ -338,7 +339,8 @@ ProgressRead garbled()
 {
     ProgressRead read;
     read.status = ProgressRead::Status::SetAside;
-    read.message = QStringLiteral(
+    read.message = QCoreApplication::translate(
+        "Progress",
         "Your practice record could not be read, so it was kept aside and practice starts afresh.");
     return read;
 }
@@ -450,7 +452,8 @@ ProgressRead parseProgress(const QByteArray& bytes)
         return garbled();
     if (*version > ProgressFormatVersion) {
         read.status = ProgressRead::Status::NewerFormat;
-        read.message = QStringLiteral(
+        read.message = QCoreApplication::translate(
+            "Progress",
             "Your practice record was written by a newer version of Corvella Learn Numerology, so "
             "it is left as it is and today's practice will not be saved.");
         return read;
@@ -490,8 +493,9 @@ ProgressRead parseProgress(const QByteArray& bytes)
     }
     read.status = ProgressRead::Status::SetAside;
     read.cutShort = true;
-    read.message = QStringLiteral("Your practice record ends part-way through, so it was kept "
-                                  "aside and practice carries on from what could be read.");
+    read.message = QCoreApplication::translate(
+        "Progress", "Your practice record ends part-way through, so it was kept "
+                    "aside and practice carries on from what could be read.");
     return read;
 }
 

@@ -36,25 +36,120 @@ template <typename T, size_t N> QString pick(RandomDraw& draw, T (&names)[N])
 
 const QDate EarliestBirth(1940, 1, 1);
 
+// How many values were typed, in words ("You typed two values").
+const char* const CountWords[][2] = {
+    QT_TRANSLATE_NOOP3("Sums", "no", "how many values were typed"),
+    QT_TRANSLATE_NOOP3("Sums", "one", "how many values were typed"),
+    QT_TRANSLATE_NOOP3("Sums", "two", "how many values were typed"),
+    QT_TRANSLATE_NOOP3("Sums", "three", "how many values were typed"),
+    QT_TRANSLATE_NOOP3("Sums", "four", "how many values were typed"),
+    QT_TRANSLATE_NOOP3("Sums", "five", "how many values were typed"),
+};
+
 QString countWord(int n)
 {
-    static const char* const words[] = {"no", "one", "two", "three", "four", "five"};
-    return n >= 0 && n <= 5 ? QString::fromLatin1(words[n]) : QString::number(n);
+    if (n < 0 || n >= static_cast<int>(std::size(CountWords)))
+        return QString::number(n);
+    return QCoreApplication::translate("Sums", CountWords[n][0], CountWords[n][1]);
 }
 
-// What the learner types for the number: "the Pinnacle Numbers, four values".
-QString expectedInput(Subject subject)
+// What the learner is told when the typed values cannot be read, each sentence whole for each
+// kind of number: one value, or the four Pinnacles, the four Challenges, the three periods.
+struct InputMessages
+{
+    const char* blank[2];      // %1: the example
+    const char* emptyValue[2]; // %1: the example
+    const char* notANumber[2]; // %1: what was typed, %2: the example
+    const char* wrongCount[2]; // %1: how many were typed, in words; %2: the example; counts by n
+};
+
+const InputMessages OneValue = {
+    QT_TRANSLATE_NOOP3("Sums", "Please type one number, for example \"%1\".",
+                       "%1: an example of the input"),
+    QT_TRANSLATE_NOOP3("Sums",
+                       "A value is missing between two commas; please type one number, for "
+                       "example \"%1\".",
+                       "%1: an example of the input"),
+    QT_TRANSLATE_NOOP3("Sums",
+                       "\"%1\" is not a whole number of up to four digits; please type one "
+                       "number, for example \"%2\".",
+                       "%1: what was typed; %2: an example of the input"),
+    QT_TRANSLATE_N_NOOP3("Sums",
+                         "You typed %1 value(s); please type one number, for example \"%2\".",
+                         "%1: how many values were typed, in words; %2: an example of the input"),
+};
+const InputMessages Pinnacles = {
+    QT_TRANSLATE_NOOP3("Sums",
+                       "Please type the four Pinnacle Numbers, first to fourth, for example "
+                       "\"%1\".",
+                       "%1: an example of the input"),
+    QT_TRANSLATE_NOOP3("Sums",
+                       "A value is missing between two commas; please type the four Pinnacle "
+                       "Numbers, first to fourth, for example \"%1\".",
+                       "%1: an example of the input"),
+    QT_TRANSLATE_NOOP3("Sums",
+                       "\"%1\" is not a whole number of up to four digits; please type the four "
+                       "Pinnacle Numbers, first to fourth, for example \"%2\".",
+                       "%1: what was typed; %2: an example of the input"),
+    QT_TRANSLATE_N_NOOP3("Sums",
+                         "You typed %1 value(s); please type the four Pinnacle Numbers, first "
+                         "to fourth, for example \"%2\".",
+                         "%1: how many values were typed, in words; %2: an example of the input"),
+};
+const InputMessages Challenges = {
+    QT_TRANSLATE_NOOP3("Sums",
+                       "Please type the four Challenge Numbers, first to fourth, for example "
+                       "\"%1\".",
+                       "%1: an example of the input"),
+    QT_TRANSLATE_NOOP3("Sums",
+                       "A value is missing between two commas; please type the four Challenge "
+                       "Numbers, first to fourth, for example \"%1\".",
+                       "%1: an example of the input"),
+    QT_TRANSLATE_NOOP3("Sums",
+                       "\"%1\" is not a whole number of up to four digits; please type the four "
+                       "Challenge Numbers, first to fourth, for example \"%2\".",
+                       "%1: what was typed; %2: an example of the input"),
+    QT_TRANSLATE_N_NOOP3("Sums",
+                         "You typed %1 value(s); please type the four Challenge Numbers, first "
+                         "to fourth, for example \"%2\".",
+                         "%1: how many values were typed, in words; %2: an example of the input"),
+};
+const InputMessages Periods = {
+    QT_TRANSLATE_NOOP3("Sums",
+                       "Please type the three Life Path Period Numbers, first to third, for "
+                       "example \"%1\".",
+                       "%1: an example of the input"),
+    QT_TRANSLATE_NOOP3("Sums",
+                       "A value is missing between two commas; please type the three Life Path "
+                       "Period Numbers, first to third, for example \"%1\".",
+                       "%1: an example of the input"),
+    QT_TRANSLATE_NOOP3("Sums",
+                       "\"%1\" is not a whole number of up to four digits; please type the "
+                       "three Life Path Period Numbers, first to third, for example \"%2\".",
+                       "%1: what was typed; %2: an example of the input"),
+    QT_TRANSLATE_N_NOOP3("Sums",
+                         "You typed %1 value(s); please type the three Life Path Period "
+                         "Numbers, first to third, for example \"%2\".",
+                         "%1: how many values were typed, in words; %2: an example of the input"),
+};
+
+const InputMessages& inputMessages(Subject subject)
 {
     switch (subject) {
     case numerology::Pinnacle:
-        return QStringLiteral("the four Pinnacle Numbers, first to fourth");
+        return Pinnacles;
     case numerology::Challenge:
-        return QStringLiteral("the four Challenge Numbers, first to fourth");
+        return Challenges;
     case numerology::LifePathPeriod:
-        return QStringLiteral("the three Life Path Period Numbers, first to third");
+        return Periods;
     default:
-        return QStringLiteral("one number");
+        return OneValue;
     }
+}
+
+QString say(const char* const (&message)[2], int n = -1)
+{
+    return QCoreApplication::translate("Sums", message[0], message[1], n);
 }
 
 // The number by these rules: its values and working; no values when the name cannot be worked
@@ -177,20 +272,18 @@ SumInput readSumInput(const QString& typed, Subject subject)
 {
     SumInput input;
     const int wanted = valueCountOf(subject);
-    const QString example = u'"' + sumInputExample(subject) + u'"';
+    const InputMessages& messages = inputMessages(subject);
+    const QString example = sumInputExample(subject);
     const QString trimmed = typed.trimmed();
     if (trimmed.isEmpty()) {
-        input.problem =
-            QStringLiteral("Please type %1, for example %2.").arg(expectedInput(subject), example);
+        input.problem = say(messages.blank).arg(example);
         return input;
     }
     static const QRegularExpression separator(QStringLiteral("\\s*,\\s*|\\s+"));
     const QStringList parts = trimmed.split(separator);
     for (const QString& part : parts) {
         if (part.isEmpty()) {
-            input.problem = QStringLiteral("A value is missing between two commas; please type "
-                                           "%1, for example %2.")
-                                .arg(expectedInput(subject), example);
+            input.problem = say(messages.emptyValue).arg(example);
             input.values.clear();
             return input;
         }
@@ -198,21 +291,15 @@ SumInput readSumInput(const QString& typed, Subject subject)
         for (const QChar c : part)
             digitsOnly = digitsOnly && c >= u'0' && c <= u'9';
         if (!digitsOnly) {
-            input.problem =
-                QStringLiteral("\"%1\" is not a whole number of up to four digits; please type "
-                               "%2, for example %3.")
-                    .arg(part.left(20), expectedInput(subject), example);
+            input.problem = say(messages.notANumber).arg(part.left(20), example);
             input.values.clear();
             return input;
         }
         input.values << part.toInt();
     }
     if (input.values.size() != wanted) {
-        input.problem = QStringLiteral("You typed %1 values; please type %2, for example %3.")
-                            .arg(countWord(static_cast<int>(input.values.size())),
-                                 expectedInput(subject), example);
-        if (input.values.size() == 1)
-            input.problem.replace(QStringLiteral("one values"), QStringLiteral("one value"));
+        const int count = static_cast<int>(input.values.size());
+        input.problem = say(messages.wrongCount, count).arg(countWord(count), example);
         input.values.clear();
     }
     return input;

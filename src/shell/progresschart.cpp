@@ -59,25 +59,29 @@ QString describeProgressPicture(const ProgressPicture& picture)
         for (int level = 0; level <= practice::LevelCount; ++level) {
             const int n = bar.byLevel[static_cast<size_t>(level)];
             if (n > 0)
-                parts << QStringLiteral("%1 %2").arg(levelName(level)).arg(n);
+                parts << ProgressChart::tr("%1 %2", "a level and how many cards are at it")
+                             .arg(levelName(level))
+                             .arg(n);
         }
-        lines << QStringLiteral("%1: %2 cards, %3.")
-                     .arg(bar.name)
-                     .arg(bar.total())
-                     .arg(parts.isEmpty() ? QStringLiteral("none")
-                                          : parts.join(QLatin1String(", ")));
+        lines
+            << (parts.isEmpty()
+                    ? ProgressChart::tr("%1: %n card(s), none.", nullptr, bar.total()).arg(bar.name)
+                    : ProgressChart::tr("%1: %n card(s), %2.", "%2 lists the cards by level",
+                                        bar.total())
+                          .arg(bar.name, parts.join(ProgressChart::tr(
+                                             ", ", "between the levels of a number"))));
     }
     if (picture.scores.isEmpty()) {
-        lines << QStringLiteral("No finished test yet.");
+        lines << ProgressChart::tr("No finished test yet.");
     } else {
         const ProgressPicture::Score& first = picture.scores.constFirst();
         const ProgressPicture::Score& last = picture.scores.constLast();
         double best = 0;
         for (const ProgressPicture::Score& score : picture.scores)
             best = std::max(best, score.percent);
-        lines << QStringLiteral("%1 finished tests, from %2 to %3: the first scored %4%, the "
-                                "last %5%, the best %6%.")
-                     .arg(picture.scores.size())
+        lines << ProgressChart::tr("%n finished test(s), from %1 to %2: the first scored %3%, the "
+                                   "last %4%, the best %5%.",
+                                   nullptr, static_cast<int>(picture.scores.size()))
                      .arg(dateToText(first.date), dateToText(last.date))
                      .arg(std::lround(first.percent))
                      .arg(std::lround(last.percent))
@@ -89,7 +93,7 @@ QString describeProgressPicture(const ProgressPicture& picture)
 ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("chtProgress"));
-    setAccessibleName(QStringLiteral("Picture of your progress"));
+    setAccessibleName(tr("Picture of your progress"));
     setFocusPolicy(Qt::TabFocus);
 }
 
@@ -196,7 +200,7 @@ void ProgressChart::paintBars(QPainter& painter, const QRect& area) const
 {
     const QFontMetrics fm(font());
     const QColor text = palette().color(QPalette::WindowText);
-    paintHeading(painter, area, QStringLiteral("Your cards, number by number (lighter is newer)"));
+    paintHeading(painter, area, tr("Your cards, number by number (lighter is newer)"));
     int y = area.top() + fm.height() * 3 / 2;
 
     // The legend: a swatch and a name for each level.
@@ -251,7 +255,7 @@ void ProgressChart::paintBars(QPainter& painter, const QRect& area) const
         painter.drawRect(QRect(barLeft, y + 1, barWidth, fm.height() - 2));
         painter.drawText(QRect(area.right() - countWidth, y, countWidth, fm.height()),
                          Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("%1/%2").arg(seen).arg(total));
+                         tr("%1/%2", "cards seen out of all the cards").arg(seen).arg(total));
         y += row;
     }
 }
@@ -260,7 +264,7 @@ void ProgressChart::paintScores(QPainter& painter, const QRect& area) const
 {
     const QFontMetrics fm(font());
     const QColor text = palette().color(QPalette::WindowText);
-    paintHeading(painter, area, QStringLiteral("Scores of your tests in the main window"));
+    paintHeading(painter, area, tr("Scores of your tests in the main window"));
 
     const int axisWidth = fm.horizontalAdvance(QStringLiteral("100%")) + fm.averageCharWidth();
     const QRect plot(area.left() + axisWidth, area.top() + fm.height() * 2,
@@ -273,7 +277,7 @@ void ProgressChart::paintScores(QPainter& painter, const QRect& area) const
         const int y = plot.bottom() - plot.height() * percent / 100;
         painter.drawText(
             QRect(area.left(), y - fm.height() / 2, axisWidth - fm.averageCharWidth(), fm.height()),
-            Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1%").arg(percent));
+            Qt::AlignRight | Qt::AlignVCenter, tr("%1%", "a score in percent").arg(percent));
         if (percent == 50) {
             painter.setPen(QPen(text, 1, Qt::DotLine));
             painter.drawLine(plot.left(), y, plot.right(), y);
@@ -283,8 +287,7 @@ void ProgressChart::paintScores(QPainter& painter, const QRect& area) const
 
     const QList<ProgressPicture::Score>& scores = m_picture.scores;
     if (scores.isEmpty()) {
-        painter.drawText(plot, Qt::AlignCenter | Qt::TextWordWrap,
-                         QStringLiteral("No finished test yet"));
+        painter.drawText(plot, Qt::AlignCenter | Qt::TextWordWrap, tr("No finished test yet"));
         return;
     }
     painter.drawText(QRect(plot.left(), plot.bottom() + fm.height() / 4, plot.width(), fm.height()),

@@ -174,7 +174,8 @@ int runApplication(int argc, char* argv[])
     SingleInstance instance(programName());
     if (instance.acquire() == SingleInstance::Result::HeldByAnotherCopy) {
         // The copy already running is left as it is; this one ends after the notice.
-        services.messages->information(QStringLiteral("Application is already running"));
+        services.messages->information(
+            QCoreApplication::translate("Startup", "Application is already running"));
         return 0;
     }
     // A name that could not be taken for another reason (no socket to be had, or another

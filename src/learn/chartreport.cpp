@@ -5,7 +5,6 @@
 #include "platform/richtextpane.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QTextCursor>
 
 namespace corvella {
@@ -35,7 +34,7 @@ QStringList yearAhead(const numerology::Number& number)
                                                  "above):")
                          .arg(cycle.year);
         monthsBegun = true;
-        const QString month = QLocale::c().monthName(cycle.month);
+        const QString month = numerology::monthName(cycle.month);
         lines << (cycle.current ? QCoreApplication::translate("ChartReport", "%1, %2 (now): %3")
                                 : QCoreApplication::translate("ChartReport", "%1, %2: %3"))
                      .arg(month)

@@ -1,7 +1,6 @@
 #include "numerology/letters.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QRegularExpression>
 
 namespace corvella::numerology {
@@ -210,10 +209,29 @@ QDate readDate(const QString& typed)
     return QDate(year, match.captured(2).toInt(), match.captured(3).toInt());
 }
 
+QString monthName(int month)
+{
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("Numerology", "January"),   QT_TRANSLATE_NOOP("Numerology", "February"),
+        QT_TRANSLATE_NOOP("Numerology", "March"),     QT_TRANSLATE_NOOP("Numerology", "April"),
+        QT_TRANSLATE_NOOP("Numerology", "May"),       QT_TRANSLATE_NOOP("Numerology", "June"),
+        QT_TRANSLATE_NOOP("Numerology", "July"),      QT_TRANSLATE_NOOP("Numerology", "August"),
+        QT_TRANSLATE_NOOP("Numerology", "September"), QT_TRANSLATE_NOOP("Numerology", "October"),
+        QT_TRANSLATE_NOOP("Numerology", "November"),  QT_TRANSLATE_NOOP("Numerology", "December"),
+    };
+    return month >= 1 && month <= 12 ? QCoreApplication::translate("Numerology", names[month - 1])
+                                     : QString();
+}
+
 QString spelledDate(const QDate& date)
 {
-    return QLocale::c().monthName(date.month()) + QLatin1Char(' ') + QString::number(date.day()) +
-           QLatin1String(", ") + QString::number(date.year());
+    // In the language the program speaks, as the lessons write their dates: a translation
+    // gives its own month names and order.
+    return QCoreApplication::translate("Numerology", "%1 %2, %3",
+                                       "a date: the month's name, the day, the year")
+        .arg(monthName(date.month()))
+        .arg(date.day())
+        .arg(date.year());
 }
 
 } // namespace corvella::numerology

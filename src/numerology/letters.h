@@ -48,7 +48,9 @@ NameReading readName(const QString& typed);
 // Reads a date typed as year-month-day ("1962-07-03"); an invalid QDate when it is not one.
 // Years 1 to 9999.
 QDate readDate(const QString& typed);
-// "August 31, 1983", as the lessons write a date.
+// "August 31, 1983", as the lessons write a date, in the language the program speaks.
 QString spelledDate(const QDate& date);
+// "August": the name of a month 1 to 12, in the language the program speaks.
+QString monthName(int month);
 
 } // namespace corvella::numerology

@@ -153,28 +153,30 @@ bool PracticeSitting::moreNewCardsLeft() const
     });
 }
 
+bool PracticeSitting::changeSettings(const SchedulerSettings& wanted)
+{
+    const SchedulerSettings settings = boundedSettings(wanted);
+    if (settings == m_progress.settings)
+        return false;
+    m_progress.settings = settings;
+    m_unsaved = true;
+    m_practised = true;
+    return true;
+}
+
 void PracticeSitting::setDesiredRetention(double retention)
 {
     SchedulerSettings settings = m_progress.settings;
     settings.desiredRetention = retention;
-    settings = boundedSettings(settings);
-    if (settings == m_progress.settings)
-        return;
-    m_progress.settings = settings;
-    m_unsaved = true;
-    m_practised = true;
+    changeSettings(settings);
 }
 
 void PracticeSitting::setNewCardsPerDay(int count)
 {
     SchedulerSettings settings = m_progress.settings;
     settings.newCardsPerDay = count;
-    settings = boundedSettings(settings);
-    if (settings == m_progress.settings)
+    if (!changeSettings(settings))
         return;
-    m_progress.settings = settings;
-    m_unsaved = true;
-    m_practised = true;
     if (m_state == State::Finished) {
         offerDue();
         return;

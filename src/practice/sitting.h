@@ -130,6 +130,8 @@ public:
     bool moreNewCardsLeft() const;
 
 private:
+    // The settings the learner asked for, within their bounds; false when nothing changed.
+    bool changeSettings(const SchedulerSettings& wanted);
     struct Before
     {
         Progress progress;

@@ -42,6 +42,15 @@ struct Practising
 
     Practising() { f.window->setProgressFile(file); }
 
+    // The progress file holds one card, seen before and due today.
+    bool oneCardDue(const CardId& card, int box)
+    {
+        practice::Progress due;
+        due.cards[practice::cardKey(card)] =
+            practice::stateFromBox(box, f.fakes.clock.date, 1, 0, false);
+        return practice::saveProgress(file, due);
+    }
+
     PracticeWindow* open()
     {
         f.window->findChild<QAction*>(QStringLiteral("mnuPractise"))->trigger();
@@ -283,10 +292,7 @@ void TestPracticeWindow::sumCards()
     Practising p;
     // The Life Path's sum card, due today, comes first.
     const CardId card{CardKind::Sum, 0, 0};
-    practice::Progress due;
-    due.cards[practice::cardKey(card)] =
-        practice::stateFromBox(1, p.f.fakes.clock.date, 1, 0, false);
-    QVERIFY(practice::saveProgress(p.file, due));
+    QVERIFY(p.oneCardDue(card, 1));
     p.f.window->show();
     PracticeWindow* w = p.open();
     QCOMPARE(w->currentCard(), card);
@@ -334,10 +340,7 @@ void TestPracticeWindow::sumsAboutTheRememberedPerson()
 {
     Practising p;
     const CardId card{CardKind::Sum, 9, 0}; // the Pinnacles: four values
-    practice::Progress due;
-    due.cards[practice::cardKey(card)] =
-        practice::stateFromBox(2, p.f.fakes.clock.date, 1, 0, false);
-    QVERIFY(practice::saveProgress(p.file, due));
+    QVERIFY(p.oneCardDue(card, 2));
     QVERIFY(forgetRememberedPerson());
     PracticeWindow* w = p.open();
     auto* choice = child<QCheckBox>(w, "chkRememberedPerson");
@@ -366,10 +369,7 @@ void TestPracticeWindow::sumRightByAnotherMethod()
 {
     Practising p;
     const CardId card{CardKind::Sum, 0, 0};
-    practice::Progress due;
-    due.cards[practice::cardKey(card)] =
-        practice::stateFromBox(1, p.f.fakes.clock.date, 1, 0, false);
-    QVERIFY(practice::saveProgress(p.file, due));
+    QVERIFY(p.oneCardDue(card, 1));
     QVERIFY(saveRememberedPerson(
         {QStringLiteral("Holly Norris"), QStringLiteral("1977-07-07"), QString()}));
     PracticeWindow* w = p.open();

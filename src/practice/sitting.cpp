@@ -9,12 +9,6 @@ namespace corvella::practice {
 
 namespace {
 
-bool fileIsThere(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
 QString folderOf(const QString& path)
 {
     return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
@@ -24,10 +18,10 @@ QString folderOf(const QString& path)
 
 TestKept keepTestInFile(const QString& progressFile, const PractisedTest& finished)
 {
-    if (!fileIsThere(progressFile))
-        return {};
     ProgressRead read = loadProgress(progressFile);
     using Status = ProgressRead::Status;
+    if (read.status == Status::NoFile)
+        return {};
     if (read.status == Status::NewerFormat || read.status == Status::Unusable)
         return {false, read.message};
     recordFinishedTest(read.progress, finished.test, finished.questions);
